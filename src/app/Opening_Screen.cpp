@@ -1,0 +1,68 @@
+#include "app/Opening_Screen.h"
+
+#include "app/FirstRun.h"
+#include "app/Shell.h"
+#include "store/Clock.h"
+#include "store/DataFolder.h"
+#include "store/LongDate.h"
+#include "ui_Opening_Screen.h"
+#include "widgets/Messages.h"
+
+#include <QDir>
+
+namespace app {
+
+Opening_Screen::Opening_Screen(QWidget* parent) : Screen(parent), ui(new Ui::Opening_Screen)
+{
+    ui->setupUi(this);
+    connect(ui->AboutButton, &QPushButton::clicked, this, &Opening_Screen::AboutButton_Click);
+    connect(ui->CommandButton2, &QPushButton::clicked, this, &Opening_Screen::CommandButton2_Click);
+    connect(ui->CommandButton1, &QPushButton::clicked, this, &Opening_Screen::CommandButton1_Click);
+}
+
+Opening_Screen::~Opening_Screen() = default;
+
+void Opening_Screen::Form_Load()
+{
+    const store::LocationPlaces& places = shell().options().places;
+    store::DataRootResult found = store::loadDataRoot(places);
+    while (found.problem != store::DataRootProblem::None) {
+        // Without a usable data folder no screen can work: set one up or stop.
+        if (!offerFirstRun(this, found, places, shell().options().defaultDataFolder)) {
+            shell().exitProgram();
+            return;
+        }
+        found = store::loadDataRoot(places);
+    }
+    state().DataRoot = found.dataRoot;
+
+    const QStringList missing = store::missingDataFolderParts(found.dataRoot);
+    if (!missing.isEmpty()) {
+        widgets::Messages::warning(
+            this, tr("The data folder \"%1\" is missing:\n\n%2\n\nThe screens that need these "
+                     "will not work until they are restored from your backup.")
+                      .arg(QDir::toNativeSeparators(QDir::cleanPath(found.dataRoot)),
+                           missing.join(QLatin1Char('\n'))));
+    }
+
+    state().TodayText = store::formatLongDate(store::Clock::today());
+    ui->Label5->setText(state().TodayText);
+}
+
+void Opening_Screen::AboutButton_Click()
+{
+    state().AboutReturnTarget = 1;
+    shell().switchScreen(this, QStringLiteral("AboutForm"));
+}
+
+void Opening_Screen::CommandButton2_Click()
+{
+    shell().switchScreen(this, QStringLiteral("MainMenu"));
+}
+
+void Opening_Screen::CommandButton1_Click()
+{
+    shell().exitProgram();
+}
+
+} // namespace app

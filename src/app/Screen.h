@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+namespace store {
+struct RunState;
+}
+
+namespace app {
+
+class Shell;
+
+// A screen of the program: one top-level window named after its form. The shell
+// loads it (construction, then Form_Load), shows, hides and unloads it.
+class Screen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Screen(QWidget* parent = nullptr);
+
+    // The form's class name, the key of the screen switch.
+    QString screenName() const;
+
+public Q_SLOTS:
+    // Fills the screen from the data folder and the run state; runs once per load.
+    virtual void Form_Load() {}
+
+protected:
+    Shell& shell() const;
+    store::RunState& state() const;
+
+    // Closing the window by its title bar does what the screen's own way out does,
+    // so no hidden screen keeps the program running without a window.
+    virtual void closeByTitleBar() = 0;
+    void closeEvent(QCloseEvent* event) override;
+};
+
+} // namespace app

@@ -1,0 +1,54 @@
+#include "store/BatchCounter.h"
+
+#include "store/DataFolder.h"
+#include "store/StoreError.h"
+#include "store/TextLines.h"
+#include "store/TextNumber.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cmath>
+
+namespace store {
+
+namespace {
+
+QString counterPath(const QString& dataRoot)
+{
+    const QString folder = QDir::cleanPath(dataRoot);
+    const QString name = existingNameAnyCase(folder, kCounterFile);
+    return dataPath(dataRoot, name.isEmpty() ? kCounterFile : name);
+}
+
+QString counterWhat()
+{
+    return STORE_TR("the batch counter file");
+}
+
+} // namespace
+
+QString readBatchCounter(const QString& dataRoot)
+{
+    return readFirstLine(counterPath(dataRoot), counterWhat());
+}
+
+QString makeBatchID(const QString& counterText, const QDate& today)
+{
+    const QString year = QStringLiteral("%1").arg(today.year(), 4, 10, QLatin1Char('0'));
+    return year + QLatin1Char('-') + (QStringLiteral("00000000") + counterText).right(6);
+}
+
+QString advanceBatchCounter(const QString& dataRoot)
+{
+    const QString path = counterPath(dataRoot);
+    const QString line = readFirstLine(path, counterWhat());
+    // A hand-edited "41.5" still counts on in whole batches.
+    const double value = std::trunc(readLeadingNumber(line));
+    const QString next = formatPlainNumber(value + 1);
+    const QString scratch = dataPath(dataRoot, QStringLiteral("Batch-ID.new"));
+    writeScratchFile(scratch, {next}, counterWhat());
+    replaceWithScratch(scratch, path, counterWhat());
+    return next;
+}
+
+} // namespace store

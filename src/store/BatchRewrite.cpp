@@ -1,0 +1,68 @@
+#include "store/BatchRewrite.h"
+
+#include "store/DataFolder.h"
+#include "store/StoreError.h"
+#include "store/TextLines.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace store {
+
+void requireRecord(const BatchFile& batch, int index, const QString& batchId)
+{
+    if (index < 1 || index > batch.records.size()) {
+        throw StoreError(STORE_TR("Batch %1 has no action number %2 (it has %3 actions), so "
+                                  "nothing was changed. Close this screen and open the batch "
+                                  "again.")
+                             .arg(batchId)
+                             .arg(index)
+                             .arg(batch.records.size()));
+    }
+}
+
+RewriteOutcome rewriteBatchFile(const QString& dataRoot, const QString& batchId,
+                                const std::function<void(BatchFile&)>& change)
+{
+    const QString path = batchFilePath(dataRoot, BatchFolder::Active, batchId);
+    BatchFile batch = readBatchFile(dataRoot, BatchFolder::Active, batchId);
+    change(batch);
+
+    // Everything the move needs is checked before the first byte is written, so a
+    // finished batch is never left rewritten but stranded.
+    const bool finished = batch.lastRecordCompleted();
+    const QString fileName = QFileInfo(path).fileName();
+    const QString completed = batchFolderPath(dataRoot, BatchFolder::Completed);
+    if (finished) {
+        if (!QFileInfo(completed).isDir()) {
+            throw StoreError(STORE_TR("Batch %1 was not changed: it is finished and belongs in "
+                                      "the folder \"%2\", which does not exist. Restore the "
+                                      "folder, then try again.")
+                                 .arg(batchId, QDir::toNativeSeparators(completed)));
+        }
+        if (fileExistsAnyCase(completed, fileName)) {
+            throw StoreError(STORE_TR("Batch %1 was not changed: it is finished, but the folder "
+                                      "\"%2\" already holds a file named \"%3\". Move or rename "
+                                      "that file, then try again.")
+                                 .arg(batchId, QDir::toNativeSeparators(completed), fileName));
+        }
+    }
+
+    const QString what = STORE_TR("the batch file of batch %1").arg(batchId);
+    const QString scratch = QDir(QFileInfo(path).absolutePath()).filePath(kScratchFile);
+    writeScratchFile(scratch, batchToLines(batch), what);
+    replaceWithScratch(scratch, path, what);
+
+    if (!finished)
+        return RewriteOutcome::StillActive;
+    try {
+        moveFileNoReplace(path, QDir(completed).filePath(fileName), what);
+    } catch (const StoreError& error) {
+        throw StoreError(STORE_TR("Batch %1 was saved, but it could not be moved to the "
+                                  "completed batches. %2")
+                             .arg(batchId, error.message()));
+    }
+    return RewriteOutcome::MovedToCompleted;
+}
+
+} // namespace store

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "store/BatchFile.h"
+
+#include <functional>
+
+namespace store {
+
+// The one way an existing batch file is changed: the whole file is read and
+// checked, the change is applied in memory, the result is written to "temp.txt"
+// in the active folder and flushed, the batch file is replaced by one rename, and
+// only then, when the last record is completed, the file moves to the completed
+// folder. Any failure leaves the batch file as it was, removes "temp.txt" and
+// throws StoreError naming the batch.
+//
+// `change` may throw StoreError to refuse (for example a record number that does
+// not exist); nothing is written then.
+enum class RewriteOutcome
+{
+    StillActive,
+    MovedToCompleted
+};
+
+RewriteOutcome rewriteBatchFile(const QString& dataRoot, const QString& batchId,
+                                const std::function<void(BatchFile&)>& change);
+
+// Throws StoreError unless record `index` (from 1) exists in `batch`.
+void requireRecord(const BatchFile& batch, int index, const QString& batchId);
+
+} // namespace store

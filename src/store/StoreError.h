@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace store {
+
+// The one failure the store reports. Its text is a complete sentence for the
+// shop's user that names the file concerned and says what to do; screens show
+// it as it is.
+class StoreError : public std::runtime_error
+{
+public:
+    explicit StoreError(const QString& message)
+        : std::runtime_error(message.toStdString()), m_message(message)
+    {
+    }
+    const QString& message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+} // namespace store
+
+#include <QCoreApplication>
+
+// Store texts are user-visible sentences, translatable like the screens' texts.
+#define STORE_TR(text) QCoreApplication::translate("Store", text)

@@ -1,0 +1,259 @@
+#include "store/TextLines.h"
+
+#include "store/StoreError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace store {
+
+namespace {
+
+WriteFaultHook& faultHook()
+{
+    static WriteFaultHook hook;
+    return hook;
+}
+
+bool stepAllowed(WriteStep step, const QString& path)
+{
+    const WriteFaultHook& hook = faultHook();
+    if (!hook || hook(step, path))
+        return true;
+    errno = EIO;
+    return false;
+}
+
+// Windows-1252 differs from Latin-1 only in 0x80-0x9F.
+QString decodeWindows1252(const QByteArray& bytes)
+{
+    static const char16_t high[32] = {
+        0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+    QString text;
+    text.reserve(bytes.size());
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        text.append(byte >= 0x80 && byte < 0xA0 ? QChar(high[byte - 0x80]) : QChar(byte));
+    }
+    return text;
+}
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+QString nativePath(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// Flushes a folder's entries, so that a rename survives a power cut.
+void syncFolder(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// rename() that never replaces an existing file.
+bool renameNoReplace(const QString& from, const QString& to)
+{
+    const QByteArray src = QFile::encodeName(from);
+    const QByteArray dst = QFile::encodeName(to);
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(AT_FDCWD, src.constData(), AT_FDCWD, dst.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+#endif
+    // File systems without the no-replace rename: one user, one thread, so a
+    // check just before the rename is enough.
+    if (QFileInfo::exists(to)) {
+        errno = EEXIST;
+        return false;
+    }
+    return ::rename(src.constData(), dst.constData()) == 0;
+}
+
+} // namespace
+
+QStringList decodeLines(const QByteArray& bytes)
+{
+    QByteArray data = bytes;
+    if (data.startsWith("\xEF\xBB\xBF"))
+        data.remove(0, 3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(data);
+    if (utf8.hasError())
+        text = decodeWindows1252(data);
+
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.constLast().isEmpty())
+        lines.removeLast();
+    for (QString& line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    }
+    return lines;
+}
+
+QByteArray encodeLines(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += line.toUtf8();
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+QStringList readTextLines(const QString& path, const QString& what)
+{
+    QFile file(path);
+    if (!file.exists()) {
+        throw StoreError(STORE_TR("Vintrelo could not find %1 \"%2\". Check that the file is "
+                                  "there, or restore it from your backup.")
+                             .arg(what, nativePath(path)));
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw StoreError(STORE_TR("Vintrelo could not read %1 \"%2\" (%3). Check that the file "
+                                  "is not open in another program and that you may read it.")
+                             .arg(what, nativePath(path), file.errorString()));
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        throw StoreError(STORE_TR("Vintrelo could not read %1 \"%2\" (%3).")
+                             .arg(what, nativePath(path), file.errorString()));
+    }
+    return decodeLines(bytes);
+}
+
+QString readFirstLine(const QString& path, const QString& what)
+{
+    const QStringList lines = readTextLines(path, what);
+    return lines.isEmpty() ? QString() : lines.constFirst();
+}
+
+void writeScratchFile(const QString& scratchPath, const QStringList& lines, const QString& what)
+{
+    const auto fail = [&](const QString& reason) {
+        QFile::remove(scratchPath);
+        throw StoreError(STORE_TR("Vintrelo could not write the working file \"%1\" while saving "
+                                  "%2 (%3). Nothing was changed. Check that the data folder is "
+                                  "not read-only and that the disk is not full, then try again.")
+                             .arg(nativePath(scratchPath), what, reason));
+    };
+
+    QFile file(scratchPath);
+    if (!stepAllowed(WriteStep::OpenScratch, scratchPath))
+        fail(STORE_TR("the file could not be created"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        fail(file.errorString());
+    const QByteArray bytes = encodeLines(lines);
+    if (!stepAllowed(WriteStep::WriteScratch, scratchPath) || file.write(bytes) != bytes.size()) {
+        file.close();
+        fail(STORE_TR("the disk may be full"));
+    }
+    if (!file.flush() || ::fsync(file.handle()) != 0 ||
+        !stepAllowed(WriteStep::FlushScratch, scratchPath)) {
+        file.close();
+        fail(STORE_TR("the file could not be flushed to the disk"));
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        fail(file.errorString());
+}
+
+void replaceWithScratch(const QString& scratchPath, const QString& targetPath, const QString& what)
+{
+    if (!stepAllowed(WriteStep::Rename, targetPath) ||
+        ::rename(QFile::encodeName(scratchPath).constData(),
+                 QFile::encodeName(targetPath).constData()) != 0) {
+        const QString reason = systemError();
+        QFile::remove(scratchPath);
+        throw StoreError(STORE_TR("Vintrelo could not replace %1 \"%2\" with its new content (%3). "
+                                  "The file was left as it was. Check that the data folder is "
+                                  "not read-only, then try again.")
+                             .arg(what, nativePath(targetPath), reason));
+    }
+    syncFolder(QFileInfo(targetPath).absolutePath());
+}
+
+QString existingNameAnyCase(const QString& folder, const QString& fileName)
+{
+    const QDir dir(folder);
+    if (dir.exists(fileName))
+        return fileName;
+    const QStringList names =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& name : names) {
+        if (name.compare(fileName, Qt::CaseInsensitive) == 0)
+            return name;
+    }
+    return QString();
+}
+
+bool fileExistsAnyCase(const QString& folder, const QString& fileName)
+{
+    return !existingNameAnyCase(folder, fileName).isEmpty();
+}
+
+void createTextFile(const QString& targetPath, const QString& scratchPath, const QStringList& lines,
+                    const QString& what)
+{
+    const QFileInfo target(targetPath);
+    if (fileExistsAnyCase(target.absolutePath(), target.fileName())) {
+        throw StoreError(STORE_TR("Vintrelo did not create %1 \"%2\" because a file of that name "
+                                  "already exists. Nothing was changed.")
+                             .arg(what, nativePath(targetPath)));
+    }
+    writeScratchFile(scratchPath, lines, what);
+    if (!stepAllowed(WriteStep::Rename, targetPath) || !renameNoReplace(scratchPath, targetPath)) {
+        const QString reason = systemError();
+        QFile::remove(scratchPath);
+        throw StoreError(STORE_TR("Vintrelo could not create %1 \"%2\" (%3). Nothing was changed.")
+                             .arg(what, nativePath(targetPath), reason));
+    }
+    syncFolder(target.absolutePath());
+}
+
+void moveFileNoReplace(const QString& fromPath, const QString& toPath, const QString& what)
+{
+    const QFileInfo target(toPath);
+    if (!QFileInfo(target.absolutePath()).isDir()) {
+        throw StoreError(STORE_TR("Vintrelo could not move %1 because the folder \"%2\" does not "
+                                  "exist. The file stays at \"%3\".")
+                             .arg(what, nativePath(target.absolutePath()), nativePath(fromPath)));
+    }
+    if (fileExistsAnyCase(target.absolutePath(), target.fileName())) {
+        throw StoreError(STORE_TR("Vintrelo could not move %1 because \"%2\" already exists. "
+                                  "Neither file was changed; the file stays at \"%3\".")
+                             .arg(what, nativePath(toPath), nativePath(fromPath)));
+    }
+    if (!stepAllowed(WriteStep::Move, toPath) || !renameNoReplace(fromPath, toPath)) {
+        throw StoreError(STORE_TR("Vintrelo could not move %1 to \"%2\" (%3). The file stays at "
+                                  "\"%4\".")
+                             .arg(what, nativePath(toPath), systemError(), nativePath(fromPath)));
+    }
+    syncFolder(target.absolutePath());
+    syncFolder(QFileInfo(fromPath).absolutePath());
+}
+
+void setWriteFaultHook(WriteFaultHook hook)
+{
+    faultHook() = std::move(hook);
+}
+
+} // namespace store

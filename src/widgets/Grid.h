@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QTableView>
+#include <QVector>
+
+namespace widgets {
+
+class GridModel;
+
+// The grid the screens use: a table whose row 0 (and column 0 when fixed) are
+// header-style cells inside the grid, so row and column numbers are the screens'
+// own. It keeps a current cell that the program can set; leaveCell() is emitted
+// before the current cell changes, by the user or by the program, while row()
+// and col() still name the cell being left. Fixed cells never become current.
+class Grid : public QTableView
+{
+    Q_OBJECT
+
+public:
+    explicit Grid(QWidget* parent = nullptr);
+
+    // Shape. New cells are empty, left-aligned and uncoloured; existing cells keep
+    // their content when the shape grows or shrinks.
+    int rows() const;
+    int cols() const;
+    void setRows(int rows);
+    void setCols(int cols);
+    int fixedRows() const { return m_fixedRows; }
+    int fixedCols() const { return m_fixedCols; }
+    void setFixedRows(int fixedRows); // 0 or 1
+    void setFixedCols(int fixedCols); // 0 or 1
+
+    // Cells by position.
+    QString textAt(int row, int col) const;
+    void setTextAt(int row, int col, const QString& text);
+    Qt::Alignment alignmentAt(int row, int col) const;
+    void setAlignmentAt(int row, int col, Qt::Alignment alignment);
+    QColor backgroundAt(int row, int col) const; // invalid when uncoloured
+    void setBackgroundAt(int row, int col, const QColor& colour);
+    // Fills many cells at once without a signal per cell: `texts` row by row,
+    // starting at `firstRow`, `cols()` texts per row; the grid grows to fit.
+    void fillRows(int firstRow, const QStringList& texts);
+    // Remove or insert one row; later rows shift. The current cell keeps its
+    // row number (so it now names the shifted row), unless that row is gone.
+    void removeRow(int row);
+    void insertRow(int row); // an empty row before `row`; `row == rows()` appends
+
+    // The current cell; -1 while there is none.
+    int row() const { return m_row; }
+    int col() const { return m_col; }
+    QString text() const { return textAt(m_row, m_col); }
+    void setText(const QString& text) { setTextAt(m_row, m_col, text); }
+    // Makes a cell current, emitting leaveCell() first when a current cell exists
+    // and differs. Fixed or out-of-range cells are refused (returns false).
+    // Also false when a leaveCell() slot sent the current cell elsewhere.
+    bool setCurrentCell(int row, int col);
+
+    // The cell under the mouse at the last press or double-click.
+    int mouseRow() const { return m_mouseRow; }
+    int mouseCol() const { return m_mouseCol; }
+
+    // Sizes in twips (1/1440 inch; 15 twips to a pixel at 96 DPI).
+    void setColumnWidthTwips(int col, int twips);
+    int columnWidthTwips(int col) const;
+    void setRowHeightTwips(int row, int twips);
+
+    // A cell's rectangle in the coordinates of `relativeTo` (this grid when null),
+    // for laying the in-cell editor over it. Clipped to the visible part of the
+    // grid, so it is empty for a cell scrolled out of view.
+    QRect cellRect(int row, int col, const QWidget* relativeTo = nullptr) const;
+
+    // Typed text belongs to the screens' editors: no jumping to a matching cell.
+    void keyboardSearch(const QString& search) override;
+
+Q_SIGNALS:
+    void leaveCell();          // before the current cell changes
+    void currentCellChanged(); // after it changed
+    void cellDoubleClicked();  // a double-click anywhere in the grid
+    void keyPressed(int key, const QString& text, Qt::KeyboardModifiers modifiers);
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
+
+private:
+    bool isFixed(int row, int col) const;
+    bool inRange(int row, int col) const;
+    void moveCurrent(int row, int col);
+    void keepCurrentWithin(int rows, int cols);
+    template <typename Change> void reshape(Change change);
+    void syncView();
+    void selectCurrentCell();
+    void updateFixedColours();
+
+    GridModel* m_model;
+    int m_fixedRows = 1;
+    int m_fixedCols = 0;
+    int m_row = -1;
+    int m_col = -1;
+    int m_mouseRow = -1;
+    int m_mouseCol = -1;
+    bool m_leaving = false;  // inside leaveCell()
+    bool m_syncing = false;  // the view follows m_row/m_col, not the other way round
+    QVector<int> m_colTwips; // as set, so widths read back exactly; -1 when unset
+};
+
+} // namespace widgets

@@ -1,0 +1,116 @@
+#include "widgets/Messages.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace widgets {
+
+namespace Messages {
+
+namespace {
+
+Responder& responder()
+{
+    static Responder instance;
+    return instance;
+}
+
+int show(QWidget* parent, const Shown& shown, QMessageBox::Icon icon)
+{
+    if (responder())
+        return responder()(shown);
+
+    QMessageBox box(icon, shown.title, shown.text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton*> buttons;
+    for (const QString& caption : shown.buttons)
+        buttons << box.addButton(caption, QMessageBox::AcceptRole);
+    // The last button is the safe one: the default, and what Escape chooses.
+    box.setDefaultButton(qobject_cast<QPushButton*>(buttons.constLast()));
+    box.setEscapeButton(buttons.constLast());
+    box.exec();
+    const int index = buttons.indexOf(box.clickedButton());
+    return index < 0 ? static_cast<int>(buttons.size()) - 1 : index;
+}
+
+} // namespace
+
+void warning(QWidget* parent, const QString& text, const QString& title)
+{
+    show(parent, {Shown::Warning, title, text, {QObject::tr("OK")}}, QMessageBox::Warning);
+}
+
+void information(QWidget* parent, const QString& text, const QString& title)
+{
+    show(parent, {Shown::Information, title, text, {QObject::tr("OK")}}, QMessageBox::Information);
+}
+
+bool question(QWidget* parent, const QString& text, const QString& title)
+{
+    return show(parent, {Shown::Question, title, text, {QObject::tr("&Yes"), QObject::tr("&No")}},
+                QMessageBox::Warning) == 0;
+}
+
+int choice(QWidget* parent, const QString& text, const QStringList& buttons, const QString& title)
+{
+    return show(parent, {Shown::Choice, title, text, buttons}, QMessageBox::Warning);
+}
+
+void setResponder(Responder newResponder)
+{
+    responder() = std::move(newResponder);
+}
+
+} // namespace Messages
+
+namespace Pickers {
+
+namespace {
+
+Responder& responder()
+{
+    static Responder instance;
+    return instance;
+}
+
+} // namespace
+
+QString existingFolder(QWidget* parent, const QString& caption, const QString& startFolder)
+{
+    if (responder())
+        return responder()({Asked::ExistingFolder, caption, startFolder});
+    return QFileDialog::getExistingDirectory(parent, caption, startFolder);
+}
+
+QString saveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                     const QString& filter)
+{
+    if (responder())
+        return responder()({Asked::SaveFile, caption, suggestedPath});
+    return QFileDialog::getSaveFileName(parent, caption, suggestedPath, filter);
+}
+
+void setResponder(Responder newResponder)
+{
+    responder() = std::move(newResponder);
+}
+
+} // namespace Pickers
+
+WaitCursor::WaitCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+WaitCursor::~WaitCursor()
+{
+    QApplication::restoreOverrideCursor();
+}
+
+void beep()
+{
+    QApplication::beep();
+}
+
+} // namespace widgets

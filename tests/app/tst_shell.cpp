@@ -1,0 +1,211 @@
+// The program's shell: the opening screen, the main menu, About, and the switch.
+#include "AppHarness.h"
+#include "DataFixture.h"
+#include "MessageScript.h"
+#include "TestMain.h"
+#include "store/Clock.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+
+class ShellTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+    void openingScreenShowsTodayInLongForm();
+    void aboutReturnsToTheScreenThatOpenedIt();
+    void exitBackTakesTheLocationFileAndTheDateAgain();
+    void everyMenuButtonOpensItsScreenAndComesBack_data();
+    void everyMenuButtonOpensItsScreenAndComesBack();
+    void titleBarCloseActsAsTheWayOut();
+    void exitProgramEndsFromTheOpeningScreen();
+    void missingPartsOfTheDataFolderAreNamedOnce();
+};
+
+void ShellTest::cleanup()
+{
+    AppHarness::settle();
+}
+
+void ShellTest::openingScreenShowsTodayInLongForm()
+{
+    DataFixture fx;
+    MessageScript script;
+    AppHarness app(fx, QDate(2026, 12, 7));
+    app.start();
+    QCOMPARE(app.visibleName(), QStringLiteral("Opening_Screen"));
+    QCOMPARE(app.visible()->windowTitle(), QStringLiteral("Vintrelo - Opening Screen"));
+    QCOMPARE(app.control<QLabel>(QStringLiteral("Label5"))->text(),
+             QStringLiteral("Monday, December 7, 2026"));
+    QCOMPARE(app.state().TodayText, QStringLiteral("Monday, December 7, 2026"));
+    QCOMPARE(app.state().DataRoot, fx.dataRoot());
+    QCOMPARE(app.visibleWindowCount(), 1);
+    QVERIFY(script.shown().isEmpty());
+}
+
+void ShellTest::aboutReturnsToTheScreenThatOpenedIt()
+{
+    DataFixture fx;
+    MessageScript script;
+    AppHarness app(fx);
+    app.start();
+
+    QVERIFY(app.click(QStringLiteral("AboutButton")));
+    QCOMPARE(app.visibleName(), QStringLiteral("AboutForm"));
+    QCOMPARE(app.visible()->windowTitle(), QStringLiteral("Vintrelo"));
+    QCOMPARE(app.state().AboutReturnTarget, qint16(1));
+    QCOMPARE(app.visibleWindowCount(), 1);
+    QVERIFY(app.click(QStringLiteral("CommandButton1")));
+    QCOMPARE(app.visibleName(), QStringLiteral("Opening_Screen"));
+    QCOMPARE(app.state().AboutReturnTarget, qint16(0));
+
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
+    QVERIFY(app.click(QStringLiteral("AboutButton")));
+    QCOMPARE(app.visibleName(), QStringLiteral("AboutForm"));
+    QCOMPARE(app.state().AboutReturnTarget, qint16(0));
+    QVERIFY(app.click(QStringLiteral("CommandButton1")));
+    QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
+    QCOMPARE(app.state().AboutReturnTarget, qint16(0));
+    QCOMPARE(app.visibleWindowCount(), 1);
+    // Left screens are unloaded, not merely hidden.
+    QCOMPARE(app.shell().loadedScreenNames(), QStringList{QStringLiteral("MainMenu")});
+}
+
+void ShellTest::exitBackTakesTheLocationFileAndTheDateAgain()
+{
+    DataFixture fx;
+    DataFixture other;
+    MessageScript script;
+    AppHarness app(fx, QDate(2026, 12, 7));
+    app.start();
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+
+    // The program keeps running past midnight, and the shop points it elsewhere.
+    fx.writeLines(QStringLiteral("../program/VT.Loc"), {other.dataFolder()});
+    store::Clock::setFixedToday(QDate(2026, 12, 8));
+    QCOMPARE(app.state().DataRoot, fx.dataRoot());
+
+    QVERIFY(app.click(QStringLiteral("CommandButton7")));
+    QCOMPARE(app.visibleName(), QStringLiteral("Opening_Screen"));
+    QCOMPARE(app.state().DataRoot, other.dataRoot());
+    QCOMPARE(app.state().TodayText, QStringLiteral("Tuesday, December 8, 2026"));
+    QCOMPARE(app.control<QLabel>(QStringLiteral("Label5"))->text(), app.state().TodayText);
+    QCOMPARE(app.visibleWindowCount(), 1);
+}
+
+void ShellTest::everyMenuButtonOpensItsScreenAndComesBack_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("new batch") << "CommandButton2"
+                               << "NewBatch"
+                               << "Vintrelo - New Batch";
+    QTest::newRow("in progress") << "CommandButton3"
+                                 << "ExistingInventory"
+                                 << "Vintrelo - Existing Batches on the go";
+    QTest::newRow("today") << "CommandButton1"
+                           << "ThingsToDoToday"
+                           << "Vintrelo - Things to do today";
+    QTest::newRow("completed") << "CommandButton6"
+                               << "Completed1"
+                               << "Vintrelo - Completed Batches";
+    QTest::newRow("new recipe") << "CommandButton4"
+                                << "NewRecipe"
+                                << "Vintrelo - New Recipe";
+    QTest::newRow("modify recipe") << "CommandButton8"
+                                   << "ModifyRecipe"
+                                   << "Vintrelo - Modify Recipe";
+    QTest::newRow("chart") << "CommandButton5"
+                           << "Chart1"
+                           << "Vintrelo";
+}
+
+void ShellTest::everyMenuButtonOpensItsScreenAndComesBack()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, screen);
+    QFETCH(QString, title);
+    DataFixture fx;
+    MessageScript script;
+    AppHarness app(fx);
+    app.start();
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    for (int visit = 0; visit < 2; ++visit) {
+        QVERIFY(app.click(button));
+        QCOMPARE(app.visibleName(), screen);
+        QCOMPARE(app.visible()->windowTitle(), title);
+        QCOMPARE(app.visibleWindowCount(), 1);
+        QVERIFY(app.click(QStringLiteral("CommandButton1")));
+        QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
+        QCOMPARE(app.visibleWindowCount(), 1);
+    }
+    QVERIFY(script.unexpected().isEmpty());
+}
+
+void ShellTest::titleBarCloseActsAsTheWayOut()
+{
+    DataFixture fx;
+    MessageScript script;
+    AppHarness app(fx);
+    app.start();
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    QVERIFY(app.click(QStringLiteral("CommandButton5")));
+    QCOMPARE(app.visibleName(), QStringLiteral("Chart1"));
+
+    app.visible()->close(); // the title bar's close button
+    AppHarness::settle();
+    QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
+    QVERIFY(app.click(QStringLiteral("AboutButton")));
+    app.visible()->close();
+    AppHarness::settle();
+    QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
+    app.visible()->close();
+    AppHarness::settle();
+    QCOMPARE(app.visibleName(), QStringLiteral("Opening_Screen"));
+    QCOMPARE(app.visibleWindowCount(), 1);
+    QVERIFY(!app.ended());
+    app.visible()->close();
+    AppHarness::settle();
+    QVERIFY(app.ended());
+    QCOMPARE(app.visibleWindowCount(), 0);
+}
+
+void ShellTest::exitProgramEndsFromTheOpeningScreen()
+{
+    DataFixture fx;
+    MessageScript script;
+    AppHarness app(fx);
+    QSignalSpy ended(&app.shell(), &app::Shell::programEnded);
+    app.start();
+    QVERIFY(app.click(QStringLiteral("CommandButton1")));
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(app.ended());
+    QCOMPARE(app.visibleWindowCount(), 0);
+    QVERIFY(app.shell().loadedScreenNames().isEmpty());
+}
+
+void ShellTest::missingPartsOfTheDataFolderAreNamedOnce()
+{
+    DataFixture fx;
+    QFile::remove(fx.path(QStringLiteral("Batch-ID.txt")));
+    QFile::remove(fx.path(QStringLiteral("Misc/Chemical Ingredients.txt")));
+    const auto before = fx.snapshot();
+    MessageScript script;
+    script.answer(0);
+    AppHarness app(fx);
+    app.start();
+    QCOMPARE(script.shown().size(), 1);
+    QVERIFY(script.texts().first().contains(QStringLiteral("Batch-ID.txt")));
+    QVERIFY(script.texts().first().contains(QStringLiteral("Misc/Chemical Ingredients.txt")));
+    // The program runs on with the folder it was given, and writes nothing.
+    QCOMPARE(app.visibleName(), QStringLiteral("Opening_Screen"));
+    QCOMPARE(fx.snapshot(), before);
+}
+
+VINTRELO_TEST_MAIN(ShellTest)
+#include "tst_shell.moc"

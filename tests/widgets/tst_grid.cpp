@@ -1,0 +1,657 @@
+#include "TestMain.h"
+#include "widgets/Grid.h"
+
+#include <QImage>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+using widgets::Grid;
+
+namespace {
+
+// A grid shown inside a window, away from the window's corner, so that
+// coordinates relative to the grid and to its parent differ.
+struct Shown
+{
+    QWidget window;
+    Grid* grid;
+
+    Shown(int rows, int cols)
+    {
+        window.resize(520, 400);
+        grid = new Grid(&window);
+        grid->setGeometry(20, 30, 460, 320);
+        grid->setRows(rows);
+        grid->setCols(cols);
+        window.show();
+    }
+};
+
+// What the screens see, in order: each leaveCell() with the cell still named by
+// row()/col() and its text, each currentCellChanged() with the new cell.
+struct CellLog
+{
+    QStringList entries;
+
+    explicit CellLog(Grid* grid)
+    {
+        QObject::connect(grid, &Grid::leaveCell, grid, [this, grid] {
+            entries << QStringLiteral("leave %1,%2").arg(grid->row()).arg(grid->col());
+        });
+        QObject::connect(grid, &Grid::currentCellChanged, grid, [this, grid] {
+            entries << QStringLiteral("now %1,%2").arg(grid->row()).arg(grid->col());
+        });
+    }
+};
+
+QModelIndex cell(const Grid& grid, int row, int col)
+{
+    return grid.model()->index(row, col);
+}
+
+QPoint centreOf(const Grid& grid, int row, int col)
+{
+    return grid.visualRect(cell(grid, row, col)).center();
+}
+
+void clickCell(Grid& grid, int row, int col)
+{
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, centreOf(grid, row, col));
+}
+
+QModelIndexList selected(const Grid& grid)
+{
+    return grid.selectionModel()->selectedIndexes();
+}
+
+} // namespace
+
+class TestGrid : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void programSetsCurrentCell();
+    void leaveCellBeforeProgramMove();
+    void leaveCellBeforeMouseMove();
+    void leaveCellBeforeKeyboardMoves();
+    void noLeaveCellForSameCell();
+    void leaveCellSlotMayKeepOrRedirect();
+    void fixedCellsNeverCurrent();
+    void fixingRowMovesCurrentCell();
+    void fixedAndColouredCellsPaint();
+    void contentSurvivesShapeChanges();
+    void shrinkingMovesCurrentCell();
+    void insertAndRemoveRowShiftContent();
+    void removingLastRowMovesCurrentCell();
+    void reshapingKeepsScrollPosition();
+    void fillRowsLongList();
+    void sizesInTwips();
+    void cellRectMatchesCellOnScreen();
+    void doubleClickReportsMouseCell();
+    void keyPressedForEveryKey();
+};
+
+void TestGrid::programSetsCurrentCell()
+{
+    Grid grid;
+    grid.setRows(5);
+    grid.setCols(3);
+    QCOMPARE(grid.row(), -1);
+    QCOMPARE(grid.col(), -1);
+    QSignalSpy changed(&grid, &Grid::currentCellChanged);
+    QSignalSpy left(&grid, &Grid::leaveCell);
+
+    QVERIFY(grid.setCurrentCell(2, 1));
+    QCOMPARE(grid.row(), 2);
+    QCOMPARE(grid.col(), 1);
+    QCOMPARE(grid.currentIndex(), cell(grid, 2, 1));
+    QCOMPARE(selected(grid), QModelIndexList{cell(grid, 2, 1)});
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(left.count(), 0); // there was no cell to leave
+
+    grid.setText(QStringLiteral("here"));
+    QCOMPARE(grid.textAt(2, 1), QStringLiteral("here"));
+    QCOMPARE(grid.text(), QStringLiteral("here"));
+
+    QVERIFY(!grid.setCurrentCell(5, 1));
+    QVERIFY(!grid.setCurrentCell(2, 3));
+    QVERIFY(!grid.setCurrentCell(-1, 0));
+    QCOMPARE(grid.row(), 2);
+    QCOMPARE(grid.col(), 1);
+    QCOMPARE(changed.count(), 1);
+}
+
+void TestGrid::leaveCellBeforeProgramMove()
+{
+    Grid grid;
+    grid.setRows(6);
+    grid.setCols(4);
+    grid.setTextAt(1, 1, QStringLiteral("first"));
+    CellLog log(&grid);
+    QString textLeft;
+    connect(&grid, &Grid::leaveCell, &grid, [&] { textLeft = grid.text(); });
+
+    QVERIFY(grid.setCurrentCell(1, 1));
+    QVERIFY(grid.setCurrentCell(3, 2));
+    QCOMPARE(log.entries, (QStringList{"now 1,1", "leave 1,1", "now 3,2"}));
+    QCOMPARE(textLeft, QStringLiteral("first"));
+}
+
+void TestGrid::leaveCellBeforeMouseMove()
+{
+    Shown shown(6, 4);
+    Grid& grid = *shown.grid;
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    QVERIFY(grid.setCurrentCell(1, 1));
+    CellLog log(&grid);
+
+    clickCell(grid, 4, 2);
+    QCOMPARE(log.entries, (QStringList{"leave 1,1", "now 4,2"}));
+    QCOMPARE(grid.currentIndex(), cell(grid, 4, 2));
+    QCOMPARE(selected(grid), QModelIndexList{cell(grid, 4, 2)});
+    QCOMPARE(grid.mouseRow(), 4);
+    QCOMPARE(grid.mouseCol(), 2);
+}
+
+void TestGrid::leaveCellBeforeKeyboardMoves()
+{
+    Shown shown(60, 4);
+    Grid& grid = *shown.grid;
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    QVERIFY(grid.setCurrentCell(1, 1));
+    CellLog log(&grid);
+
+    QTest::keyClick(&grid, Qt::Key_Down);
+    QTest::keyClick(&grid, Qt::Key_Right);
+    QTest::keyClick(&grid, Qt::Key_Tab);
+    QCOMPARE(log.entries,
+             (QStringList{"leave 1,1", "now 2,1", "leave 2,1", "now 2,2", "leave 2,2", "now 2,3"}));
+    QCOMPARE(selected(grid), QModelIndexList{cell(grid, 2, 3)});
+
+    log.entries.clear();
+    QTest::keyClick(&grid, Qt::Key_PageDown);
+    QCOMPARE(log.entries.size(), 2);
+    QCOMPARE(log.entries.at(0), QStringLiteral("leave 2,3"));
+    QVERIFY2(grid.row() > 3, qPrintable(log.entries.at(1)));
+    QCOMPARE(grid.col(), 3);
+}
+
+void TestGrid::noLeaveCellForSameCell()
+{
+    Shown shown(6, 4);
+    Grid& grid = *shown.grid;
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    QVERIFY(grid.setCurrentCell(2, 2));
+    CellLog log(&grid);
+
+    QVERIFY(grid.setCurrentCell(2, 2));
+    clickCell(grid, 2, 2);
+    QVERIFY(log.entries.isEmpty());
+    QCOMPARE(selected(grid), QModelIndexList{cell(grid, 2, 2)});
+}
+
+void TestGrid::leaveCellSlotMayKeepOrRedirect()
+{
+    Shown shown(6, 4);
+    Grid& grid = *shown.grid;
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    QVERIFY(grid.setCurrentCell(1, 1));
+    CellLog log(&grid);
+
+    // A screen refusing to leave a cell whose entry is wrong.
+    auto refuse = connect(&grid, &Grid::leaveCell, &grid,
+                          [&] { grid.setCurrentCell(grid.row(), grid.col()); });
+    clickCell(grid, 3, 2);
+    QCOMPARE(log.entries, QStringList{"leave 1,1"});
+    QCOMPARE(grid.row(), 1);
+    QCOMPARE(grid.col(), 1);
+    QCOMPARE(grid.currentIndex(), cell(grid, 1, 1));
+    QCOMPARE(selected(grid), QModelIndexList{cell(grid, 1, 1)});
+    disconnect(refuse);
+
+    // A screen sending the user somewhere else: leaveCell() is not repeated.
+    log.entries.clear();
+    auto redirect = connect(&grid, &Grid::leaveCell, &grid, [&] { grid.setCurrentCell(2, 3); });
+    QTest::keyClick(&grid, Qt::Key_Down);
+    QCOMPARE(log.entries, (QStringList{"leave 1,1", "now 2,3"}));
+    QCOMPARE(grid.currentIndex(), cell(grid, 2, 3));
+    QCOMPARE(selected(grid), QModelIndexList{cell(grid, 2, 3)});
+    disconnect(redirect);
+}
+
+void TestGrid::fixedCellsNeverCurrent()
+{
+    Shown shown(6, 4);
+    Grid& grid = *shown.grid;
+    grid.setFixedCols(1);
+    QCOMPARE(grid.fixedRows(), 1);
+    QCOMPARE(grid.fixedCols(), 1);
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+
+    QVERIFY(!grid.setCurrentCell(0, 2));
+    QVERIFY(!grid.setCurrentCell(3, 0));
+    QVERIFY(grid.setCurrentCell(1, 1));
+    CellLog log(&grid);
+
+    clickCell(grid, 0, 2);
+    clickCell(grid, 3, 0);
+    QTest::keyClick(&grid, Qt::Key_Up);
+    QTest::keyClick(&grid, Qt::Key_Left);
+    QTest::keyClick(&grid, Qt::Key_Home);
+    QVERIFY(log.entries.isEmpty());
+    QCOMPARE(grid.row(), 1);
+    QCOMPARE(grid.col(), 1);
+    QCOMPARE(grid.mouseRow(), 3);
+    QCOMPARE(grid.mouseCol(), 0);
+
+    // Even when something reaches past the view, the grid puts the cell back.
+    grid.selectionModel()->setCurrentIndex(cell(grid, 0, 2), QItemSelectionModel::NoUpdate);
+    QVERIFY(log.entries.isEmpty());
+    QCOMPARE(grid.currentIndex(), cell(grid, 1, 1));
+    QCOMPARE(grid.row(), 1);
+}
+
+void TestGrid::fixingRowMovesCurrentCell()
+{
+    Grid grid;
+    grid.setFixedRows(0);
+    grid.setRows(4);
+    grid.setCols(3);
+    QVERIFY(grid.setCurrentCell(0, 2));
+    CellLog log(&grid);
+
+    grid.setFixedRows(1);
+    QCOMPARE(log.entries, (QStringList{"leave 0,2", "now 1,2"}));
+    QVERIFY(!grid.setCurrentCell(0, 2));
+
+    log.entries.clear();
+    QVERIFY(grid.setCurrentCell(1, 0));
+    grid.setFixedCols(1);
+    QCOMPARE(log.entries, (QStringList{"leave 1,2", "now 1,0", "leave 1,0", "now 1,1"}));
+}
+
+void TestGrid::fixedAndColouredCellsPaint()
+{
+    Shown shown(5, 4);
+    Grid& grid = *shown.grid;
+    grid.setFixedCols(1);
+    grid.setBackgroundAt(2, 2, QColor(200, 30, 40));
+    grid.setTextAt(0, 1, QStringLiteral("Heading"));
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    QVERIFY(grid.setCurrentCell(3, 3));
+
+    const QImage image = grid.viewport()->grab().toImage();
+    auto pixel = [&](int row, int col) {
+        const QRect r = grid.visualRect(cell(grid, row, col));
+        // Near the bottom right corner, clear of text and grid lines.
+        return image.pixelColor(r.right() - 3, r.bottom() - 3);
+    };
+    const QColor button = grid.palette().color(QPalette::Active, QPalette::Button);
+    QCOMPARE(pixel(0, 2), button);
+    QCOMPARE(pixel(2, 0), button);
+    QCOMPARE(pixel(2, 2), QColor(200, 30, 40));
+    QCOMPARE(pixel(1, 2), grid.palette().color(QPalette::Active, QPalette::Base));
+
+    // Header text is drawn in the button text colour, not greyed out as disabled.
+    const QColor black = grid.palette().color(QPalette::Active, QPalette::ButtonText);
+    const QRect heading = grid.visualRect(cell(grid, 0, 1));
+    bool headingInk = false;
+    for (int x = heading.left(); x <= heading.right() && !headingInk; ++x) {
+        for (int y = heading.top(); y <= heading.bottom() && !headingInk; ++y)
+            headingInk = image.pixelColor(x, y) == black;
+    }
+    QVERIFY(headingInk);
+}
+
+void TestGrid::contentSurvivesShapeChanges()
+{
+    Grid grid;
+    grid.setRows(4);
+    grid.setCols(3);
+    grid.setTextAt(2, 1, QStringLiteral("kept"));
+    grid.setAlignmentAt(2, 1, Qt::AlignRight);
+    grid.setBackgroundAt(2, 1, QColor(Qt::yellow));
+    grid.setTextAt(1, 2, QStringLiteral("dropped"));
+    grid.setTextAt(3, 0, QStringLiteral("last"));
+
+    auto kept = [&] {
+        return grid.textAt(2, 1) == QLatin1String("kept") &&
+               grid.alignmentAt(2, 1) == Qt::AlignRight &&
+               grid.backgroundAt(2, 1) == QColor(Qt::yellow);
+    };
+
+    grid.setRows(10);
+    QVERIFY(kept());
+    QCOMPARE(grid.textAt(3, 0), QStringLiteral("last"));
+    QCOMPARE(grid.textAt(9, 2), QString());
+
+    grid.setCols(6);
+    QVERIFY(kept());
+    QCOMPARE(grid.textAt(1, 2), QStringLiteral("dropped"));
+    QCOMPARE(grid.textAt(3, 0), QStringLiteral("last"));
+    QCOMPARE(grid.textAt(2, 5), QString());
+    QVERIFY(!grid.backgroundAt(2, 5).isValid());
+    QCOMPARE(grid.alignmentAt(2, 5) & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    QCOMPARE(grid.model()->index(2, 1).data().toString(), QStringLiteral("kept"));
+
+    grid.setRows(3);
+    grid.setCols(2);
+    QVERIFY(kept());
+    QCOMPARE(grid.textAt(1, 2), QString()); // outside the grid now
+    QCOMPARE(grid.textAt(3, 0), QString());
+
+    // What was cut off does not come back when the grid grows again.
+    grid.setRows(4);
+    grid.setCols(3);
+    QVERIFY(kept());
+    QCOMPARE(grid.textAt(1, 2), QString());
+    QCOMPARE(grid.textAt(3, 0), QString());
+    QVERIFY(!grid.backgroundAt(1, 2).isValid());
+}
+
+void TestGrid::shrinkingMovesCurrentCell()
+{
+    Grid grid;
+    grid.setRows(10);
+    grid.setCols(4);
+    grid.setTextAt(8, 3, QStringLiteral("eight"));
+    QVERIFY(grid.setCurrentCell(8, 3));
+    CellLog log(&grid);
+    QString textLeft;
+    connect(&grid, &Grid::leaveCell, &grid, [&] { textLeft = grid.text(); });
+
+    grid.setRows(5);
+    QCOMPARE(log.entries, (QStringList{"leave 8,3", "now 4,3"}));
+    QCOMPARE(textLeft, QStringLiteral("eight")); // still there to be saved
+    QCOMPARE(grid.currentIndex(), cell(grid, 4, 3));
+
+    log.entries.clear();
+    grid.setCols(2);
+    QCOMPARE(log.entries, (QStringList{"leave 4,3", "now 4,1"}));
+
+    log.entries.clear();
+    grid.setRows(8); // growing leaves the current cell alone
+    QVERIFY(log.entries.isEmpty());
+    QCOMPARE(grid.currentIndex(), cell(grid, 4, 1));
+
+    grid.setRows(1); // only the fixed row is left
+    QCOMPARE(log.entries, (QStringList{"leave 4,1", "now -1,-1"}));
+    QVERIFY(!grid.currentIndex().isValid());
+    QVERIFY(selected(grid).isEmpty());
+}
+
+void TestGrid::insertAndRemoveRowShiftContent()
+{
+    Shown shown(7, 3);
+    Grid& grid = *shown.grid;
+    for (int row = 1; row < 7; ++row)
+        grid.setTextAt(row, 1, QStringLiteral("r%1").arg(row));
+    grid.setBackgroundAt(2, 1, QColor(Qt::green));
+    grid.setAlignmentAt(2, 1, Qt::AlignCenter);
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    QVERIFY(grid.setCurrentCell(3, 1));
+    CellLog log(&grid);
+
+    grid.insertRow(2);
+    QCOMPARE(grid.rows(), 8);
+    QCOMPARE(grid.textAt(1, 1), QStringLiteral("r1"));
+    QCOMPARE(grid.textAt(2, 1), QString());
+    QVERIFY(!grid.backgroundAt(2, 1).isValid());
+    QCOMPARE(grid.textAt(3, 1), QStringLiteral("r2"));
+    QCOMPARE(grid.backgroundAt(3, 1), QColor(Qt::green));
+    QCOMPARE(grid.alignmentAt(3, 1), Qt::AlignCenter);
+    QCOMPARE(grid.textAt(7, 1), QStringLiteral("r6"));
+
+    // The current cell keeps its number, and the view agrees.
+    QVERIFY(log.entries.isEmpty());
+    QCOMPARE(grid.row(), 3);
+    QCOMPARE(grid.currentIndex(), cell(grid, 3, 1));
+    QCOMPARE(selected(grid), QModelIndexList{cell(grid, 3, 1)});
+    QTest::keyClick(&grid, Qt::Key_Down);
+    QCOMPARE(log.entries, (QStringList{"leave 3,1", "now 4,1"}));
+
+    log.entries.clear();
+    grid.removeRow(2);
+    QCOMPARE(grid.rows(), 7);
+    for (int row = 1; row < 7; ++row)
+        QCOMPARE(grid.textAt(row, 1), QStringLiteral("r%1").arg(row));
+    QCOMPARE(grid.backgroundAt(2, 1), QColor(Qt::green));
+
+    grid.removeRow(4); // the current row itself, and only that row
+    QCOMPARE(grid.rows(), 6);
+    QCOMPARE(grid.textAt(3, 1), QStringLiteral("r3"));
+    QCOMPARE(grid.textAt(4, 1), QStringLiteral("r5"));
+    QCOMPARE(grid.textAt(5, 1), QStringLiteral("r6"));
+    QVERIFY(log.entries.isEmpty());
+    QCOMPARE(grid.row(), 4);
+    QCOMPARE(grid.currentIndex(), cell(grid, 4, 1));
+    QCOMPARE(selected(grid), QModelIndexList{cell(grid, 4, 1)});
+    QCOMPARE(grid.text(), QStringLiteral("r5"));
+
+    grid.insertRow(grid.rows()); // appends
+    QCOMPARE(grid.rows(), 7);
+    QCOMPARE(grid.textAt(6, 1), QString());
+    QCOMPARE(grid.textAt(5, 1), QStringLiteral("r6"));
+}
+
+void TestGrid::removingLastRowMovesCurrentCell()
+{
+    Grid grid;
+    grid.setRows(5);
+    grid.setCols(3);
+    grid.setTextAt(4, 1, QStringLiteral("last"));
+    QVERIFY(grid.setCurrentCell(4, 1));
+    CellLog log(&grid);
+
+    grid.removeRow(2);
+    QCOMPARE(log.entries, (QStringList{"leave 4,1", "now 3,1"}));
+    QCOMPARE(grid.text(), QStringLiteral("last"));
+    QCOMPARE(grid.currentIndex(), cell(grid, 3, 1));
+}
+
+void TestGrid::reshapingKeepsScrollPosition()
+{
+    Shown shown(80, 4);
+    Grid& grid = *shown.grid;
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    QVERIFY(grid.setCurrentCell(1, 1));
+    grid.verticalScrollBar()->setValue(40); // the user looks further down
+
+    grid.setRows(100);
+    grid.insertRow(50);
+    grid.removeRow(60);
+    grid.fillRows(90, {QStringLiteral("a"), QStringLiteral("b")});
+    QCOMPARE(grid.verticalScrollBar()->value(), 40);
+    QCOMPARE(grid.currentIndex(), cell(grid, 1, 1));
+}
+
+void TestGrid::fillRowsLongList()
+{
+    Shown shown(3, 5);
+    Grid& grid = *shown.grid;
+    grid.setTextAt(0, 0, QStringLiteral("Date"));
+    grid.setAlignmentAt(2, 3, Qt::AlignRight);
+    grid.setColumnWidthTwips(2, 1440);
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    QVERIFY(grid.setCurrentCell(2, 3));
+    CellLog log(&grid);
+
+    const int count = 20000;
+    QStringList texts;
+    texts.reserve(count * 5);
+    for (int row = 1; row <= count; ++row) {
+        for (int col = 0; col < 5; ++col)
+            texts << QStringLiteral("r%1c%2").arg(row).arg(col);
+    }
+    QSignalSpy changed(grid.model(), &QAbstractItemModel::dataChanged);
+    grid.fillRows(1, texts);
+
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(grid.rows(), count + 1);
+    QCOMPARE(grid.model()->rowCount(), count + 1);
+    QCOMPARE(grid.textAt(0, 0), QStringLiteral("Date"));
+    QCOMPARE(grid.textAt(1, 0), QStringLiteral("r1c0"));
+    QCOMPARE(grid.textAt(count, 4), QStringLiteral("r20000c4"));
+    QCOMPARE(grid.model()->index(count, 4).data().toString(), QStringLiteral("r20000c4"));
+    QCOMPARE(grid.alignmentAt(2, 3), Qt::AlignRight);
+    QCOMPARE(grid.columnWidth(2), 96);
+
+    // The current cell outlives the model reset, quietly.
+    QVERIFY(log.entries.isEmpty());
+    QCOMPARE(grid.currentIndex(), cell(grid, 2, 3));
+    QTest::keyClick(&grid, Qt::Key_Down);
+    QCOMPARE(log.entries, (QStringList{"leave 2,3", "now 3,3"}));
+
+    QVERIFY(grid.setCurrentCell(count, 4));
+    QVERIFY(!grid.cellRect(count, 4).isEmpty()); // scrolled into view
+
+    // A short last row fills only its first cells.
+    grid.fillRows(count + 1, {QStringLiteral("x"), QStringLiteral("y")});
+    QCOMPARE(grid.rows(), count + 2);
+    QCOMPARE(grid.textAt(count + 1, 1), QStringLiteral("y"));
+    QCOMPARE(grid.textAt(count + 1, 2), QString());
+}
+
+void TestGrid::sizesInTwips()
+{
+    Grid grid;
+    grid.setRows(4);
+    grid.setCols(3);
+    grid.setColumnWidthTwips(1, 1440);
+    QCOMPARE(grid.columnWidth(1), 96);
+    QCOMPARE(grid.columnWidthTwips(1), 1440);
+
+    grid.setColumnWidthTwips(2, 1000); // not a whole number of pixels
+    QCOMPARE(grid.columnWidth(2), 67);
+    QCOMPARE(grid.columnWidthTwips(2), 1000);
+
+    grid.setColumnWidthTwips(0, 150); // narrow columns are allowed
+    QCOMPARE(grid.columnWidth(0), 10);
+
+    grid.setColumnWidth(2, 50); // changed behind the grid's back
+    QCOMPARE(grid.columnWidthTwips(2), 750);
+
+    grid.setRowHeightTwips(2, 450);
+    QCOMPARE(grid.rowHeight(2), 30);
+    grid.insertRow(1);
+    QCOMPARE(grid.rowHeight(3), 30);
+
+    grid.setCols(5);
+    QCOMPARE(grid.columnWidthTwips(1), 1440);
+}
+
+void TestGrid::cellRectMatchesCellOnScreen()
+{
+    Shown shown(80, 4);
+    Grid& grid = *shown.grid;
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+
+    auto check = [&](int row, int col) {
+        const QRect visual = grid.visualRect(cell(grid, row, col));
+        QVERIFY(grid.viewport()->rect().contains(visual));
+        const QRect onGrid = grid.cellRect(row, col);
+        QCOMPARE(onGrid, visual.translated(grid.viewport()->mapTo(&grid, QPoint(0, 0))));
+        const QRect onWindow = grid.cellRect(row, col, &shown.window);
+        QCOMPARE(onWindow.size(), visual.size());
+        // An editor laid there would sit over that very cell.
+        QCOMPARE(shown.window.childAt(onWindow.center()), grid.viewport());
+        const QPoint inViewport = grid.viewport()->mapFrom(&shown.window, onWindow.center());
+        QCOMPARE(grid.indexAt(inViewport), cell(grid, row, col));
+        QCOMPARE(grid.cellRect(row, col, grid.viewport()), visual);
+    };
+
+    check(2, 1);
+    if (QTest::currentTestFailed())
+        return;
+
+    QVERIFY(grid.setCurrentCell(60, 2));
+    QVERIFY(grid.verticalScrollBar()->value() > 0);
+    check(60, 2);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(grid.cellRect(2, 1).isEmpty()); // scrolled out of view
+    QVERIFY(grid.cellRect(80, 1).isEmpty());
+
+    grid.setColumnWidthTwips(0, 4000);
+    grid.setColumnWidthTwips(1, 4000);
+    grid.setColumnWidthTwips(2, 4000);
+    QVERIFY(grid.setCurrentCell(61, 3));
+    QVERIFY(grid.horizontalScrollBar()->value() > 0);
+    check(61, 3);
+}
+
+void TestGrid::doubleClickReportsMouseCell()
+{
+    Shown shown(5, 4);
+    Grid& grid = *shown.grid;
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    QVERIFY(grid.setCurrentCell(1, 1));
+    QSignalSpy doubled(&grid, &Grid::cellDoubleClicked);
+    int rowAtSignal = -2;
+    connect(&grid, &Grid::cellDoubleClicked, &grid, [&] { rowAtSignal = grid.row(); });
+
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, centreOf(grid, 3, 2));
+    QCOMPARE(doubled.count(), 1);
+    QCOMPARE(grid.mouseRow(), 3);
+    QCOMPARE(grid.mouseCol(), 2);
+    QCOMPARE(rowAtSignal, 3);
+
+    // On a heading: reported, but the current cell stays.
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, centreOf(grid, 0, 1));
+    QCOMPARE(doubled.count(), 2);
+    QCOMPARE(grid.mouseRow(), 0);
+    QCOMPARE(grid.mouseCol(), 1);
+    QCOMPARE(grid.row(), 3);
+    QCOMPARE(grid.col(), 2);
+
+    // Below the last row.
+    const QRect last = grid.visualRect(cell(grid, 4, 1));
+    const QPoint below(last.center().x(), last.bottom() + 20);
+    QVERIFY(grid.viewport()->rect().contains(below));
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, below);
+    QCOMPARE(doubled.count(), 3);
+    QCOMPARE(grid.mouseRow(), -1);
+    QCOMPARE(grid.mouseCol(), -1);
+    QCOMPARE(grid.row(), 3);
+}
+
+void TestGrid::keyPressedForEveryKey()
+{
+    Shown shown(6, 3);
+    Grid& grid = *shown.grid;
+    grid.setTextAt(4, 1, QStringLiteral("apple"));
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    QVERIFY(grid.setCurrentCell(1, 1));
+    QSignalSpy keys(&grid, &Grid::keyPressed);
+    CellLog log(&grid);
+
+    QTest::keyClick(&grid, 'a');
+    QCOMPARE(keys.count(), 1);
+    QCOMPARE(keys.at(0).at(0).toInt(), int(Qt::Key_A));
+    QCOMPARE(keys.at(0).at(1).toString(), QStringLiteral("a"));
+    QCOMPARE(keys.at(0).at(2).value<Qt::KeyboardModifiers>(), Qt::KeyboardModifiers());
+    // Typing is for the screen's editor: it does not jump to the "apple" cell.
+    QVERIFY(log.entries.isEmpty());
+
+    // Shift itself is a key press too; then Down with Shift held.
+    QTest::keyClick(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(keys.count(), 3);
+    QCOMPARE(keys.at(1).at(0).toInt(), int(Qt::Key_Shift));
+    QCOMPARE(keys.at(2).at(0).toInt(), int(Qt::Key_Down));
+    QCOMPARE(keys.at(2).at(2).value<Qt::KeyboardModifiers>(),
+             Qt::KeyboardModifiers(Qt::ShiftModifier));
+    QCOMPARE(grid.row(), 2); // navigation still works
+
+    QTest::keyClick(&grid, Qt::Key_Return);
+    QTest::keyClick(&grid, Qt::Key_Escape);
+    QTest::keyClick(&grid, Qt::Key_Tab);
+    QCOMPARE(keys.count(), 6);
+    QCOMPARE(keys.at(5).at(0).toInt(), int(Qt::Key_Tab));
+    QCOMPARE(grid.col(), 2);
+}
+
+VINTRELO_TEST_MAIN(TestGrid)
+#include "tst_grid.moc"
