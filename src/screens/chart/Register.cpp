@@ -1,0 +1,12 @@
+#include "app/Shell.h"
+#include "screens/Registration.h"
+#include "screens/chart/Chart1.h"
+
+namespace screens {
+
+void registerChartScreens(app::Shell& shell)
+{
+    shell.registerScreen(QStringLiteral("Chart1"), [] { return new Chart1; });
+}
+
+} // namespace screens

@@ -1,0 +1,12 @@
+#include "app/Shell.h"
+#include "screens/Registration.h"
+#include "screens/tasks/ThingsToDoToday.h"
+
+namespace screens {
+
+void registerTaskScreens(app::Shell& shell)
+{
+    shell.registerScreen(QStringLiteral("ThingsToDoToday"), [] { return new ThingsToDoToday; });
+}
+
+} // namespace screens

@@ -1,0 +1,130 @@
+#include "widgets/CellEditor.h"
+
+#include "widgets/Grid.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollBar>
+
+namespace widgets {
+
+CellEditor::CellEditor(Grid* grid, QLineEdit* overlay, QObject* parent)
+    : QObject(parent), m_grid(grid), m_overlay(overlay)
+{
+    m_overlay->hide();
+    m_overlay->setFont(m_grid->font());
+    m_overlay->installEventFilter(this);
+    connect(m_grid, &Grid::leaveCell, this, &CellEditor::Grid1_LeaveCell);
+    // The overlay follows its cell when the grid scrolls or is resized.
+    connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { place(); });
+    connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { place(); });
+    m_grid->viewport()->installEventFilter(this);
+}
+
+bool CellEditor::isOpen() const
+{
+    // "Not hidden" rather than "visible": the overlay stays open while its
+    // window is itself hidden or the focus is elsewhere.
+    return m_row >= 0 && !m_overlay->isHidden();
+}
+
+void CellEditor::open()
+{
+    if (m_grid->row() < 0 || m_grid->col() < 0)
+        return;
+    m_row = m_grid->row();
+    m_col = m_grid->col();
+    m_overlay->setText(m_grid->textAt(m_row, m_col));
+    place();
+    m_overlay->show();
+    m_overlay->raise();
+    m_overlay->setFocus(Qt::OtherFocusReason);
+    m_overlay->selectAll();
+    Q_EMIT opened(m_row, m_col);
+}
+
+void CellEditor::place()
+{
+    if (m_row < 0)
+        return;
+    const QRect cell = m_grid->cellRect(m_row, m_col, m_overlay->parentWidget());
+    if (cell.isEmpty())
+        return;
+    m_overlay->setGeometry(cell);
+}
+
+void CellEditor::store(Commit how)
+{
+    const int row = m_row;
+    const int col = m_col;
+    QString text = m_overlay->text();
+    if (m_filter)
+        text = m_filter(row, col, text, how);
+    m_grid->setTextAt(row, col, text);
+    m_overlay->hide();
+    m_row = -1;
+    m_col = -1;
+    Q_EMIT committed(row, col, how);
+}
+
+void CellEditor::commitPending()
+{
+    if (!m_overlay->isHidden() && m_row >= 0)
+        store(Commit::LeaveCell);
+}
+
+void CellEditor::Grid1_LeaveCell()
+{
+    commitPending();
+}
+
+void CellEditor::moveRow(int step)
+{
+    m_grid->setFocus(Qt::OtherFocusReason);
+    QCoreApplication::processEvents();
+    const int target = m_grid->row() + step;
+    if (target >= m_grid->fixedRows() && target < m_grid->rows())
+        m_grid->setCurrentCell(target, m_grid->col());
+}
+
+bool CellEditor::Text1_KeyDown(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape: {
+        const int row = m_row;
+        const int col = m_col;
+        m_overlay->hide();
+        m_row = -1;
+        m_col = -1;
+        m_grid->setFocus(Qt::OtherFocusReason);
+        Q_EMIT discarded(row, col);
+        return true;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        m_grid->setFocus(Qt::OtherFocusReason);
+        if (m_row >= 0)
+            store(Commit::Enter);
+        return true;
+    case Qt::Key_Down:
+        moveRow(1);
+        return true;
+    case Qt::Key_Up:
+        moveRow(-1);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CellEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_overlay && event->type() == QEvent::KeyPress)
+        return Text1_KeyDown(static_cast<QKeyEvent*>(event));
+    if (watched == m_grid->viewport() && event->type() == QEvent::Resize)
+        place();
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace widgets

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QLineEdit;
+class QKeyEvent;
+
+namespace widgets {
+
+class Grid;
+
+// The in-cell editor the batch editor and the recipe editor share: an overlay
+// line edit (the forms' `Text1`) laid over the grid's current cell.
+//  - open() shows it over the current cell with the cell's text and the focus;
+//  - any change of the grid's current cell first stores the open edit into the
+//    cell being left (the grid's leaveCell);
+//  - Enter stores it into the current cell, Escape discards it, Down and Up
+//    move the current row, which stores it through the leave-cell rule.
+// The overlay stays open when it loses the focus, until one of those closes it.
+class CellEditor : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Commit
+    {
+        LeaveCell,
+        Enter
+    };
+    // Turns the typed text into what the cell stores (the batch editor's date
+    // normalisation); the text is stored unchanged when no filter is set.
+    using Filter = std::function<QString(int row, int col, const QString& text, Commit how)>;
+
+    CellEditor(Grid* grid, QLineEdit* overlay, QObject* parent = nullptr);
+
+    void setFilter(Filter filter) { m_filter = std::move(filter); }
+
+    bool isOpen() const;
+    int row() const { return m_row; }
+    int col() const { return m_col; }
+
+    // Opens over the grid's current cell; does nothing without a current cell.
+    void open();
+    // Stores an open edit into its cell as leaving the cell would; used before a
+    // screen reads the grid (saving, printing), so nothing typed is lost.
+    void commitPending();
+
+    // Handlers for the screens to connect.
+    void Grid1_LeaveCell();
+    bool Text1_KeyDown(QKeyEvent* event); // true when the key was handled
+
+Q_SIGNALS:
+    void opened(int row, int col);
+    void committed(int row, int col, widgets::CellEditor::Commit how);
+    void discarded(int row, int col);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void place();
+    void store(Commit how);
+    void moveRow(int step);
+
+    Grid* m_grid;
+    QLineEdit* m_overlay;
+    Filter m_filter;
+    int m_row = -1;
+    int m_col = -1;
+};
+
+} // namespace widgets
