@@ -9,6 +9,21 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
+namespace {
+
+// A screen of the test's own, counting its loads.
+class CountingScreen : public app::Screen
+{
+public:
+    static inline int loads = 0;
+    void Form_Load() override { ++loads; }
+
+protected:
+    void closeByTitleBar() override {}
+};
+
+} // namespace
+
 class ShellTest : public QObject
 {
     Q_OBJECT
@@ -23,6 +38,7 @@ private Q_SLOTS:
     void titleBarCloseActsAsTheWayOut();
     void exitProgramEndsFromTheOpeningScreen();
     void missingPartsOfTheDataFolderAreNamedOnce();
+    void screenKeptLoadedReappearsAsItWasLeft();
 };
 
 void ShellTest::cleanup()
@@ -205,6 +221,42 @@ void ShellTest::missingPartsOfTheDataFolderAreNamedOnce()
     // The program runs on with the folder it was given, and writes nothing.
     QCOMPARE(app.visibleName(), QStringLiteral("Opening_Screen"));
     QCOMPARE(fx.snapshot(), before);
+}
+
+void ShellTest::screenKeptLoadedReappearsAsItWasLeft()
+{
+    DataFixture fx;
+    MessageScript script;
+    AppHarness app(fx);
+    app.shell().registerScreen(QStringLiteral("Counting"), [] { return new CountingScreen; });
+    CountingScreen::loads = 0;
+    app.start();
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+
+    app::Screen* counting = app.shell().switchScreen(app.visible(), QStringLiteral("Counting"));
+    QCOMPARE(CountingScreen::loads, 1);
+    counting->setWindowTitle(QStringLiteral("typed on it"));
+
+    // Left for the main menu but kept loaded, as the hand-overs between screens need.
+    app.shell().switchScreen(counting, QStringLiteral("MainMenu"), app::Shell::Leave::KeepLoaded);
+    AppHarness::settle();
+    QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
+    QCOMPARE(app.visibleWindowCount(), 1);
+    QCOMPARE(app.shell().loadedScreen(QStringLiteral("Counting")), counting);
+
+    // Shown again: the same instance as it was left, without a second load.
+    QCOMPARE(app.shell().switchScreen(app.visible(), QStringLiteral("Counting")), counting);
+    AppHarness::settle();
+    QCOMPARE(CountingScreen::loads, 1);
+    QCOMPARE(counting->windowTitle(), QStringLiteral("typed on it"));
+    QCOMPARE(app.visibleWindowCount(), 1);
+
+    // Unloaded and shown again: a fresh instance, loaded afresh.
+    app.shell().switchScreen(counting, QStringLiteral("MainMenu"));
+    AppHarness::settle();
+    QVERIFY(!app.shell().loadedScreen(QStringLiteral("Counting")));
+    app.shell().switchScreen(app.visible(), QStringLiteral("Counting"));
+    QCOMPARE(CountingScreen::loads, 2);
 }
 
 VINTRELO_TEST_MAIN(ShellTest)
