@@ -7,6 +7,8 @@ class QWidget;
 
 namespace print {
 
+class PageSurface;
+
 // One row of the day's task list as the task grid shows it.
 struct ToDoRow
 {
@@ -19,5 +21,14 @@ struct ToDoRow
 // there is none or the job fails). The caller handles an empty list. True when
 // a page was produced.
 bool printToDoList(QWidget* parent, const QVector<ToDoRow>& rows, const QString& todayText);
+
+// Draws the ruled sheet, in inches: the page header on every page and 35 rows a
+// page. A new page starts only for a row that does not fit, so a full last page
+// is not followed by one holding the header alone. A due date too long for its
+// column is printed in the locale's numeric form so it never runs into the action.
+void drawToDoList(PageSurface& page, const QVector<ToDoRow>& rows, const QString& todayText);
+
+// The name a saved PDF of the list is offered under, from the day it lists.
+QString toDoListFileName(const QString& todayText);
 
 } // namespace print

@@ -7,6 +7,8 @@ class QWidget;
 
 namespace print {
 
+class PageSurface;
+
 // One schedule line of a carboy tag: "due date = action", struck through when done.
 struct TagLine
 {
@@ -39,5 +41,14 @@ struct TagData
 // fails, offers to save it as a PDF file). Shows the wait cursor while the page
 // is built and tells the user what happened. True when a page was produced.
 bool printTrackingTag(QWidget* parent, const TagData& tag);
+
+// Draws the tag, in inches: the circle, the particulars, the two rules and the
+// schedule in two columns of 27 lines. A longer schedule continues on further
+// pages that repeat the particulars and rules (without the circle), so no line
+// is ever printed over another.
+void drawTrackingTag(PageSurface& page, const TagData& tag);
+
+// The name a saved PDF of the tag is offered under.
+QString tagFileName(const TagData& tag);
 
 } // namespace print

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+#include <memory>
+
+class QPagedPaintDevice;
+class QPainter;
+
+namespace print {
+
+// A printed page in inches from its top left corner. Printouts draw on this
+// and never on a device directly, so that the same drawing goes to the
+// printer, to a PDF file, or to a recording that tests read back.
+class PageSurface
+{
+public:
+    virtual ~PageSurface() = default;
+
+    virtual void setFont(const QString& family, double points) = 0;
+    // The text's top left corner at (x, y); never clipped or wrapped.
+    virtual void text(double x, double y, const QString& text) = 0;
+    virtual void line(double x1, double y1, double x2, double y2) = 0;
+    virtual void circle(double centreX, double centreY, double radius) = 0;
+    virtual void newPage() = 0;
+    // How wide `text` prints in the current font, in inches.
+    virtual double textWidth(const QString& text) const = 0;
+    // Finishes the document; false when the device reports a failure.
+    virtual bool end() = 0;
+};
+
+// One drawing operation as a test sees it.
+struct PageOp
+{
+    enum Kind
+    {
+        Text,
+        Line,
+        Circle,
+        NewPage,
+        End
+    };
+    Kind kind = Text;
+    int page = 1; // the page the operation is drawn on
+    double x = 0; // text corner, line start or circle centre
+    double y = 0;
+    double x2 = 0; // line end
+    double y2 = 0;
+    double radius = 0;
+    QString text;
+    QString fontFamily; // the font in force for a text
+    double fontPoints = 0;
+};
+
+// Keeps every operation in order instead of drawing it.
+class RecordingSurface : public PageSurface
+{
+public:
+    void setFont(const QString& family, double points) override;
+    void text(double x, double y, const QString& text) override;
+    void line(double x1, double y1, double x2, double y2) override;
+    void circle(double centreX, double centreY, double radius) override;
+    void newPage() override;
+    double textWidth(const QString& text) const override;
+    bool end() override;
+
+    const QVector<PageOp>& ops() const { return m_ops; }
+    int pageCount() const { return m_page; }
+    QVector<PageOp> texts(int page = 0) const; // 0: every page
+    QVector<PageOp> lines(int page = 0) const;
+
+private:
+    QVector<PageOp> m_ops;
+    int m_page = 1;
+    QString m_family;
+    double m_points = 0;
+};
+
+// Draws on a printer or PDF writer that a QPainter has already begun on.
+// `dotsPerInch` is the device's own resolution, so inches are exact on it.
+class PainterSurface : public PageSurface
+{
+public:
+    PainterSurface(QPagedPaintDevice& device, QPainter& painter, int dotsPerInch);
+
+    void setFont(const QString& family, double points) override;
+    void text(double x, double y, const QString& text) override;
+    void line(double x1, double y1, double x2, double y2) override;
+    void circle(double centreX, double centreY, double radius) override;
+    void newPage() override;
+    double textWidth(const QString& text) const override;
+    bool end() override;
+
+private:
+    double dots(double inches) const { return inches * m_dpi; }
+
+    QPagedPaintDevice& m_device;
+    QPainter& m_painter;
+    double m_dpi;
+    bool m_failed = false;
+};
+
+} // namespace print

@@ -1,0 +1,173 @@
+#include "print/PrintJob.h"
+
+#include "print/PageSurface.h"
+#include "widgets/Messages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace print {
+
+namespace {
+
+constexpr int kPdfDotsPerInch = 1200;
+
+std::function<QString()>& printerLookup()
+{
+    static std::function<QString()> lookup;
+    return lookup;
+}
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("print", text);
+}
+
+QString suggestedPath(const QString& fileName)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(fileName);
+}
+
+bool savePdf(QWidget* parent, const Printout& printout, const DrawPages& draw)
+{
+    const QString path = widgets::Pickers::saveFileName(parent, tr("Save as PDF File"),
+                                                        suggestedPath(printout.suggestedFileName),
+                                                        tr("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return false;
+    QString error;
+    bool written = false;
+    {
+        widgets::WaitCursor wait;
+        written = writePdf(path, printout.documentName, draw, &error);
+    }
+    if (!written) {
+        widgets::Messages::warning(
+            parent, tr("Vintrelo could not save %1 as the PDF file \"%2\" (%3). Nothing was "
+                       "saved; choose another folder and try again.")
+                        .arg(printout.what, QDir::toNativeSeparators(path), error));
+        return false;
+    }
+    widgets::Messages::information(parent,
+                                   tr("%1 was saved as the PDF file \"%2\".")
+                                       .arg(printout.what.left(1).toUpper() + printout.what.mid(1),
+                                            QDir::toNativeSeparators(path)));
+    return true;
+}
+
+} // namespace
+
+QString defaultPrinterName()
+{
+    if (printerLookup())
+        return printerLookup()();
+    return QPrinterInfo::defaultPrinterName();
+}
+
+void setDefaultPrinterLookup(std::function<QString()> lookup)
+{
+    printerLookup() = std::move(lookup);
+}
+
+bool printOnPrinter(const QString& printerName, const QString& documentName, const DrawPages& draw)
+{
+    if (printerName.isEmpty())
+        return false;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(printerName);
+    // An unknown name turns the printer into a PDF writer with no file; that is
+    // not the printer the user expects.
+    if (printer.outputFormat() != QPrinter::NativeFormat)
+        return false;
+    printer.setDocName(documentName);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setFullPage(true);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    PainterSurface surface(printer, painter, printer.resolution());
+    draw(surface);
+    const bool ended = surface.end();
+    return ended && printer.printerState() != QPrinter::Error &&
+           printer.printerState() != QPrinter::Aborted;
+}
+
+bool writePdf(const QString& path, const QString& documentName, const DrawPages& draw,
+              QString* error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    bool drawn = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(documentName);
+        writer.setCreator(QStringLiteral("Vintrelo"));
+        writer.setResolution(kPdfDotsPerInch);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                         QMarginsF(0, 0, 0, 0)));
+        QPainter painter;
+        if (painter.begin(&writer)) {
+            PainterSurface surface(writer, painter, kPdfDotsPerInch);
+            draw(surface);
+            drawn = surface.end();
+        }
+    }
+    if (!drawn) {
+        file.cancelWriting();
+        if (error)
+            *error = file.error() != QFileDevice::NoError ? file.errorString()
+                                                          : tr("the page could not be drawn");
+        return false;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool printWithPdfFallback(QWidget* parent, const Printout& printout, const DrawPages& draw)
+{
+    const QString printer = defaultPrinterName();
+    QString problem;
+    if (printer.isEmpty()) {
+        problem = tr("There is no default printer on this computer, so %1 was not printed.")
+                      .arg(printout.what);
+    } else {
+        bool printed = false;
+        {
+            widgets::WaitCursor wait;
+            printed = printOnPrinter(printer, printout.documentName, draw);
+        }
+        if (printed)
+            return true;
+        problem = tr("The printer \"%1\" could not print %2. Check that it is switched on and "
+                     "connected.")
+                      .arg(printer, printout.what);
+    }
+    if (!widgets::Messages::question(
+            parent, problem + QStringLiteral("\n\n") +
+                        tr("Would you like to save %1 as a PDF file instead?").arg(printout.what)))
+        return false;
+    return savePdf(parent, printout, draw);
+}
+
+} // namespace print

@@ -1,0 +1,128 @@
+#include "print/TrackingTag.h"
+
+#include "print/PageSurface.h"
+#include "print/PrintJob.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+namespace print {
+
+namespace {
+
+const QString kFont = QStringLiteral("Arial");
+
+// Inches on the page.
+constexpr double kCircleX = 4.0;
+constexpr double kCircleY = 2.25;
+constexpr double kCircleRadius = 1.5;
+constexpr double kTitleY = 4.0;
+constexpr double kRightX = 4.25;
+constexpr double kParticularsY = 4.25;
+constexpr double kLineStep = 0.1875;
+constexpr double kRuleGap = 0.25;
+constexpr double kPageWidth = 8.5;
+constexpr double kColumnBottom = 10.5;
+constexpr double kDividerX = 4.0;
+constexpr double kScheduleGap = 0.375;
+constexpr double kStrikeDrop = 0.08;
+constexpr double kStrikeLength = 3.5;
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("print", text);
+}
+
+// Everything above the schedule; returns the y of the schedule's first line.
+double drawParticulars(PageSurface& page, const TagData& tag, bool withCircle)
+{
+    if (withCircle)
+        page.circle(kCircleX, kCircleY, kCircleRadius);
+
+    page.setFont(kFont, 18);
+    page.text(0, kTitleY, tr("Batch I.D.: ") + tag.batchId);
+    page.text(kRightX, kTitleY, tr("Start Date: ") + tag.startDate);
+
+    page.setFont(kFont, 12);
+    const QStringList left{tr("Name: ") + tag.customerName,
+                           tr("Address: ") + tag.address,
+                           tr("City: ") + tag.city,
+                           tr("Province / State: ") + tag.province,
+                           tr("Postal Code / Zip Code: ") + tag.postalCode,
+                           tr("Phone #1 : ") + tag.phone1};
+    const QStringList right{
+        tr("Other I.D. : ") + tag.otherId, tr("Serial Number: ") + tag.serialNumber,
+        tr("Variety: ") + tag.variety,     tr("Colour: ") + tag.colour,
+        tr("Must Type: ") + tag.mustType,  tr("Batch Size: ") + tag.batchSize};
+    double y = kParticularsY;
+    for (int i = 0; i < left.size(); ++i) {
+        page.text(0, y, left.at(i));
+        if (i + 1 < left.size())
+            y += kLineStep;
+    }
+    y += kRuleGap;
+    page.line(0, y, kPageWidth, y);
+    page.line(kDividerX, y, kDividerX, kColumnBottom);
+
+    y = kParticularsY;
+    for (int i = 0; i < right.size(); ++i) {
+        page.text(kRightX, y, right.at(i));
+        if (i + 1 < right.size())
+            y += kLineStep;
+    }
+    return y + kScheduleGap;
+}
+
+} // namespace
+
+void drawTrackingTag(PageSurface& page, const TagData& tag)
+{
+    const double columnTop = drawParticulars(page, tag, true);
+    page.setFont(kFont, 10);
+    double x = 0;
+    double y = columnTop;
+    bool pageFull = false;
+    for (const TagLine& line : tag.schedule) {
+        if (pageFull) {
+            page.newPage();
+            drawParticulars(page, tag, false);
+            page.setFont(kFont, 10);
+            x = 0;
+            y = columnTop;
+            pageFull = false;
+        }
+        page.text(x, y, line.dueDate + QStringLiteral(" = ") + line.action);
+        if (line.completed)
+            page.line(x, y + kStrikeDrop, x + kStrikeLength, y + kStrikeDrop);
+        y += kLineStep;
+        if (y > kColumnBottom) {
+            if (x < kRightX) {
+                x = kRightX;
+                y = columnTop;
+            } else {
+                pageFull = true;
+            }
+        }
+    }
+}
+
+QString tagFileName(const TagData& tag)
+{
+    QString id = tag.batchId.trimmed();
+    id.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("-"));
+    if (id.isEmpty())
+        return tr("Carboy Tag.pdf");
+    return tr("%1 Carboy Tag.pdf").arg(id);
+}
+
+bool printTrackingTag(QWidget* parent, const TagData& tag)
+{
+    Printout printout;
+    printout.documentName = tr("Carboy / Tracking Tag %1").arg(tag.batchId).trimmed();
+    printout.what = tr("the carboy tag");
+    printout.suggestedFileName = tagFileName(tag);
+    return printWithPdfFallback(parent, printout,
+                                [&tag](PageSurface& page) { drawTrackingTag(page, tag); });
+}
+
+} // namespace print
