@@ -1,0 +1,290 @@
+#include "screens/batch/NewBatch.h"
+
+#include "app/Shell.h"
+#include "screens/batch/BatchMessages.h"
+#include "store/BatchCreation.h"
+#include "store/Clock.h"
+#include "store/DataFolder.h"
+#include "store/LongDate.h"
+#include "store/RecipeFile.h"
+#include "store/RunState.h"
+#include "store/StoreError.h"
+#include "store/TextLines.h"
+#include "ui_NewBatch.h"
+#include "widgets/Messages.h"
+#include "widgets/Twips.h"
+
+#include <QDir>
+#include <QEvent>
+
+namespace screens {
+
+namespace {
+
+constexpr int kVarietyListTwips = 1800;
+constexpr int kColourListTwips = 1100;
+
+// Pick-list entries lose their surrounding blanks only; other characters stay.
+QString trimBlanks(const QString& text)
+{
+    int first = 0;
+    int last = text.size();
+    while (first < last && text.at(first) == u' ')
+        ++first;
+    while (last > first && text.at(last - 1) == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+} // namespace
+
+NewBatch::NewBatch(QWidget* parent) : app::Screen(parent), ui(new Ui::NewBatch)
+{
+    ui->setupUi(this);
+    connect(ui->CommandButton1, &QPushButton::clicked, this, &NewBatch::CommandButton1_Click);
+    connect(ui->CommandButton2, &QPushButton::clicked, this, &NewBatch::CommandButton2_Click);
+    connect(ui->Variety_List, &QListWidget::itemDoubleClicked, this,
+            &NewBatch::Variety_List_DblClick);
+    connect(ui->Colour_List, &QListWidget::itemDoubleClicked, this,
+            &NewBatch::Colour_List_DblClick);
+    // Line edits, lists and frames have no click or lost-focus signals of their own.
+    for (QObject* watched :
+         {static_cast<QObject*>(ui->Variety_Text), static_cast<QObject*>(ui->Colour_Text),
+          static_cast<QObject*>(ui->Variety_List), static_cast<QObject*>(ui->Colour_List),
+          static_cast<QObject*>(ui->Frame1), static_cast<QObject*>(ui->Frame2),
+          static_cast<QObject*>(ui->Frame3)})
+        watched->installEventFilter(this);
+}
+
+NewBatch::~NewBatch() = default;
+
+void NewBatch::Form_Load()
+{
+    const QString root = state().DataRoot;
+    QString batchId;
+    try {
+        batchId = store::nextBatchId(root, store::Clock::today());
+    } catch (const store::StoreError& error) {
+        widgets::Messages::warning(this, error.message());
+        // Without an identifier no batch can be started.
+        shell().switchScreen(this, QStringLiteral("MainMenu"));
+        return;
+    }
+    ui->BatchID->setText(batchId);
+    loadRecipeList();
+    ui->Date_TextBox->setText(store::formatLongDate(store::Clock::today()));
+    loadVarietyList();
+    ui->Colour_List->hide();
+    ui->Colour_List->clear();
+    ui->Colour_List->addItems({tr("White"), tr("Red"), tr("Blush")});
+    ui->Colour_List->setCurrentRow(-1);
+
+    // Said now, before the user types a whole form that could not be saved.
+    const QString holder = store::folderHoldingBatch(root, batchId);
+    if (!holder.isEmpty())
+        widgets::Messages::warning(this, identifierInUseMessage(root, batchId, holder));
+}
+
+void NewBatch::loadRecipeList()
+{
+    ui->List1->clear();
+    const QString folder = store::recipeFolderPath(state().DataRoot);
+    QStringList files;
+    try {
+        files = store::listDataFiles(folder, tr("the recipes"));
+    } catch (const store::StoreError& error) {
+        widgets::Messages::warning(this, error.message());
+        return;
+    }
+    for (const QString& file : files) {
+        QString entry;
+        try {
+            entry = store::readFirstLine(QDir(folder).filePath(file), tr("the recipe file"));
+        } catch (const store::StoreError&) {
+            // Listed all the same: choosing it then says what is wrong with it.
+        }
+        if (entry.isEmpty())
+            entry = file.left(file.size() - 4);
+        ui->List1->addItem(entry);
+    }
+}
+
+void NewBatch::loadVarietyList()
+{
+    ui->Variety_List->hide();
+    ui->Variety_List->clear();
+    try {
+        ui->Variety_List->addItems(store::readTextLines(
+            store::miscFilePath(state().DataRoot, store::kVarietiesFile), tr("the variety list")));
+    } catch (const store::StoreError& error) {
+        widgets::Messages::warning(this, error.message() +
+                                             tr("\n\nThe variety can still be typed in by hand."));
+    }
+    ui->Variety_List->setCurrentRow(-1);
+}
+
+void NewBatch::carryOverCustomer(const QString& batchId, const store::PendingBatch& previous)
+{
+    ui->BatchID->setText(batchId);
+    ui->Name_TextBox->setText(previous.CustomerName);
+    ui->Address_TextBox->setText(previous.Address);
+    ui->City_TextBox->setText(previous.City);
+    ui->Province_TextBox->setText(previous.Province);
+    ui->PostalCode_TextBox->setText(previous.PostalCode);
+    ui->Phone1_TextBox->setText(previous.Phone1);
+    ui->Phone2_TextBox->setText(previous.Phone2);
+    ui->Email_TextBox->setText(previous.Email);
+    for (QLineEdit* wineEntry : {ui->OtherID_TextBox, ui->SerialNumber_TextBox, ui->Variety_Text,
+                                 ui->Colour_Text, ui->Vintage_TextBox, ui->MustType_TextBox,
+                                 ui->Source_TextBox, ui->BatchSize_TextBox, ui->Cost_TextBox})
+        wineEntry->clear();
+    ui->Vintner_TextBox->setText(previous.Vintner);
+    ui->Date_TextBox->setText(previous.StartDate);
+    ui->List1->clearSelection();
+}
+
+bool NewBatch::refuse(const QString& text, QWidget* focus)
+{
+    widgets::Messages::warning(this, text);
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+void NewBatch::CommandButton1_Click()
+{
+    shell().switchScreen(this, QStringLiteral("MainMenu"));
+}
+
+void NewBatch::CommandButton2_Click()
+{
+    hidePickLists();
+    if (ui->Name_TextBox->text().isEmpty()) {
+        refuse(tr("Please fill in the Customer Name"));
+        return;
+    }
+    if (ui->Variety_Text->text().isEmpty()) {
+        refuse(tr("Please select the Variety from the list"));
+        return;
+    }
+    if (ui->Colour_Text->text().isEmpty()) {
+        refuse(tr("Please select the Colour from the list"));
+        return;
+    }
+    const QList<QListWidgetItem*> recipe = ui->List1->selectedItems();
+    if (recipe.isEmpty()) {
+        refuse(tr("Please select a Recipe from the list"));
+        return;
+    }
+    // Every due date is worked out from the start date, so it must read as a date.
+    const QString startDate = ui->Date_TextBox->text();
+    if (!store::parseDate(startDate).isValid()) {
+        refuse(tr("The Start Date \"%1\" is not a date Vintrelo can read. Please type it like "
+                  "this: %2")
+                   .arg(startDate, store::exampleDateText()),
+               ui->Date_TextBox);
+        return;
+    }
+
+    store::PendingBatch pending;
+    pending.CustomerName = ui->Name_TextBox->text();
+    pending.Address = ui->Address_TextBox->text();
+    pending.City = ui->City_TextBox->text();
+    pending.Province = ui->Province_TextBox->text();
+    pending.PostalCode = ui->PostalCode_TextBox->text();
+    pending.Phone1 = ui->Phone1_TextBox->text();
+    pending.Phone2 = ui->Phone2_TextBox->text();
+    pending.Email = ui->Email_TextBox->text();
+    pending.OtherID = ui->OtherID_TextBox->text();
+    pending.SerialNumber = ui->SerialNumber_TextBox->text();
+    pending.Variety = ui->Variety_Text->text();
+    pending.Colour = ui->Colour_Text->text();
+    pending.Vintage = ui->Vintage_TextBox->text();
+    pending.MustType = ui->MustType_TextBox->text();
+    pending.Source = ui->Source_TextBox->text();
+    pending.BatchSize = ui->BatchSize_TextBox->text();
+    pending.Cost = ui->Cost_TextBox->text();
+    pending.Vintner = ui->Vintner_TextBox->text();
+    pending.StartDate = startDate;
+    pending.RecipeNumber = recipe.constFirst()->text().left(4);
+    pending.BatchID = ui->BatchID->text();
+    state().PendingBatch = pending;
+
+    // The preview reads from this form, and its "Go Back" shows it again as it is.
+    shell().switchScreen(this, QStringLiteral("NewBatch2"), app::Shell::Leave::KeepLoaded);
+}
+
+void NewBatch::popUpUnder(QListWidget* list, QWidget* textBox, int heightTwips)
+{
+    const QPoint below = textBox->mapTo(this, QPoint(0, textBox->height()));
+    list->setGeometry(below.x(), below.y(), textBox->width(), widgets::twipsToPixels(heightTwips));
+    list->raise();
+    list->show();
+}
+
+void NewBatch::hidePickLists()
+{
+    ui->Variety_List->hide();
+    ui->Colour_List->hide();
+}
+
+void NewBatch::Variety_Text_Click()
+{
+    popUpUnder(ui->Variety_List, ui->Variety_Text, kVarietyListTwips);
+}
+
+void NewBatch::Colour_Text_Click()
+{
+    popUpUnder(ui->Colour_List, ui->Colour_Text, kColourListTwips);
+}
+
+void NewBatch::Variety_List_DblClick()
+{
+    const QList<QListWidgetItem*> picked = ui->Variety_List->selectedItems();
+    if (!picked.isEmpty())
+        ui->Variety_Text->setText(trimBlanks(picked.constFirst()->text()));
+    ui->Variety_List->hide();
+}
+
+void NewBatch::Colour_List_DblClick()
+{
+    const QList<QListWidgetItem*> picked = ui->Colour_List->selectedItems();
+    if (!picked.isEmpty())
+        ui->Colour_Text->setText(trimBlanks(picked.constFirst()->text()));
+    ui->Colour_List->hide();
+}
+
+void NewBatch::Variety_List_LostFocus()
+{
+    hidePickLists();
+}
+
+void NewBatch::Colour_List_LostFocus()
+{
+    hidePickLists();
+}
+
+void NewBatch::Frame_Click()
+{
+    hidePickLists();
+}
+
+bool NewBatch::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == ui->Variety_Text)
+            Variety_Text_Click();
+        else if (watched == ui->Colour_Text)
+            Colour_Text_Click();
+        else if (watched == ui->Frame1 || watched == ui->Frame2 || watched == ui->Frame3)
+            Frame_Click();
+    } else if (event->type() == QEvent::FocusOut) {
+        if (watched == ui->Variety_List)
+            Variety_List_LostFocus();
+        else if (watched == ui->Colour_List)
+            Colour_List_LostFocus();
+    }
+    return app::Screen::eventFilter(watched, event);
+}
+
+} // namespace screens

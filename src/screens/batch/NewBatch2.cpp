@@ -1,0 +1,166 @@
+#include "screens/batch/NewBatch2.h"
+
+#include "app/Shell.h"
+#include "screens/batch/BatchMessages.h"
+#include "store/BatchCounter.h"
+#include "store/BatchCreation.h"
+#include "store/LongDate.h"
+#include "store/RecipeFile.h"
+#include "store/RunState.h"
+#include "store/StoreError.h"
+#include "ui_NewBatch2.h"
+#include "widgets/Messages.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace screens {
+
+namespace {
+
+enum Column
+{
+    DayColumn,
+    DateColumn,
+    ActionColumn,
+    ColumnCount
+};
+
+} // namespace
+
+NewBatch2::NewBatch2(QWidget* parent) : app::Screen(parent), ui(new Ui::NewBatch2)
+{
+    ui->setupUi(this);
+    connect(ui->GoBack_Command, &QPushButton::clicked, this, &NewBatch2::GoBack_Command_Click);
+    connect(ui->Continue_Command, &QPushButton::clicked, this, &NewBatch2::Continue_Command_Click);
+}
+
+NewBatch2::~NewBatch2() = default;
+
+void NewBatch2::Form_Load()
+{
+    const store::PendingBatch& batch = state().PendingBatch;
+    ui->BatchID_Label->setText(tr("Batch I.D.: ") + batch.BatchID);
+    ui->Name_Label->setText(batch.CustomerName);
+    ui->Address_Label->setText(batch.Address);
+    ui->City_Label->setText(batch.City);
+    ui->Province_Label->setText(batch.Province);
+    ui->PostalCode_Label->setText(batch.PostalCode);
+    ui->Phone1_Label->setText(batch.Phone1);
+    ui->Phone2_Label->setText(batch.Phone2);
+    ui->email_Label->setText(batch.Email);
+    ui->OtherID_Label->setText(batch.OtherID);
+    ui->SerialNumber_Label->setText(batch.SerialNumber);
+    ui->Variety_Label->setText(batch.Variety);
+    ui->Colour_Label->setText(batch.Colour);
+    ui->Vintage_Label->setText(batch.Vintage);
+    ui->MustType_Label->setText(batch.MustType);
+    ui->Source_Label->setText(batch.Source);
+    ui->BatchSize_Label->setText(batch.BatchSize);
+    ui->Cost_Label->setText(batch.Cost);
+    ui->Vintner_Label->setText(batch.Vintner);
+    ui->StartDate_Label->setText(batch.StartDate);
+    ui->Label41->setText(tr("Selected Recipe: "));
+
+    widgets::Grid* grid = ui->Grid1;
+    grid->setCols(ColumnCount);
+    grid->setRows(2);
+    grid->setFixedRows(1);
+    grid->setFixedCols(1);
+    grid->setColumnWidthTwips(DayColumn, 1200);
+    grid->setColumnWidthTwips(DateColumn, 3000);
+    grid->setColumnWidthTwips(ActionColumn, 10000);
+    grid->setTextAt(0, DayColumn, tr("Day #"));
+    grid->setTextAt(0, DateColumn, tr("Date"));
+    grid->setTextAt(0, ActionColumn, tr("Action"));
+
+    m_problem.clear();
+    try {
+        const QString path = store::recipeFilePath(state().DataRoot, batch.RecipeNumber);
+        const store::Recipe recipe =
+            store::readRecipeFile(state().DataRoot, QFileInfo(path).fileName());
+        ui->Label41->setText(tr("Selected Recipe: ") + store::recipeDescriptionOf(recipe.line1));
+        const QDate start = store::parseDate(batch.StartDate);
+        if (!start.isValid()) {
+            throw store::StoreError(
+                tr("The Start Date \"%1\" is not a date Vintrelo can read. Go back and type it "
+                   "like this: %2")
+                    .arg(batch.StartDate, store::exampleDateText()));
+        }
+        showSchedule(store::scheduleFromRecipe(recipe, start, QDir::toNativeSeparators(path)));
+    } catch (const store::StoreError& error) {
+        // Shown now, and "Continue" refuses with it, so nothing half-planned is written.
+        m_problem = error.message();
+        widgets::Messages::warning(this, m_problem);
+    }
+}
+
+void NewBatch2::showSchedule(const QVector<store::ScheduleRow>& rows)
+{
+    QStringList cells;
+    cells.reserve(rows.size() * ColumnCount);
+    for (const store::ScheduleRow& row : rows)
+        cells << row.DayNumber << row.DueDate << row.Action;
+    ui->Grid1->fillRows(1, cells);
+    // One empty row follows the actions; it is never written.
+    ui->Grid1->setRows(rows.size() + 2);
+}
+
+QVector<store::ScheduleRow> NewBatch2::shownSchedule() const
+{
+    QVector<store::ScheduleRow> rows;
+    const widgets::Grid* grid = ui->Grid1;
+    for (int row = 1; row < grid->rows() - 1; ++row) {
+        rows.append({grid->textAt(row, DayColumn), grid->textAt(row, DateColumn),
+                     grid->textAt(row, ActionColumn)});
+    }
+    return rows;
+}
+
+void NewBatch2::GoBack_Command_Click()
+{
+    // The start-up form is still loaded and reappears exactly as it was left.
+    shell().switchScreen(this, QStringLiteral("NewBatch"));
+}
+
+void NewBatch2::Continue_Command_Click()
+{
+    const QString root = state().DataRoot;
+    const store::PendingBatch& batch = state().PendingBatch;
+    if (!m_problem.isEmpty()) {
+        widgets::Messages::warning(
+            this, tr("The batch was not created, and nothing was written.\n\n%1").arg(m_problem));
+        return;
+    }
+    const QString holder = store::folderHoldingBatch(root, batch.BatchID);
+    if (!holder.isEmpty()) {
+        widgets::Messages::warning(this, identifierInUseMessage(root, batch.BatchID, holder));
+        return;
+    }
+    try {
+        widgets::WaitCursor wait;
+        store::writeBatchFile(root, batch.BatchID, store::newBatchFile(batch, shownSchedule()));
+    } catch (const store::StoreError& error) {
+        widgets::Messages::warning(this, error.message());
+        return;
+    }
+
+    // The batch exists from here on, whatever becomes of the counter.
+    QString counterProblem;
+    try {
+        store::advanceBatchCounter(root);
+    } catch (const store::StoreError& error) {
+        counterProblem = error.message();
+    }
+
+    const QString batchId = batch.BatchID;
+    shell().unloadScreen(shell().loadedScreen(QStringLiteral("NewBatch")));
+    app::Screen* created =
+        shell().switchScreen(this, QStringLiteral("NewBatch3"), app::Shell::Leave::KeepLoaded);
+    if (!counterProblem.isEmpty()) {
+        widgets::Messages::warning(created ? created : this,
+                                   counterNotAdvancedMessage(root, batchId, counterProblem));
+    }
+}
+
+} // namespace screens

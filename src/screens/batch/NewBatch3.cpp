@@ -1,0 +1,81 @@
+#include "screens/batch/NewBatch3.h"
+
+#include "app/Shell.h"
+#include "screens/batch/NewBatch.h"
+#include "screens/batch/NewBatch2.h"
+#include "store/BatchCreation.h"
+#include "store/Clock.h"
+#include "store/RunState.h"
+#include "store/StoreError.h"
+#include "ui_NewBatch3.h"
+#include "widgets/Messages.h"
+
+namespace screens {
+
+NewBatch3::NewBatch3(QWidget* parent) : app::Screen(parent), ui(new Ui::NewBatch3)
+{
+    ui->setupUi(this);
+    connect(ui->Print_Command, &QPushButton::clicked, this, &NewBatch3::Print_Command_Click);
+    connect(ui->NewBatch_Command, &QPushButton::clicked, this, &NewBatch3::NewBatch_Command_Click);
+    connect(ui->MainMenu_Command, &QPushButton::clicked, this, &NewBatch3::MainMenu_Command_Click);
+}
+
+NewBatch3::~NewBatch3() = default;
+
+print::TagData NewBatch3::tagData() const
+{
+    const store::PendingBatch& batch = state().PendingBatch;
+    print::TagData tag;
+    tag.batchId = batch.BatchID;
+    tag.startDate = batch.StartDate;
+    tag.customerName = batch.CustomerName;
+    tag.address = batch.Address;
+    tag.city = batch.City;
+    tag.province = batch.Province;
+    tag.postalCode = batch.PostalCode;
+    tag.phone1 = batch.Phone1;
+    tag.otherId = batch.OtherID;
+    tag.serialNumber = batch.SerialNumber;
+    tag.variety = batch.Variety;
+    tag.colour = batch.Colour;
+    tag.mustType = batch.MustType;
+    tag.batchSize = batch.BatchSize;
+    // The schedule as the preview showed it and the batch file received it.
+    if (const auto* preview =
+            qobject_cast<const NewBatch2*>(shell().loadedScreen(QStringLiteral("NewBatch2")))) {
+        for (const store::ScheduleRow& row : preview->shownSchedule())
+            tag.schedule.append({row.DueDate, row.Action, false});
+    }
+    return tag;
+}
+
+void NewBatch3::Print_Command_Click()
+{
+    print::printTrackingTag(this, tagData());
+}
+
+void NewBatch3::NewBatch_Command_Click()
+{
+    // The counter moved when the batch was written: this is the next batch's number.
+    QString batchId;
+    try {
+        batchId = store::nextBatchId(state().DataRoot, store::Clock::today());
+    } catch (const store::StoreError& error) {
+        widgets::Messages::warning(this, error.message());
+        return;
+    }
+    const store::PendingBatch previous = state().PendingBatch;
+    shell().unloadScreen(shell().loadedScreen(QStringLiteral("NewBatch2")));
+    auto* form = qobject_cast<NewBatch*>(shell().switchScreen(this, QStringLiteral("NewBatch")));
+    if (form)
+        form->carryOverCustomer(batchId, previous);
+}
+
+void NewBatch3::MainMenu_Command_Click()
+{
+    shell().unloadScreen(shell().loadedScreen(QStringLiteral("NewBatch")));
+    shell().unloadScreen(shell().loadedScreen(QStringLiteral("NewBatch2")));
+    shell().switchScreen(this, QStringLiteral("MainMenu"));
+}
+
+} // namespace screens

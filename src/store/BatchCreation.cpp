@@ -1,0 +1,97 @@
+#include "store/BatchCreation.h"
+
+#include "store/BatchCounter.h"
+#include "store/DataFolder.h"
+#include "store/StoreError.h"
+#include "store/TextLines.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+namespace store {
+
+namespace {
+
+bool isDigitsOnly(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString batchCounterFilePath(const QString& dataRoot)
+{
+    const QString name = existingNameAnyCase(QDir::cleanPath(dataRoot), kCounterFile);
+    return QDir::toNativeSeparators(dataPath(dataRoot, name.isEmpty() ? kCounterFile : name));
+}
+
+QString nextBatchId(const QString& dataRoot, const QDate& today)
+{
+    const QString counter = readBatchCounter(dataRoot);
+    if (!isDigitsOnly(counter)) {
+        throw StoreError(
+            STORE_TR("The batch counter file \"%1\" should hold the number of the "
+                     "next batch alone on its first line, but it holds \"%2\". Put "
+                     "a number alone on that line, such as %3 (the next number no "
+                     "batch has used), then start the new batch again.")
+                .arg(batchCounterFilePath(dataRoot), counter, unusedCounterValue(dataRoot)));
+    }
+    return makeBatchID(counter, today);
+}
+
+QString folderHoldingBatch(const QString& dataRoot, const QString& batchId)
+{
+    const QString fileName = batchId + QStringLiteral(".txt");
+    for (const BatchFolder folder : {BatchFolder::Active, BatchFolder::Completed}) {
+        const QString path = batchFolderPath(dataRoot, folder);
+        if (fileExistsAnyCase(path, fileName))
+            return QDir::toNativeSeparators(path);
+    }
+    return QString();
+}
+
+QString unusedCounterValue(const QString& dataRoot)
+{
+    static const QRegularExpression batchName(QStringLiteral("^\\d{4}-(\\d{6})\\.txt$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    int highest = 0;
+    for (const BatchFolder folder : {BatchFolder::Active, BatchFolder::Completed}) {
+        const QStringList names =
+            QDir(batchFolderPath(dataRoot, folder)).entryList(QDir::Files | QDir::Hidden);
+        for (const QString& name : names) {
+            const QRegularExpressionMatch match = batchName.match(name);
+            if (match.hasMatch())
+                highest = std::max(highest, match.captured(1).toInt());
+        }
+    }
+    return QString::number(highest + 1);
+}
+
+BatchFile newBatchFile(const PendingBatch& pending, const QVector<ScheduleRow>& schedule)
+{
+    BatchFile batch;
+    const QString fields[kHeaderFields] = {
+        pending.CustomerName, pending.Address,      pending.City,      pending.Province,
+        pending.PostalCode,   pending.Phone1,       pending.Phone2,    pending.Email,
+        pending.OtherID,      pending.SerialNumber, pending.Variety,   pending.Colour,
+        pending.Vintage,      pending.MustType,     pending.Source,    pending.BatchSize,
+        pending.Cost,         pending.Vintner,      pending.StartDate, pending.RecipeNumber};
+    for (int i = 0; i < kHeaderFields; ++i)
+        batch.header.setField(static_cast<BatchHeader::Field>(i), fields[i]);
+    for (const ScheduleRow& row : schedule) {
+        ActionRecord record;
+        record.DayNumber = row.DayNumber;
+        record.DueDate = row.DueDate;
+        record.Action = row.Action;
+        batch.records << record;
+    }
+    return batch;
+}
+
+} // namespace store

@@ -1,0 +1,84 @@
+// Pictures of the three screens of a new batch; with VINTRELO_GALLERY set to a
+// folder they are saved there for review.
+#include "AppHarness.h"
+#include "DataFixture.h"
+#include "MessageScript.h"
+#include "TestMain.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+
+class BatchGalleryTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { AppHarness::settle(); }
+    void newBatchScreens();
+
+private:
+    void snap(AppHarness& app, const QString& state = QString());
+};
+
+void BatchGalleryTest::snap(AppHarness& app, const QString& state)
+{
+    app::Screen* screen = app.visible();
+    QVERIFY(screen);
+    QCOMPARE(app.visibleWindowCount(), 1);
+    const QString folder = qEnvironmentVariable("VINTRELO_GALLERY");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    QString name = screen->screenName();
+    if (!state.isEmpty())
+        name += QLatin1Char('-') + state;
+    QVERIFY(screen->grab().save(QDir(folder).filePath(name + QStringLiteral(".png"))));
+}
+
+void BatchGalleryTest::newBatchScreens()
+{
+    DataFixture fx;
+    fx.writeRecipe(QStringLiteral("0001"), QStringLiteral("White kit, four weeks"),
+                   {{QStringLiteral("1"), QStringLiteral("Add yeast and stir")},
+                    {QStringLiteral("14"), QStringLiteral("Stabilize and clear")},
+                    {QStringLiteral("28"), QStringLiteral("Bottle")}});
+    fx.writeRecipe(QStringLiteral("0003"), QStringLiteral("Red kit, six weeks"),
+                   {{QStringLiteral("1"), QStringLiteral("Add yeast and stir")},
+                    {QStringLiteral("7"), QStringLiteral("Rack into a clean carboy")},
+                    {QStringLiteral("21"), QStringLiteral("Stabilize and clear")},
+                    {QStringLiteral("42"), QStringLiteral("Bottle")}});
+    MessageScript script;
+    AppHarness app(fx);
+    app.start();
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    QCOMPARE(app.visibleName(), QStringLiteral("NewBatch"));
+    snap(app, QStringLiteral("opened"));
+
+    const QList<QPair<const char*, const char*>> entries = {
+        {"Name_TextBox", "Ann Smith"},      {"Address_TextBox", "12 Vine St"},
+        {"City_TextBox", "Kelowna"},        {"Province_TextBox", "BC"},
+        {"Phone1_TextBox", "250-555-0101"}, {"Vintner_TextBox", "Joe"},
+        {"BatchSize_TextBox", "23 L"},      {"Colour_Text", "Red"}};
+    for (const auto& entry : entries)
+        app.control<QLineEdit>(QString::fromLatin1(entry.first))
+            ->setText(QString::fromLatin1(entry.second));
+    auto* recipes = app.control<QListWidget>(QStringLiteral("List1"));
+    recipes->setCurrentRow(1);
+    QTest::mouseClick(app.control<QLineEdit>(QStringLiteral("Variety_Text")), Qt::LeftButton);
+    QVERIFY(app.control<QListWidget>(QStringLiteral("Variety_List"))->isVisible());
+    snap(app, QStringLiteral("variety-list"));
+    app.control<QLineEdit>(QStringLiteral("Variety_Text"))->setText(QStringLiteral("Merlot"));
+
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    QCOMPARE(app.visibleName(), QStringLiteral("NewBatch2"));
+    snap(app);
+    QVERIFY(app.click(QStringLiteral("Continue_Command")));
+    QCOMPARE(app.visibleName(), QStringLiteral("NewBatch3"));
+    snap(app);
+    QVERIFY(script.unexpected().isEmpty());
+}
+
+VINTRELO_TEST_MAIN(BatchGalleryTest)
+#include "tst_batch_gallery.moc"
