@@ -1,5 +1,6 @@
 #include "app/Shell.h"
 #include "screens/Registration.h"
+#include "screens/tasks/InsertNewAction.h"
 #include "screens/tasks/ThingsToDoToday.h"
 
 namespace screens {
@@ -7,6 +8,7 @@ namespace screens {
 void registerTaskScreens(app::Shell& shell)
 {
     shell.registerScreen(QStringLiteral("ThingsToDoToday"), [] { return new ThingsToDoToday; });
+    shell.registerScreen(QStringLiteral("InsertNewAction"), [] { return new InsertNewAction; });
 }
 
 } // namespace screens

@@ -1,18 +1,52 @@
 #pragma once
 
-#include "screens/PlaceholderScreen.h"
+#include "app/Screen.h"
+#include "store/ActionChanges.h"
+
+#include <memory>
+
+namespace Ui {
+class ThingsToDoToday;
+}
 
 namespace screens {
 
-class ThingsToDoToday : public PlaceholderScreen
+// The day's work list: every open action of every batch in progress that is due
+// today or earlier. A row opens in the detail panel, where the action is
+// completed or postponed.
+class ThingsToDoToday : public app::Screen
 {
     Q_OBJECT
 
 public:
-    explicit ThingsToDoToday(QWidget* parent = nullptr)
-        : PlaceholderScreen(tr("Vintrelo - Things to do today"), tr("Things to do Today"), parent)
-    {
-    }
+    explicit ThingsToDoToday(QWidget* parent = nullptr);
+    ~ThingsToDoToday() override;
+
+public Q_SLOTS:
+    void Form_Load() override;
+    void Grid1_DblClick();
+    void CommandButton1_Click(); // Back to Main Menu
+    void CommandButton2_Click(); // Print To Do List
+    void CommandButton5_Click(); // Quit this screen
+    void UpdateCommand_Click();  // Complete this action
+    void PushCommand_Click();    // Not quite ready yet
+    void CommandButton3_Click(); // Accept (postpone)
+    void CommandButton4_Click(); // Quit (postpone)
+
+protected:
+    void closeByTitleBar() override { CommandButton1_Click(); }
+
+private:
+    void setDetailPanelVisible(bool visible);
+    // A double-click that opens nothing leaves no action open to act on.
+    void closeWithoutAction();
+    void followMouseToRow();
+    store::OpenedAction openedAction() const;
+    bool requireOpenedAction();
+    bool openedActionNowCompleted() const;
+    void reload();
+
+    std::unique_ptr<Ui::ThingsToDoToday> ui;
 };
 
 } // namespace screens

@@ -1,0 +1,364 @@
+#include "screens/tasks/ThingsToDoToday.h"
+
+#include "app/Shell.h"
+#include "print/ToDoList.h"
+#include "store/Clock.h"
+#include "store/DataFolder.h"
+#include "store/DueActions.h"
+#include "store/LongDate.h"
+#include "store/RunState.h"
+#include "store/StoreError.h"
+#include "store/TextNumber.h"
+#include "ui_ThingsToDoToday.h"
+#include "widgets/Messages.h"
+#include "widgets/Twips.h"
+
+#include <QDir>
+#include <QFontMetrics>
+#include <QSet>
+#include <QSignalBlocker>
+#include <limits>
+
+namespace screens {
+
+namespace {
+
+enum Column
+{
+    BatchColumn,
+    CustomerColumn,
+    DueDateColumn,
+    ActionColumn
+};
+
+// Colour 12 of the 16-colour palette marks an overdue due date.
+const QColor kOverdue(255, 0, 0);
+
+QDate todayOf(const store::RunState& state)
+{
+    const QDate date = store::parseDate(state.TodayText);
+    return date.isValid() ? date : store::Clock::today();
+}
+
+// Long dates in the screen font may be wider than the column's design width;
+// a due date cut to "Tuesday, ..." would not tell the shop when the action was due.
+void fitDueDateColumn(widgets::Grid* grid, const store::DueScan& scan)
+{
+    QSet<QString> dates;
+    for (const store::DueAction& due : scan.actions)
+        dates.insert(due.dueDate);
+    const QFontMetrics metrics(grid->font());
+    int widest = 0;
+    for (const QString& date : dates)
+        widest = std::max(widest, metrics.horizontalAdvance(date));
+    const int needed = widgets::pixelsToTwips(widest + 2 * metrics.averageCharWidth());
+    if (needed > grid->columnWidthTwips(DueDateColumn))
+        grid->setColumnWidthTwips(DueDateColumn, needed);
+}
+
+} // namespace
+
+ThingsToDoToday::ThingsToDoToday(QWidget* parent) : app::Screen(parent), ui(new Ui::ThingsToDoToday)
+{
+    ui->setupUi(this);
+    connect(ui->Grid1, &widgets::Grid::cellDoubleClicked, this, [this] {
+        // Only a double-click on a listed row opens anything; one on the heading
+        // or below the last row must not act on whichever row was current.
+        if (ui->Grid1->mouseRow() < 1)
+            return;
+        followMouseToRow();
+        Grid1_DblClick();
+    });
+    connect(ui->CommandButton1, &QPushButton::clicked, this,
+            &ThingsToDoToday::CommandButton1_Click);
+    connect(ui->CommandButton2, &QPushButton::clicked, this,
+            &ThingsToDoToday::CommandButton2_Click);
+    connect(ui->CommandButton5, &QPushButton::clicked, this,
+            &ThingsToDoToday::CommandButton5_Click);
+    connect(ui->UpdateCommand, &QPushButton::clicked, this, &ThingsToDoToday::UpdateCommand_Click);
+    connect(ui->PushCommand, &QPushButton::clicked, this, &ThingsToDoToday::PushCommand_Click);
+    connect(ui->CommandButton3, &QPushButton::clicked, this,
+            &ThingsToDoToday::CommandButton3_Click);
+    connect(ui->CommandButton4, &QPushButton::clicked, this,
+            &ThingsToDoToday::CommandButton4_Click);
+}
+
+ThingsToDoToday::~ThingsToDoToday() = default;
+
+void ThingsToDoToday::Form_Load()
+{
+    store::RunState& run = state();
+    widgets::Grid* grid = ui->Grid1;
+    ui->Frame2->hide();
+    setDetailPanelVisible(false);
+    ui->CommandButton5->hide();
+    ui->CommandButton1->show();
+    ui->Label1->setText(run.TodayText);
+
+    grid->setRows(0);
+    grid->setCols(4);
+    grid->setRows(2);
+    grid->setFixedRows(1);
+    grid->setFixedCols(1);
+    grid->setColumnWidthTwips(BatchColumn, 1900);
+    grid->setColumnWidthTwips(CustomerColumn, 2400);
+    grid->setColumnWidthTwips(DueDateColumn, 2200);
+    grid->setColumnWidthTwips(ActionColumn, 69000);
+    grid->fillRows(0, {tr("Batch I.D."), tr("Customer"), tr("Due Date"), tr("Action")});
+    for (int col = BatchColumn; col <= DueDateColumn; ++col)
+        grid->setAlignmentAt(0, col, Qt::AlignCenter);
+
+    store::DueScan scan;
+    try {
+        widgets::WaitCursor wait;
+        scan = store::scanDueActions(run.DataRoot, todayOf(run));
+    } catch (const store::StoreError& error) {
+        widgets::Messages::warning(this, error.message());
+    }
+
+    const int count = static_cast<int>(scan.actions.size());
+    grid->setRows(1 + count);
+    if (count > 0) {
+        QStringList texts;
+        texts.reserve(count * 4);
+        for (const store::DueAction& due : scan.actions)
+            texts << due.batchId << due.customer << due.dueDate << due.action;
+        {
+            // One model reset below repaints everything; a signal per cell here
+            // would only slow a long list down.
+            const QSignalBlocker quiet(grid->model());
+            for (int row = 1; row <= count; ++row) {
+                grid->setAlignmentAt(row, BatchColumn, Qt::AlignCenter);
+                grid->setAlignmentAt(row, CustomerColumn, Qt::AlignCenter);
+                grid->setAlignmentAt(row, DueDateColumn, Qt::AlignCenter);
+                if (scan.actions.at(row - 1).overdue)
+                    grid->setBackgroundAt(row, DueDateColumn, kOverdue);
+            }
+        }
+        grid->fillRows(1, texts);
+        fitDueDateColumn(grid, scan);
+    }
+    ui->CommandButton2->show();
+
+    if (!scan.skipped.isEmpty()) {
+        const QString folder = QDir::toNativeSeparators(
+            store::batchFolderPath(run.DataRoot, store::BatchFolder::Active));
+        widgets::Messages::warning(
+            this, tr("These batch files in \"%1\" are damaged or cannot be read, so their "
+                     "actions are not listed:\n\n%2\n\nOpen them in the batch editor to "
+                     "correct them, or restore them from your backup.")
+                      .arg(folder, scan.skipped.join(QLatin1Char('\n'))));
+    }
+}
+
+void ThingsToDoToday::followMouseToRow()
+{
+    widgets::Grid* grid = ui->Grid1;
+    const int col = grid->mouseCol() < 1 ? 1 : grid->mouseCol();
+    grid->setCurrentCell(grid->mouseRow(), col);
+}
+
+void ThingsToDoToday::Grid1_DblClick()
+{
+    store::RunState& run = state();
+    widgets::Grid* grid = ui->Grid1;
+    run.SelectedActionIndex = 0;
+    const int r = grid->row();
+    const QString batchId = r >= 1 ? grid->textAt(r, BatchColumn) : QString();
+    if (r < 1 || batchId.isEmpty()) {
+        closeWithoutAction();
+        return;
+    }
+    run.SelectedBatchID = batchId;
+
+    // Actions of one batch are worked in order: only its topmost row opens.
+    for (int i = 1; i < r; ++i) {
+        if (grid->textAt(i, BatchColumn) == batchId) {
+            closeWithoutAction();
+            grid->setCurrentCell(i, CustomerColumn);
+            widgets::Messages::warning(
+                this, tr("A previous action with the same Batch I.D. should be completed 1st"));
+            return;
+        }
+    }
+
+    store::BatchFile batch;
+    try {
+        batch = store::readBatchFile(run.DataRoot, store::BatchFolder::Active, batchId);
+    } catch (const store::StoreError& error) {
+        closeWithoutAction();
+        widgets::Messages::warning(this, error.message());
+        return;
+    }
+    const int k = store::findListedRecord(batch, grid->textAt(r, DueDateColumn),
+                                          grid->textAt(r, ActionColumn));
+    if (k < 1 || k > std::numeric_limits<qint16>::max()) {
+        closeWithoutAction();
+        ui->CommandButton2->hide();
+        widgets::Messages::warning(
+            this, tr("Batch %1 no longer holds the action \"%2\" due %3 as it is listed; its file "
+                     "has changed since the list was made. Go back to the main menu and open "
+                     "\"Things to do Today\" again.")
+                      .arg(batchId, grid->textAt(r, ActionColumn), grid->textAt(r, DueDateColumn)));
+        return;
+    }
+
+    const store::ActionRecord& record = batch.records.at(k - 1);
+    ui->BatchIDLabel->setText(batchId);
+    ui->DayNumberLabel->setText(record.DayNumber);
+    ui->DueDateLabel->setText(record.DueDate);
+    ui->ActionLabel->setText(record.Action);
+    ui->AmountText->setText(record.Amount);
+    ui->MeasurementText->setText(record.Measurement);
+    ui->NotesText->setText(record.Notes);
+    setDetailPanelVisible(true);
+    ui->CommandButton1->hide();
+    ui->CommandButton5->show();
+    run.SelectedActionIndex = static_cast<qint16>(k);
+    ui->CommandButton2->hide();
+}
+
+void ThingsToDoToday::setDetailPanelVisible(bool visible)
+{
+    for (QWidget* widget :
+         {static_cast<QWidget*>(ui->BatchIDLabel), static_cast<QWidget*>(ui->Label5),
+          static_cast<QWidget*>(ui->DayNumberLabel), static_cast<QWidget*>(ui->Label6),
+          static_cast<QWidget*>(ui->DueDateLabel), static_cast<QWidget*>(ui->Label7),
+          static_cast<QWidget*>(ui->ActionLabel), static_cast<QWidget*>(ui->Label8),
+          static_cast<QWidget*>(ui->MeasurementText), static_cast<QWidget*>(ui->Label9),
+          static_cast<QWidget*>(ui->NotesText), static_cast<QWidget*>(ui->Label10),
+          static_cast<QWidget*>(ui->AmountText), static_cast<QWidget*>(ui->CheckBox1),
+          static_cast<QWidget*>(ui->UpdateCommand), static_cast<QWidget*>(ui->PushCommand)})
+        widget->setVisible(visible);
+}
+
+void ThingsToDoToday::closeWithoutAction()
+{
+    setDetailPanelVisible(false);
+    ui->Frame2->hide();
+    ui->CommandButton5->hide();
+    ui->CommandButton1->show();
+}
+
+void ThingsToDoToday::CommandButton5_Click()
+{
+    ui->CommandButton1->show();
+    ui->CommandButton5->hide();
+    setDetailPanelVisible(false);
+}
+
+void ThingsToDoToday::CommandButton1_Click()
+{
+    shell().switchScreen(this, QStringLiteral("MainMenu"));
+}
+
+void ThingsToDoToday::CommandButton2_Click()
+{
+    widgets::Grid* grid = ui->Grid1;
+    if (grid->rows() <= 1) {
+        widgets::Messages::warning(this, tr("You have no tasks to complete today"));
+        for (int i = 0; i < 3; ++i)
+            widgets::beep();
+        return;
+    }
+    QVector<print::ToDoRow> rows;
+    rows.reserve(grid->rows() - 1);
+    for (int row = 1; row < grid->rows(); ++row) {
+        rows.append({grid->textAt(row, BatchColumn), grid->textAt(row, DueDateColumn),
+                     grid->textAt(row, ActionColumn)});
+    }
+    print::printToDoList(this, rows, state().TodayText);
+}
+
+store::OpenedAction ThingsToDoToday::openedAction() const
+{
+    return {ui->BatchIDLabel->text(), state().SelectedActionIndex, ui->DueDateLabel->text(),
+            ui->ActionLabel->text()};
+}
+
+bool ThingsToDoToday::requireOpenedAction()
+{
+    state().SelectedBatchID = ui->BatchIDLabel->text();
+    if (state().SelectedActionIndex >= 1)
+        return true;
+    widgets::Messages::warning(this, tr("No action is open, so nothing was changed. Double-click "
+                                        "the action in the list first."));
+    return false;
+}
+
+bool ThingsToDoToday::openedActionNowCompleted() const
+{
+    const store::OpenedAction opened = openedAction();
+    for (const store::BatchFolder folder :
+         {store::BatchFolder::Active, store::BatchFolder::Completed}) {
+        try {
+            const store::BatchFile batch =
+                store::readBatchFile(state().DataRoot, folder, opened.batchId);
+            if (opened.record <= batch.records.size() &&
+                !batch.records.at(opened.record - 1).isOpen())
+                return true;
+        } catch (const store::StoreError&) {
+        }
+    }
+    return false;
+}
+
+void ThingsToDoToday::reload()
+{
+    shell().switchScreen(this, QStringLiteral("ThingsToDoToday"));
+}
+
+void ThingsToDoToday::UpdateCommand_Click()
+{
+    if (!ui->CheckBox1->isChecked())
+        return;
+    if (!requireOpenedAction())
+        return;
+    const store::RunState& run = state();
+    const QDate today = store::parseDate(run.TodayText);
+    const QString completed = today.isValid() ? store::formatLongDate(today) : run.TodayText;
+    try {
+        store::completeAction(run.DataRoot, openedAction(), ui->AmountText->text(),
+                              ui->MeasurementText->text(), ui->NotesText->text(), completed);
+    } catch (const store::StoreError& error) {
+        widgets::Messages::warning(this, error.message());
+        // Saved but not moved: the list must show the action as done.
+        if (openedActionNowCompleted())
+            reload();
+        return;
+    }
+    reload();
+}
+
+void ThingsToDoToday::PushCommand_Click()
+{
+    ui->CheckBox1->setChecked(false);
+    ui->Frame2->show();
+}
+
+void ThingsToDoToday::CommandButton4_Click()
+{
+    ui->Frame2->hide();
+}
+
+void ThingsToDoToday::CommandButton3_Click()
+{
+    ui->Frame2->hide();
+    if (!requireOpenedAction())
+        return;
+    if (ui->PushText->text().isEmpty())
+        ui->PushText->setText(QStringLiteral("0"));
+    const double days = store::readLeadingNumber(ui->PushText->text());
+    if (days == 0)
+        return;
+    try {
+        store::postponeActions(state().DataRoot, openedAction(), days);
+    } catch (const store::StoreError& error) {
+        widgets::Messages::warning(this, error.message());
+        return;
+    }
+    // The note screen reads the batch and action from this screen's panel.
+    shell().switchScreen(this, QStringLiteral("InsertNewAction"), app::Shell::Leave::KeepLoaded);
+}
+
+} // namespace screens

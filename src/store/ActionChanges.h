@@ -1,0 +1,42 @@
+#pragma once
+
+#include "store/BatchRewrite.h"
+
+#include <QString>
+
+namespace store {
+
+// The action the task screen has open: its batch, its record number and the
+// texts it shows. A change is made only when the record still holds those texts,
+// so it can never land on a record other than the one the user sees.
+struct OpenedAction
+{
+    QString batchId;
+    int record = 0;  // from 1
+    QString dueDate; // as stored in the file
+    QString action;
+};
+
+// Writes the results and the completion date into the opened record; the batch
+// moves to the completed folder when its last record is then completed.
+RewriteOutcome completeAction(const QString& dataRoot, const OpenedAction& opened,
+                              const QString& amount, const QString& measurement,
+                              const QString& notes, const QString& dateCompleted);
+
+// Moves the opened record and every later one by `days`: day numbers by the
+// number itself, due dates by its whole-day part (rounded down). Refuses when
+// a due date to be moved is not a date. Zero days changes nothing and writes
+// nothing.
+void postponeActions(const QString& dataRoot, const OpenedAction& opened, double days);
+
+// The note kept for a postponement: dated today and already completed.
+ActionRecord manualActionRecord(const QString& todayText, const QString& action,
+                                const QString& amount, const QString& measurement,
+                                const QString& notes);
+
+// Inserts `manual` just before record `record`, which must still be the open
+// action `postponedAction`.
+void insertManualAction(const QString& dataRoot, const QString& batchId, int record,
+                        const QString& postponedAction, const ActionRecord& manual);
+
+} // namespace store
