@@ -33,6 +33,13 @@ void CellEditor::open()
 {
     if (m_grid->row() < 0 || m_grid->col() < 0)
         return;
+    if (isOpen() && m_row == m_grid->row() && m_col == m_grid->col()) {
+        // Already open over this cell (left open by Down on the last row): keep
+        // what was typed rather than starting again from the cell's old text.
+        m_overlay->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    commitPending();
     m_row = m_grid->row();
     m_col = m_grid->col();
     m_overlay->setText(m_grid->textAt(m_row, m_col));
@@ -49,9 +56,8 @@ void CellEditor::place()
     if (m_row < 0)
         return;
     const QRect cell = m_grid->cellRect(m_row, m_col, m_overlay->parentWidget());
-    if (cell.isEmpty())
-        return;
-    m_overlay->setGeometry(cell);
+    // A cell scrolled out of view: the overlay must not sit over another cell.
+    m_overlay->setGeometry(cell.isEmpty() ? QRect(cell.topLeft(), QSize(0, 0)) : cell);
 }
 
 void CellEditor::store(Commit how)
@@ -90,6 +96,8 @@ void CellEditor::moveRow(int step)
 
 bool CellEditor::Text1_KeyDown(QKeyEvent* event)
 {
+    if (!isOpen())
+        return false;
     switch (event->key()) {
     case Qt::Key_Escape: {
         const int row = m_row;
@@ -104,8 +112,7 @@ bool CellEditor::Text1_KeyDown(QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         m_grid->setFocus(Qt::OtherFocusReason);
-        if (m_row >= 0)
-            store(Commit::Enter);
+        store(Commit::Enter);
         return true;
     case Qt::Key_Down:
         moveRow(1);

@@ -41,6 +41,7 @@ public:
     int col() const { return m_col; }
 
     // Opens over the grid's current cell; does nothing without a current cell.
+    // Already open over that cell, it keeps the typed text and takes the focus.
     void open();
     // Stores an open edit into its cell as leaving the cell would; used before a
     // screen reads the grid (saving, printing), so nothing typed is lost.

@@ -1,16 +1,19 @@
 #pragma once
 
-#include "screens/PlaceholderScreen.h"
+#include "screens/records/BatchList.h"
 
 namespace screens {
 
-class Completed1 : public PlaceholderScreen
+// "Completed wine": the archived batches; a double-click opens the read-only view.
+class Completed1 : public BatchList
 {
     Q_OBJECT
 
 public:
     explicit Completed1(QWidget* parent = nullptr)
-        : PlaceholderScreen(tr("Vintrelo - Completed Batches"), tr("Completed Batches"), parent)
+        : BatchList({store::BatchFolder::Completed, tr("Vintrelo - Completed Batches"),
+                     tr("Completed Batches"), QStringLiteral("Completed2")},
+                    parent)
     {
     }
 };

@@ -1,17 +1,19 @@
 #pragma once
 
-#include "screens/PlaceholderScreen.h"
+#include "screens/records/BatchList.h"
 
 namespace screens {
 
-class ExistingInventory : public PlaceholderScreen
+// "Batches in Progress": the active batches; a double-click opens the editor.
+class ExistingInventory : public BatchList
 {
     Q_OBJECT
 
 public:
     explicit ExistingInventory(QWidget* parent = nullptr)
-        : PlaceholderScreen(tr("Vintrelo - Existing Batches on the go"),
-                            tr("Existing Batches on the go"), parent)
+        : BatchList({store::BatchFolder::Active, tr("Vintrelo - Existing Batches on the go"),
+                     tr("Existing Batches on the go"), QStringLiteral("ExistingInventory2")},
+                    parent)
     {
     }
 };

@@ -1,0 +1,101 @@
+#include "screens/records/BatchList.h"
+
+#include "app/Shell.h"
+#include "store/BatchSummary.h"
+#include "store/StoreError.h"
+#include "ui_BatchList.h"
+#include "widgets/Messages.h"
+
+namespace screens {
+
+namespace {
+
+enum Column
+{
+    IdColumn,
+    CustomerColumn,
+    VarietyColumn,
+    StartDateColumn,
+    RecipeColumn,
+    ColumnCount
+};
+
+const int kWidths[ColumnCount] = {1700, 2700, 2500, 2600, 7000};
+
+} // namespace
+
+BatchList::BatchList(const Kind& kind, QWidget* parent)
+    : app::Screen(parent), m_kind(kind), ui(new Ui::BatchList)
+{
+    ui->setupUi(this);
+    setWindowTitle(m_kind.windowTitle);
+    ui->Label2->setText(m_kind.heading);
+    connect(ui->Grid1, &widgets::Grid::cellDoubleClicked, this, &BatchList::Grid1_DblClick);
+    connect(ui->CommandButton1, &QPushButton::clicked, this, &BatchList::CommandButton1_Click);
+}
+
+BatchList::~BatchList() = default;
+
+widgets::Grid* BatchList::grid() const
+{
+    return ui->Grid1;
+}
+
+void BatchList::Form_Load()
+{
+    widgets::Grid* grid = ui->Grid1;
+    grid->setCols(ColumnCount);
+    grid->setRows(2);
+    grid->setFixedRows(1);
+    grid->setFixedCols(1);
+    for (int col = 0; col < ColumnCount; ++col)
+        grid->setColumnWidthTwips(col, kWidths[col]);
+
+    QVector<store::BatchSummary> batches;
+    try {
+        batches = store::listBatchSummaries(state().DataRoot, m_kind.folder);
+    } catch (const store::StoreError& error) {
+        widgets::Messages::warning(this, error.message());
+    }
+
+    QStringList texts{tr("Batch I.D."), tr("Customer"), tr("Variety"), tr("Start Date"),
+                      tr("Recipe Description")};
+    texts.reserve((batches.size() + 2) * ColumnCount);
+    for (const store::BatchSummary& batch : std::as_const(batches)) {
+        QString description = batch.recipeDescription;
+        // A bad file stays listed with what could be read, and says why it will not open.
+        if (batch.problem == store::BatchSummary::Problem::Damaged)
+            description = tr("(damaged batch file - restore it from your backup)");
+        else if (batch.problem == store::BatchSummary::Problem::RecipeMissing)
+            description = tr("(recipe %1 not found)").arg(batch.recipeNumber);
+        texts << batch.batchId << batch.customerName << batch.variety << batch.startDate
+              << description;
+    }
+    for (int col = 0; col < ColumnCount; ++col)
+        texts << QString();
+    grid->fillRows(0, texts);
+    grid->setRows(batches.size() + 2);
+    if (grid->rows() > 1)
+        grid->setCurrentCell(1, CustomerColumn);
+}
+
+void BatchList::Grid1_DblClick()
+{
+    widgets::Grid* grid = ui->Grid1;
+    // The row under the mouse: a click on the fixed first column does not move
+    // the current cell, and must not open the batch of another row.
+    const int row = grid->mouseRow();
+    if (row >= grid->fixedRows() && row < grid->rows())
+        grid->setCurrentCell(row, CustomerColumn);
+    const QString batchId = row >= grid->fixedRows() ? grid->textAt(row, IdColumn) : QString();
+    state().SelectedBatchID = batchId;
+    if (!batchId.isEmpty())
+        shell().switchScreen(this, m_kind.opens);
+}
+
+void BatchList::CommandButton1_Click()
+{
+    shell().switchScreen(this, QStringLiteral("MainMenu"));
+}
+
+} // namespace screens

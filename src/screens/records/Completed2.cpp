@@ -1,0 +1,45 @@
+#include "screens/records/Completed2.h"
+
+#include "app/Shell.h"
+#include "screens/records/BatchSheet.h"
+#include "store/StoreError.h"
+#include "ui_Completed2.h"
+#include "widgets/Messages.h"
+
+namespace screens {
+
+Completed2::Completed2(QWidget* parent) : app::Screen(parent), ui(new Ui::Completed2)
+{
+    ui->setupUi(this);
+    connect(ui->CommandButton1, &QPushButton::clicked, this, &Completed2::CommandButton1_Click);
+}
+
+Completed2::~Completed2() = default;
+
+widgets::Grid* Completed2::grid() const
+{
+    return ui->Grid1;
+}
+
+void Completed2::Form_Load()
+{
+    const QString batchId = state().SelectedBatchID;
+    ui->BatchID_Label->setText(batchId);
+    store::BatchFile batch;
+    try {
+        batch = store::readBatchFile(state().DataRoot, store::BatchFolder::Completed, batchId);
+    } catch (const store::StoreError& error) {
+        widgets::Messages::warning(this, error.message());
+        CommandButton1_Click();
+        return;
+    }
+    batchsheet::fillHeaderLabels(this, batch.header);
+    batchsheet::fillActionGrid(ui->Grid1, batch.records);
+}
+
+void Completed2::CommandButton1_Click()
+{
+    shell().switchScreen(this, QStringLiteral("Completed1"));
+}
+
+} // namespace screens

@@ -1,0 +1,198 @@
+#include "screens/records/ExistingInventory2.h"
+
+#include "app/Shell.h"
+#include "screens/records/BatchSheet.h"
+#include "store/BatchRewrite.h"
+#include "store/Clock.h"
+#include "store/StoreError.h"
+#include "ui_ExistingInventory2.h"
+#include "widgets/CellEditor.h"
+#include "widgets/Messages.h"
+
+namespace screens {
+
+using namespace batchsheet;
+
+namespace {
+QString editHint()
+{
+    return QCoreApplication::translate("screens::ExistingInventory2",
+                                       "Double Click in any Cell to edit the item.");
+}
+QString acceptHint()
+{
+    return QCoreApplication::translate("screens::ExistingInventory2",
+                                       "Single click off that Cell to accept the change.");
+}
+} // namespace
+
+ExistingInventory2::ExistingInventory2(QWidget* parent)
+    : app::Screen(parent), ui(new Ui::ExistingInventory2)
+{
+    ui->setupUi(this);
+    // The overlay lies over the grid's cells, outside the frame's layout.
+    ui->frameLayout->removeWidget(ui->Text1);
+    m_editor = new widgets::CellEditor(ui->Grid1, ui->Text1, this);
+    m_editor->setFilter([](int, int col, const QString& text, widgets::CellEditor::Commit how) {
+        return normaliseCell(col, text, how, store::Clock::today());
+    });
+    connect(m_editor, &widgets::CellEditor::opened, this,
+            [this] { ui->Label4->setText(acceptHint()); });
+    connect(m_editor, &widgets::CellEditor::committed, this,
+            [this](int row, int, widgets::CellEditor::Commit how) {
+                if (how != widgets::CellEditor::Commit::LeaveCell)
+                    return;
+                ui->Label4->setText(editHint());
+                alignRow(ui->Grid1, row);
+            });
+    connect(ui->Grid1, &widgets::Grid::cellDoubleClicked, this,
+            &ExistingInventory2::Grid1_DblClick);
+    connect(ui->CommandButton2, &QPushButton::clicked, this,
+            &ExistingInventory2::CommandButton2_Click);
+    connect(ui->CommandButton3, &QPushButton::clicked, this,
+            &ExistingInventory2::CommandButton3_Click);
+    connect(ui->CommandButton4, &QPushButton::clicked, this,
+            &ExistingInventory2::CommandButton4_Click);
+    connect(ui->CommandButton5, &QPushButton::clicked, this,
+            &ExistingInventory2::CommandButton5_Click);
+    connect(ui->CommandButton1, &QPushButton::clicked, this,
+            &ExistingInventory2::CommandButton1_Click);
+}
+
+ExistingInventory2::~ExistingInventory2() = default;
+
+widgets::Grid* ExistingInventory2::grid() const
+{
+    return ui->Grid1;
+}
+
+void ExistingInventory2::Form_Load()
+{
+    ui->Text1->hide();
+    const QString batchId = state().SelectedBatchID;
+    ui->BatchID_Label->setText(batchId);
+    store::BatchFile batch;
+    try {
+        batch = store::readBatchFile(state().DataRoot, store::BatchFolder::Active, batchId);
+    } catch (const store::StoreError& error) {
+        // Half a batch on screen would be saved back as half a batch.
+        widgets::Messages::warning(this, error.message());
+        backToList();
+        return;
+    }
+    fillHeaderLabels(this, batch.header);
+    fillActionGrid(ui->Grid1, batch.records);
+    if (ui->Grid1->rows() > 1)
+        ui->Grid1->setCurrentCell(1, DueDateColumn);
+}
+
+void ExistingInventory2::Grid1_DblClick()
+{
+    // A double-click on a fixed cell or below the rows does not move the current
+    // cell; opening the overlay there would edit a cell the user did not point at.
+    const int row = ui->Grid1->mouseRow();
+    const int col = ui->Grid1->mouseCol();
+    if (row < ui->Grid1->fixedRows() || col < ui->Grid1->fixedCols())
+        return;
+    m_editor->open();
+}
+
+void ExistingInventory2::CommandButton2_Click()
+{
+    if (!widgets::Messages::question(this, tr("Are you sure you want to save the changes ?"))) {
+        backToList();
+        return;
+    }
+    m_editor->commitPending();
+    const QVector<store::ActionRecord> records = recordsFromGrid(ui->Grid1);
+    try {
+        store::rewriteBatchFile(state().DataRoot, state().SelectedBatchID,
+                                [&](store::BatchFile& batch) { batch.records = records; });
+    } catch (const store::StoreError& error) {
+        // The editor stays open with every edit, so the user can put things right.
+        widgets::Messages::warning(this, error.message());
+        return;
+    }
+    backToList();
+}
+
+void ExistingInventory2::CommandButton3_Click()
+{
+    widgets::Grid* grid = ui->Grid1;
+    m_editor->commitPending();
+    const int rows = grid->rows();
+    const int current = grid->row();
+    const int col = grid->col() >= grid->fixedCols() ? grid->col() : DueDateColumn;
+    grid->setRows(rows + 1);
+    alignRow(grid, rows);
+    if (current < grid->fixedRows() || current == rows - 1) {
+        grid->setCurrentCell(rows, col);
+        return;
+    }
+    // Only texts move down: colours and alignments stay with their cells.
+    for (int i = rows; i > current; --i) {
+        for (int c = 0; c < ColumnCount; ++c) {
+            grid->setTextAt(i, c, grid->textAt(i - 1, c));
+            grid->setTextAt(i - 1, c, QString());
+        }
+    }
+    grid->setCurrentCell(current + 1, CompletedColumn);
+}
+
+void ExistingInventory2::CommandButton4_Click()
+{
+    if (!widgets::Messages::question(this, tr("Are you sure you want to Delete the Row ?")))
+        return;
+    widgets::Grid* grid = ui->Grid1;
+    const int row = grid->row();
+    if (row < grid->fixedRows())
+        return;
+    m_editor->commitPending();
+    for (int c = 0; c < ColumnCount; ++c)
+        grid->setTextAt(row, c, QString());
+    grid->setCurrentCell(row, CompletedColumn);
+}
+
+print::TagData ExistingInventory2::carboyTagData()
+{
+    m_editor->commitPending();
+    print::TagData tag;
+    tag.batchId = ui->BatchID_Label->text();
+    tag.startDate = ui->StartDate_Label->text();
+    tag.customerName = ui->Name_Label->text();
+    tag.address = ui->Address_Label->text();
+    tag.city = ui->City_Label->text();
+    tag.province = ui->Province_Label->text();
+    tag.postalCode = ui->PostalCode_Label->text();
+    tag.phone1 = ui->Phone1_Label->text();
+    tag.otherId = ui->OtherID_Label->text();
+    tag.serialNumber = ui->SerialNumber_Label->text();
+    tag.variety = ui->Variety_Label->text();
+    tag.colour = ui->Colour_Label->text();
+    tag.mustType = ui->MustType_Label->text();
+    tag.batchSize = ui->BatchSize_Label->text();
+    const widgets::Grid* grid = ui->Grid1;
+    for (int row = grid->fixedRows(); row < grid->rows(); ++row) {
+        tag.schedule << print::TagLine{grid->textAt(row, DueDateColumn),
+                                       grid->textAt(row, ActionColumn),
+                                       !grid->textAt(row, CompletedColumn).isEmpty()};
+    }
+    return tag;
+}
+
+void ExistingInventory2::CommandButton5_Click()
+{
+    print::printTrackingTag(this, carboyTagData());
+}
+
+void ExistingInventory2::CommandButton1_Click()
+{
+    backToList();
+}
+
+void ExistingInventory2::backToList()
+{
+    shell().switchScreen(this, QStringLiteral("ExistingInventory"));
+}
+
+} // namespace screens

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/Screen.h"
+#include "print/TrackingTag.h"
+
+#include <memory>
+
+class QKeyEvent;
+
+namespace Ui {
+class ExistingInventory2;
+}
+
+namespace widgets {
+class CellEditor;
+class Grid;
+} // namespace widgets
+
+namespace screens {
+
+// The batch editor: the header of a batch in progress, read-only, and its
+// actions in a grid whose cells are edited in place. Nothing is written until
+// "Save & Go Back", which rewrites the file from the grid.
+class ExistingInventory2 : public app::Screen
+{
+    Q_OBJECT
+
+public:
+    explicit ExistingInventory2(QWidget* parent = nullptr);
+    ~ExistingInventory2() override;
+
+    widgets::Grid* grid() const;
+    widgets::CellEditor* cellEditor() const { return m_editor; }
+
+    // The tag as the editor holds the batch now, unsaved edits and blank rows
+    // included; an open edit is committed first.
+    print::TagData carboyTagData();
+
+public Q_SLOTS:
+    void Form_Load() override;
+    void Grid1_DblClick();
+    void CommandButton2_Click(); // Save & Go Back
+    void CommandButton3_Click(); // Insert New Row
+    void CommandButton4_Click(); // Delete Row
+    void CommandButton5_Click(); // Print Carboy Tag
+    void CommandButton1_Click(); // Quit & Go Back
+
+protected:
+    void closeByTitleBar() override { CommandButton1_Click(); }
+
+private:
+    void backToList();
+
+    std::unique_ptr<Ui::ExistingInventory2> ui;
+    widgets::CellEditor* m_editor;
+};
+
+} // namespace screens

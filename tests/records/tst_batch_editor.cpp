@@ -1,0 +1,665 @@
+// The batch editor: a batch in progress edited cell by cell and saved back.
+#include "AppHarness.h"
+#include "DataFixture.h"
+#include "MessageScript.h"
+#include "RecordScreens.h"
+#include "TestMain.h"
+#include "screens/records/ExistingInventory2.h"
+#include "store/Clock.h"
+#include "store/TextLines.h"
+#include "widgets/CellEditor.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace records;
+using store::BatchHeader;
+
+namespace {
+
+const QString kBatch = QStringLiteral("2026-000041");
+const QString kActiveFile = QStringLiteral("Active Batches/2026-000041.txt");
+const QString kCompletedFile = QStringLiteral("Completed Batches/2026-000041.txt");
+
+enum Col
+{
+    Day,
+    Due,
+    Action,
+    Amount,
+    Measurement,
+    Notes,
+    Completed
+};
+
+// Three actions, the first already done, and a full header.
+store::BatchFile shopBatch()
+{
+    store::BatchFile batch = sampleBatch(3, QStringLiteral("Ann Smith"));
+    const QStringList values{"Ann Smith", "12 Vine St", "Kelowna",    "BC",          "V1Y 1A1",
+                             "555-0101",  "555-0102",   "ann@x.test", "ID-7",        "SN-9",
+                             "Merlot",    "Red",        "2026",       "Fresh juice", "Okanagan",
+                             "23 L",      "$120.00",    "Joe",        "12/1/2026"};
+    for (int line = 0; line < values.size(); ++line)
+        batch.header.lines[line] = values.at(line);
+    batch.records[0].Amount = QStringLiteral("5 g");
+    batch.records[0].Measurement = QStringLiteral("SG 1.090");
+    batch.records[0].Notes = QStringLiteral("started warm");
+    batch.records[0].DateCompleted = longDate(2026, 12, 1);
+    return batch;
+}
+
+struct Shop
+{
+    DataFixture fx;
+    Shop(const store::BatchFile& batch = shopBatch())
+    {
+        writeShopRecipe(fx);
+        fx.writeBatch(kBatch, batch);
+    }
+    QByteArray expected(const QVector<store::ActionRecord>& records) const
+    {
+        store::BatchFile batch = shopBatch();
+        batch.records = records;
+        return store::encodeLines(store::batchToLines(batch));
+    }
+};
+
+store::ActionRecord record(const QString& day, const QString& due, const QString& action,
+                           const QString& completed = QString())
+{
+    store::ActionRecord r;
+    r.DayNumber = day;
+    r.DueDate = due;
+    r.Action = action;
+    r.DateCompleted = completed;
+    return r;
+}
+
+QLineEdit* overlay(AppHarness& app)
+{
+    return app.control<QLineEdit>(QStringLiteral("Text1"));
+}
+
+QString hint(AppHarness& app)
+{
+    return app.control<QLabel>(QStringLiteral("Label4"))->text();
+}
+
+screens::ExistingInventory2* editor(AppHarness& app)
+{
+    return qobject_cast<screens::ExistingInventory2*>(app.visible());
+}
+
+// Double-click a cell and replace its text, leaving the overlay open.
+void retype(AppHarness& app, int row, int col, const QString& text)
+{
+    doubleClickCell(grid(app), row, col);
+    QVERIFY(overlay(app)->isVisible());
+    overlay(app)->selectAll();
+    QTest::keyClick(overlay(app), Qt::Key_Backspace);
+    QTest::keyClicks(overlay(app), text);
+}
+
+const QString kEditHint = QStringLiteral("Double Click in any Cell to edit the item.");
+const QString kAcceptHint = QStringLiteral("Single click off that Cell to accept the change.");
+const QString kSaveQuestion = QStringLiteral("Are you sure you want to save the changes ?");
+const QString kDeleteQuestion = QStringLiteral("Are you sure you want to Delete the Row ?");
+
+} // namespace
+
+class TestBatchEditor : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+    void showsTheHeaderAndTheActionsAsStored();
+    void batchWithoutActionsShowsTheHeaderRowOnly();
+    void datesAreNormalisedWhenCommitted_data();
+    void datesAreNormalisedWhenCommitted();
+    void escapeRestoresAndDownOnTheLastRowStaysOpen();
+    void insertingRowsMovesTextsNotColours();
+    void deletedRowIsDroppedBySave();
+    void saveWithoutChangesRewritesTheSameBytes();
+    void saveCommitsTheEditStillOpenInTheFirstCell();
+    void completingTheLastActionArchivesTheBatch();
+    void onlyTheLastActionDecidesTheMove();
+    void saveAnsweredNoAndQuitWriteNothing();
+    void failedSaveLeavesTheFileAndKeepsTheEdits_data();
+    void failedSaveLeavesTheFileAndKeepsTheEdits();
+    void damagedBatchIsNotOpened();
+    void tagReprintTakesTheGridAsItStands();
+};
+
+void TestBatchEditor::cleanup()
+{
+    store::setWriteFaultHook(nullptr);
+    AppHarness::settle();
+}
+
+void TestBatchEditor::showsTheHeaderAndTheActionsAsStored()
+{
+    Shop shop;
+    MessageScript script;
+    AppHarness app(shop.fx);
+    QVERIFY(openEditor(app, kBatch));
+
+    QCOMPARE(app.visible()->windowTitle(), QStringLiteral("Vintrelo"));
+    QCOMPARE(app.control<QLabel>(QStringLiteral("Label2"))->text(),
+             QStringLiteral("Existing Batch"));
+    QCOMPARE(app.control<QLabel>(QStringLiteral("BatchID_Label"))->text(), kBatch);
+    QCOMPARE(hint(app), kEditHint);
+    QVERIFY(overlay(app)->isHidden());
+    QCOMPARE(app.control<QPushButton>(QStringLiteral("CommandButton2"))->text(),
+             QStringLiteral("Save && Go Back"));
+    QCOMPARE(app.control<QPushButton>(QStringLiteral("CommandButton3"))->text(),
+             QStringLiteral("Insert New Row"));
+    QCOMPARE(app.control<QPushButton>(QStringLiteral("CommandButton4"))->text(),
+             QStringLiteral("Delete Row"));
+    QCOMPARE(app.control<QPushButton>(QStringLiteral("CommandButton5"))->text(),
+             QStringLiteral("Print Carboy Tag"));
+    QCOMPARE(app.control<QPushButton>(QStringLiteral("CommandButton1"))->text(),
+             QStringLiteral("Quit && Go Back"));
+    const QStringList labels{
+        "Name_Label",      "Address_Label", "City_Label",    "Province_Label", "PostalCode_Label",
+        "Phone1_Label",    "Phone2_Label",  "email_Label",   "OtherID_Label",  "SerialNumber_Label",
+        "Variety_Label",   "Colour_Label",  "Vintage_Label", "MustType_Label", "Source_Label",
+        "BatchSize_Label", "Cost_Label",    "Vintner_Label", "StartDate_Label"};
+    const store::BatchFile batch = shopBatch();
+    for (int line = 0; line < labels.size(); ++line)
+        QCOMPARE(app.control<QLabel>(labels.at(line))->text(), batch.header.lines.at(line));
+    // Shown as stored, not reformatted.
+    QCOMPARE(app.control<QLabel>(QStringLiteral("StartDate_Label"))->text(),
+             QStringLiteral("12/1/2026"));
+
+    widgets::Grid* actions = grid(app);
+    QCOMPARE(actions->rows(), 4);
+    QCOMPARE(actions->cols(), 7);
+    const QStringList headers{"Day #",       "Due Date", "Action",        "Amount",
+                              "Measurement", "Notes",    "Date Completed"};
+    const QList<int> widths{800, 2600, 5000, 4000, 4000, 6000, 2600};
+    for (int col = 0; col < 7; ++col) {
+        QCOMPARE(actions->textAt(0, col), headers.at(col));
+        QCOMPARE(actions->columnWidthTwips(col), widths.at(col));
+    }
+    QCOMPARE(actions->textAt(1, Day), QStringLiteral("1"));
+    QCOMPARE(actions->textAt(1, Due), longDate(2026, 12, 1));
+    QCOMPARE(actions->textAt(1, Measurement), QStringLiteral("SG 1.090"));
+    QCOMPARE(actions->textAt(1, Completed), longDate(2026, 12, 1));
+    QCOMPARE(actions->textAt(3, Day), QStringLiteral("15"));
+    QCOMPARE(actions->textAt(3, Action), QStringLiteral("Step 3"));
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignVCenter;
+    const QList<Qt::Alignment> aligned{centre, left, left, centre, centre, left, left};
+    for (int col = 0; col < 7; ++col)
+        QCOMPARE(actions->alignmentAt(2, col), aligned.at(col));
+    // Only the completed action's due date is marked.
+    QCOMPARE(actions->backgroundAt(1, Due), QColor(0, 255, 0));
+    for (int row = 1; row < 4; ++row) {
+        for (int col = 0; col < 7; ++col) {
+            if (row != 1 || col != Due)
+                QVERIFY(!actions->backgroundAt(row, col).isValid());
+        }
+    }
+    // The day numbers cannot be edited.
+    doubleClickCell(actions, 2, Day);
+    QVERIFY(overlay(app)->isHidden());
+    QVERIFY(script.shown().isEmpty());
+}
+
+void TestBatchEditor::batchWithoutActionsShowsTheHeaderRowOnly()
+{
+    Shop shop(sampleBatch(0));
+    MessageScript script;
+    AppHarness app(shop.fx);
+    QVERIFY(openEditor(app, kBatch));
+    QCOMPARE(grid(app)->rows(), 1);
+
+    // A new row can still be added, and becomes the current row.
+    QVERIFY(app.click(QStringLiteral("CommandButton3")));
+    QCOMPARE(grid(app)->rows(), 2);
+    QCOMPARE(grid(app)->row(), 1);
+    retype(app, 1, Due, QStringLiteral("12/24/2026"));
+    QTest::keyClick(overlay(app), Qt::Key_Tab); // away, but still open
+    retype(app, 1, Action, QStringLiteral("Taste it"));
+    QTest::keyClick(overlay(app), Qt::Key_Return);
+    script.answer(0);
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory"));
+    store::BatchFile expected = sampleBatch(0);
+    expected.records << record(QString(), longDate(2026, 12, 24), QStringLiteral("Taste it"));
+    QCOMPARE(shop.fx.bytes(kActiveFile), store::encodeLines(store::batchToLines(expected)));
+}
+
+void TestBatchEditor::datesAreNormalisedWhenCommitted_data()
+{
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("byEnter");
+    QTest::addColumn<QString>("stored");
+    // The commit takes the clock at that moment: December 9, not the start-up date.
+    const QString today = longDate(2026, 12, 9);
+    const QString march4 = QStringLiteral("Wednesday, March 4, 2026");
+    QTest::newRow("due short date, leave") << int(Due) << "3/4/2026" << false << march4;
+    QTest::newRow("due short date, enter") << int(Due) << "3/4/2026" << true << march4;
+    QTest::newRow("due two-digit year") << int(Due) << "3/4/26" << false << march4;
+    QTest::newRow("due no weekday") << int(Due) << "March 4, 2026" << true << march4;
+    QTest::newRow("due not a date, leave") << int(Due) << "next week" << false << today;
+    QTest::newRow("due not a date, enter") << int(Due) << "next week" << true << today;
+    QTest::newRow("due emptied, leave") << int(Due) << "" << false << today;
+    QTest::newRow("due emptied, enter") << int(Due) << "" << true << today;
+    QTest::newRow("done short date, leave") << int(Completed) << "3/4/2026" << false << march4;
+    QTest::newRow("done short date, enter") << int(Completed) << "3/4/2026" << true << march4;
+    QTest::newRow("done not a date, leave") << int(Completed) << "yes" << false << today;
+    QTest::newRow("done not a date, enter") << int(Completed) << "yes" << true << today;
+    QTest::newRow("done a blank, leave") << int(Completed) << " " << false << today;
+    QTest::newRow("done emptied, leave") << int(Completed) << "" << false << "";
+    QTest::newRow("done emptied, enter") << int(Completed) << "" << true << today;
+    QTest::newRow("notes keep a date as typed") << int(Notes) << "3/4/2026" << false << "3/4/2026";
+    QTest::newRow("amount kept as typed") << int(Amount) << " 5 g " << true << " 5 g ";
+}
+
+void TestBatchEditor::datesAreNormalisedWhenCommitted()
+{
+    QFETCH(int, col);
+    QFETCH(QString, typed);
+    QFETCH(bool, byEnter);
+    QFETCH(QString, stored);
+    Shop shop;
+    MessageScript script;
+    AppHarness app(shop.fx);
+    QVERIFY(openEditor(app, kBatch));
+    store::Clock::setFixedToday(QDate(2026, 12, 9));
+
+    widgets::Grid* actions = grid(app);
+    const QString neighbour = actions->textAt(3, col);
+    retype(app, 2, col, typed);
+    QCOMPARE(hint(app), kAcceptHint);
+    if (byEnter) {
+        QTest::keyClick(overlay(app), Qt::Key_Return);
+        QCOMPARE(actions->row(), 2);
+        QCOMPARE(hint(app), kAcceptHint); // until a cell is next left
+    } else {
+        clickCell(actions, 3, col);
+        QCOMPARE(hint(app), kEditHint);
+        QCOMPARE(actions->alignmentAt(2, col), actions->alignmentAt(1, col));
+    }
+    QVERIFY(overlay(app)->isHidden());
+    QCOMPARE(actions->textAt(2, col), stored);
+    QCOMPARE(actions->textAt(3, col), neighbour);
+    // Completing an action in the editor does not colour it until the next load.
+    QVERIFY(!actions->backgroundAt(2, Due).isValid());
+    QVERIFY(script.shown().isEmpty());
+}
+
+void TestBatchEditor::escapeRestoresAndDownOnTheLastRowStaysOpen()
+{
+    Shop shop;
+    MessageScript script;
+    AppHarness app(shop.fx);
+    QVERIFY(openEditor(app, kBatch));
+    widgets::Grid* actions = grid(app);
+
+    retype(app, 2, Notes, QStringLiteral("spilled"));
+    QTest::keyClick(overlay(app), Qt::Key_Escape);
+    QVERIFY(overlay(app)->isHidden());
+    QCOMPARE(actions->textAt(2, Notes), QString());
+    QVERIFY(actions->hasFocus());
+
+    retype(app, 3, Notes, QStringLiteral("racked twice"));
+    QTest::keyClick(overlay(app), Qt::Key_Down);
+    QCOMPARE(actions->row(), 3);
+    QCOMPARE(actions->rows(), 4);
+    QVERIFY(overlay(app)->isVisible());
+    QCOMPARE(overlay(app)->text(), QStringLiteral("racked twice"));
+    QCOMPARE(actions->textAt(3, Notes), QString());
+
+    // Up from the last row moves on, storing the note in the row it was typed on.
+    QTest::keyClick(actions, Qt::Key_Up);
+    QCOMPARE(actions->textAt(3, Notes), QStringLiteral("racked twice"));
+    QCOMPARE(actions->textAt(2, Notes), QString());
+    QCOMPARE(actions->row(), 2);
+
+    // Down in the overlay walks on and stores each edit where it was made.
+    retype(app, 1, Action, QStringLiteral("Add yeast"));
+    QTest::keyClick(overlay(app), Qt::Key_Down);
+    QCOMPARE(actions->row(), 2);
+    QCOMPARE(actions->textAt(1, Action), QStringLiteral("Add yeast"));
+    QCOMPARE(actions->textAt(2, Action), QStringLiteral("Step 2"));
+}
+
+void TestBatchEditor::insertingRowsMovesTextsNotColours()
+{
+    Shop shop;
+    MessageScript script;
+    AppHarness app(shop.fx);
+    QVERIFY(openEditor(app, kBatch));
+    widgets::Grid* actions = grid(app);
+
+    // In the middle: the blank row takes the current row's place.
+    clickCell(actions, 1, Action);
+    QVERIFY(app.click(QStringLiteral("CommandButton3")));
+    QCOMPARE(actions->rows(), 5);
+    for (int col = 0; col < 7; ++col)
+        QCOMPARE(actions->textAt(1, col), QString());
+    QCOMPARE(actions->textAt(2, Day), QStringLiteral("1"));
+    QCOMPARE(actions->textAt(2, Notes), QStringLiteral("started warm"));
+    QCOMPARE(actions->textAt(2, Completed), longDate(2026, 12, 1));
+    QCOMPARE(actions->textAt(3, Action), QStringLiteral("Step 2"));
+    QCOMPARE(actions->textAt(4, Action), QStringLiteral("Step 3"));
+    QCOMPARE(actions->row(), 2);
+    QCOMPARE(actions->col(), int(Completed));
+    // The mark stays on the cell it was on.
+    QCOMPARE(actions->backgroundAt(1, Due), QColor(0, 255, 0));
+    QVERIFY(!actions->backgroundAt(2, Due).isValid());
+
+    // At the last row: appended below it, and current.
+    clickCell(actions, 4, Notes);
+    QVERIFY(app.click(QStringLiteral("CommandButton3")));
+    QCOMPARE(actions->rows(), 6);
+    QCOMPARE(actions->textAt(4, Action), QStringLiteral("Step 3"));
+    QCOMPARE(actions->textAt(5, Action), QString());
+    QCOMPARE(actions->row(), 5);
+
+    // An edit open when inserting moves down with its row.
+    retype(app, 3, Notes, QStringLiteral("open edit"));
+    QVERIFY(app.click(QStringLiteral("CommandButton3")));
+    QVERIFY(overlay(app)->isHidden());
+    QCOMPARE(actions->textAt(3, Notes), QString());
+    QCOMPARE(actions->textAt(4, Notes), QStringLiteral("open edit"));
+    QCOMPARE(actions->textAt(4, Action), QStringLiteral("Step 2"));
+
+    // Blank rows, and a row with an action but no due date, are not saved.
+    retype(app, 3, Action, QStringLiteral("no date given"));
+    script.answer(0);
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory"));
+    store::BatchFile saved = shopBatch();
+    saved.records[1].Notes = QStringLiteral("open edit");
+    QCOMPARE(shop.fx.bytes(kActiveFile), store::encodeLines(store::batchToLines(saved)));
+    QVERIFY(!shop.fx.exists(QStringLiteral("Active Batches/temp.txt")));
+}
+
+void TestBatchEditor::deletedRowIsDroppedBySave()
+{
+    Shop shop;
+    MessageScript script;
+    AppHarness app(shop.fx);
+    QVERIFY(openEditor(app, kBatch));
+    widgets::Grid* actions = grid(app);
+
+    clickCell(actions, 2, Notes);
+    script.answer(1); // No: nothing happens
+    QVERIFY(app.click(QStringLiteral("CommandButton4")));
+    QCOMPARE(actions->textAt(2, Action), QStringLiteral("Step 2"));
+    script.answer(0);
+    QVERIFY(app.click(QStringLiteral("CommandButton4")));
+    QCOMPARE(script.texts(), (QStringList{kDeleteQuestion, kDeleteQuestion}));
+    QCOMPARE(script.shown().at(0).kind, widgets::Messages::Shown::Question);
+    QCOMPARE(actions->rows(), 4); // blanked, not removed
+    for (int col = 0; col < 7; ++col)
+        QCOMPARE(actions->textAt(2, col), QString());
+    QCOMPARE(actions->textAt(3, Action), QStringLiteral("Step 3"));
+
+    script.answer(0);
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    QCOMPARE(script.texts().last(), kSaveQuestion);
+    const store::BatchFile batch = shopBatch();
+    QCOMPARE(shop.fx.bytes(kActiveFile), shop.expected({batch.records[0], batch.records[2]}));
+    QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory"));
+}
+
+void TestBatchEditor::saveWithoutChangesRewritesTheSameBytes()
+{
+    // Stored with a capital extension, and a completion date in long form.
+    Shop shop;
+    QVERIFY(QFile::rename(shop.fx.path(kActiveFile),
+                          shop.fx.path(QStringLiteral("Active Batches/2026-000041.TXT"))));
+    const auto before = shop.fx.snapshot();
+    MessageScript script;
+    script.answer(0);
+    AppHarness app(shop.fx);
+    QVERIFY(openEditor(app, kBatch));
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory"));
+    QCOMPARE(shop.fx.snapshot(), before);
+    QVERIFY(script.unexpected().isEmpty());
+}
+
+void TestBatchEditor::saveCommitsTheEditStillOpenInTheFirstCell()
+{
+    Shop shop;
+    MessageScript script;
+    AppHarness app(shop.fx);
+    QVERIFY(openEditor(app, kBatch));
+    QCOMPARE(grid(app)->row(), 1);
+    retype(app, 1, Due, QStringLiteral("12/2/2026"));
+    script.answer(0);
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory"));
+    store::BatchFile batch = shopBatch();
+    batch.records[0].DueDate = longDate(2026, 12, 2);
+    QCOMPARE(shop.fx.bytes(kActiveFile), store::encodeLines(store::batchToLines(batch)));
+}
+
+void TestBatchEditor::completingTheLastActionArchivesTheBatch()
+{
+    Shop shop;
+    shop.fx.writeBatch(QStringLiteral("2026-000040"), sampleBatch(1, QStringLiteral("Other")));
+    const QByteArray otherBefore = shop.fx.bytes(QStringLiteral("Active Batches/2026-000040.txt"));
+    MessageScript script;
+    AppHarness app(shop.fx);
+    QVERIFY(openEditor(app, kBatch));
+    retype(app, 3, Amount, QStringLiteral("6 bottles"));
+    retype(app, 3, Completed, QStringLiteral("12/20/26"));
+    script.answer(0);
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+
+    QVERIFY(!shop.fx.exists(kActiveFile));
+    store::BatchFile batch = shopBatch();
+    batch.records[2].Amount = QStringLiteral("6 bottles");
+    batch.records[2].DateCompleted = longDate(2026, 12, 20);
+    QCOMPARE(shop.fx.bytes(kCompletedFile), store::encodeLines(store::batchToLines(batch)));
+    QCOMPARE(shop.fx.bytes(QStringLiteral("Active Batches/2026-000040.txt")), otherBefore);
+    QVERIFY(!shop.fx.exists(QStringLiteral("Active Batches/temp.txt")));
+
+    QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory"));
+    QCOMPARE(listRowOf(grid(app), kBatch), -1);
+    QCOMPARE(listRowOf(grid(app), QStringLiteral("2026-000040")), 1);
+    QVERIFY(app.click(QStringLiteral("CommandButton1")));
+    QVERIFY(app.click(QStringLiteral("CommandButton6")));
+    QCOMPARE(listRowOf(grid(app), kBatch), 1);
+    QVERIFY(script.unexpected().isEmpty());
+}
+
+void TestBatchEditor::onlyTheLastActionDecidesTheMove()
+{
+    {
+        // Every action but the last done: stays in progress.
+        store::BatchFile batch = shopBatch();
+        batch.records[1].DateCompleted = longDate(2026, 12, 8);
+        Shop shop(batch);
+        MessageScript script;
+        script.answer(0);
+        AppHarness app(shop.fx);
+        QVERIFY(openEditor(app, kBatch));
+        QVERIFY(app.click(QStringLiteral("CommandButton2")));
+        QVERIFY(shop.fx.exists(kActiveFile));
+        QVERIFY(!shop.fx.exists(kCompletedFile));
+    }
+    {
+        // The last action done and the open one deleted: archived.
+        store::BatchFile batch = shopBatch();
+        batch.records[1].DateCompleted = longDate(2026, 12, 8);
+        Shop shop(batch);
+        MessageScript script;
+        AppHarness app(shop.fx);
+        QVERIFY(openEditor(app, kBatch));
+        clickCell(grid(app), 3, Action);
+        script.answer(0).answer(0);
+        QVERIFY(app.click(QStringLiteral("CommandButton4")));
+        QVERIFY(app.click(QStringLiteral("CommandButton2")));
+        QVERIFY(!shop.fx.exists(kActiveFile));
+        QCOMPARE(shop.fx.bytes(kCompletedFile),
+                 shop.expected({batch.records[0], batch.records[1]}));
+    }
+}
+
+void TestBatchEditor::saveAnsweredNoAndQuitWriteNothing()
+{
+    Shop shop;
+    const auto before = shop.fx.snapshot();
+    MessageScript script;
+    AppHarness app(shop.fx);
+    QVERIFY(openEditor(app, kBatch));
+    retype(app, 2, Completed, QStringLiteral("12/8/2026"));
+    clickCell(grid(app), 1, Notes);
+    script.answer(1);
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    QCOMPARE(script.texts(), QStringList{kSaveQuestion});
+    QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory"));
+    QCOMPARE(shop.fx.snapshot(), before);
+
+    doubleClickCell(grid(app), 1, 1);
+    retype(app, 3, Completed, QStringLiteral("12/8/2026"));
+    QVERIFY(app.click(QStringLiteral("CommandButton1")));
+    QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory"));
+    QCOMPARE(script.shown().size(), 1);
+    QCOMPARE(shop.fx.snapshot(), before);
+}
+
+void TestBatchEditor::failedSaveLeavesTheFileAndKeepsTheEdits_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("named"); // what the message must name
+    QTest::newRow("file gone") << "gone" << kBatch;
+    QTest::newRow("file shortened") << "short" << kBatch;
+    QTest::newRow("cut inside an action") << "cut" << kBatch;
+    QTest::newRow("scratch file cannot be written") << "scratch" << kBatch;
+    QTest::newRow("rename refused") << "rename" << kBatch;
+    QTest::newRow("already archived under that name") << "archived"
+                                                      << "Completed Batches";
+}
+
+void TestBatchEditor::failedSaveLeavesTheFileAndKeepsTheEdits()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, named);
+    Shop shop;
+    MessageScript script;
+    AppHarness app(shop.fx);
+    QVERIFY(openEditor(app, kBatch));
+    retype(app, 3, Completed, QStringLiteral("12/20/2026"));
+    clickCell(grid(app), 2, Notes);
+
+    // Something happens to the files while the editor is open.
+    const QStringList lines = store::batchToLines(shopBatch());
+    if (fault == QLatin1String("gone"))
+        QVERIFY(QFile::remove(shop.fx.path(kActiveFile)));
+    else if (fault == QLatin1String("short"))
+        shop.fx.writeLines(kActiveFile, lines.mid(0, 25));
+    else if (fault == QLatin1String("cut"))
+        shop.fx.writeLines(kActiveFile, lines.mid(0, lines.size() - 3));
+    else if (fault == QLatin1String("scratch"))
+        store::setWriteFaultHook([](store::WriteStep step, const QString&) {
+            return step != store::WriteStep::WriteScratch;
+        });
+    else if (fault == QLatin1String("rename"))
+        store::setWriteFaultHook(
+            [](store::WriteStep step, const QString&) { return step != store::WriteStep::Rename; });
+    else if (fault == QLatin1String("archived"))
+        shop.fx.writeBatch(kBatch, sampleBatch(1, QStringLiteral("Older Namesake")),
+                           QStringLiteral("Completed Batches"));
+    const auto before = shop.fx.snapshot();
+
+    script.answer(0).answer(0);
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    QCOMPARE(script.shown().size(), 2);
+    QCOMPARE(script.shown().at(1).kind, widgets::Messages::Shown::Warning);
+    QVERIFY2(script.texts().at(1).contains(named), qPrintable(script.texts().at(1)));
+    QCOMPARE(shop.fx.snapshot(), before);
+    QVERIFY(!shop.fx.exists(QStringLiteral("Active Batches/temp.txt")));
+
+    // Still in the editor, with what was typed.
+    QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory2"));
+    QCOMPARE(grid(app)->textAt(3, Completed), longDate(2026, 12, 20));
+    store::setWriteFaultHook(nullptr);
+}
+
+void TestBatchEditor::damagedBatchIsNotOpened()
+{
+    Shop shop;
+    const QStringList lines = store::batchToLines(shopBatch());
+    shop.fx.writeLines(kActiveFile, lines.mid(0, 30));
+    const auto before = shop.fx.snapshot();
+    MessageScript script;
+    script.answer(0);
+    AppHarness app(shop.fx);
+    QVERIFY(openActiveList(app));
+    doubleClickCell(grid(app), 1, 2);
+    QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory"));
+    QCOMPARE(script.shown().size(), 1);
+    QVERIFY(script.texts().at(0).contains(QStringLiteral("2026-000041.txt")));
+    QCOMPARE(shop.fx.snapshot(), before);
+
+    // Gone between the list and the editor: the same refusal.
+    QVERIFY(QFile::remove(shop.fx.path(kActiveFile)));
+    script.answer(0);
+    app.state().SelectedBatchID = kBatch;
+    app.shell().switchScreen(app.visible(), QStringLiteral("ExistingInventory2"));
+    AppHarness::settle();
+    QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory"));
+    QCOMPARE(script.shown().size(), 2);
+    QVERIFY(script.texts().at(1).contains(kBatch));
+    QCOMPARE(app.visibleWindowCount(), 1);
+}
+
+void TestBatchEditor::tagReprintTakesTheGridAsItStands()
+{
+    Shop shop;
+    const auto before = shop.fx.snapshot();
+    MessageScript script;
+    AppHarness app(shop.fx);
+    QVERIFY(openEditor(app, kBatch));
+    clickCell(grid(app), 2, Action);
+    script.answer(0);
+    QVERIFY(app.click(QStringLiteral("CommandButton4"))); // blank row 2
+    retype(app, 3, Action, QStringLiteral("Bottle it"));  // still open
+
+    const print::TagData tag = editor(app)->carboyTagData();
+    QVERIFY(overlay(app)->isHidden());
+    QCOMPARE(tag.batchId, kBatch);
+    QCOMPARE(tag.startDate, QStringLiteral("12/1/2026"));
+    QCOMPARE(tag.customerName, QStringLiteral("Ann Smith"));
+    QCOMPARE(tag.address, QStringLiteral("12 Vine St"));
+    QCOMPARE(tag.phone1, QStringLiteral("555-0101"));
+    QCOMPARE(tag.otherId, QStringLiteral("ID-7"));
+    QCOMPARE(tag.serialNumber, QStringLiteral("SN-9"));
+    QCOMPARE(tag.variety, QStringLiteral("Merlot"));
+    QCOMPARE(tag.colour, QStringLiteral("Red"));
+    QCOMPARE(tag.mustType, QStringLiteral("Fresh juice"));
+    QCOMPARE(tag.batchSize, QStringLiteral("23 L"));
+    QCOMPARE(tag.schedule.size(), 3);
+    QCOMPARE(tag.schedule[0].dueDate, longDate(2026, 12, 1));
+    QCOMPARE(tag.schedule[0].action, QStringLiteral("Step 1"));
+    QVERIFY(tag.schedule[0].completed);
+    QCOMPARE(tag.schedule[1].dueDate, QString());
+    QCOMPARE(tag.schedule[1].action, QString());
+    QVERIFY(!tag.schedule[1].completed);
+    QCOMPARE(tag.schedule[2].action, QStringLiteral("Bottle it"));
+    QVERIFY(!tag.schedule[2].completed);
+
+    // Printing itself saves nothing, whatever the printer says.
+    script.clear();
+    QVERIFY(app.click(QStringLiteral("CommandButton5")));
+    QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory2"));
+    QCOMPARE(shop.fx.snapshot(), before);
+    QCOMPARE(grid(app)->textAt(3, Action), QStringLiteral("Bottle it"));
+}
+
+VINTRELO_TEST_MAIN(TestBatchEditor)
+#include "tst_batch_editor.moc"

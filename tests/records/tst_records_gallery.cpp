@@ -1,0 +1,80 @@
+// Pictures of the batch-record screens; saved when VINTRELO_GALLERY names a folder.
+#include "AppHarness.h"
+#include "DataFixture.h"
+#include "MessageScript.h"
+#include "RecordScreens.h"
+#include "TestMain.h"
+
+#include <QDir>
+#include <QLineEdit>
+
+using namespace records;
+
+class TestRecordsGallery : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { AppHarness::settle(); }
+    void recordScreens();
+
+private:
+    void snap(AppHarness& app, const QString& state = QString());
+};
+
+void TestRecordsGallery::snap(AppHarness& app, const QString& state)
+{
+    app::Screen* screen = app.visible();
+    QVERIFY(screen);
+    QCOMPARE(app.visibleWindowCount(), 1);
+    const QString folder = qEnvironmentVariable("VINTRELO_GALLERY");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    QString name = screen->screenName();
+    if (!state.isEmpty())
+        name += QLatin1Char('-') + state;
+    QVERIFY(screen->grab().save(QDir(folder).filePath(name + QStringLiteral(".png"))));
+}
+
+void TestRecordsGallery::recordScreens()
+{
+    DataFixture fx;
+    writeShopRecipe(fx);
+    store::BatchFile started = sampleBatch(4, QStringLiteral("Ann Smith"));
+    started.records[0].Amount = QStringLiteral("5 g");
+    started.records[0].Notes = QStringLiteral("started warm");
+    started.records[0].DateCompleted = longDate(2026, 12, 1);
+    fx.writeBatch(QStringLiteral("2026-000040"), started);
+    fx.writeBatch(QStringLiteral("2026-000041"), sampleBatch(2, QStringLiteral("Bob Brown")));
+    store::BatchFile done = sampleBatch(3, QStringLiteral("Carla Cruz"));
+    for (store::ActionRecord& record : done.records)
+        record.DateCompleted = record.DueDate;
+    fx.writeBatch(QStringLiteral("2026-000030"), done, QStringLiteral("Completed Batches"));
+    MessageScript script;
+    AppHarness app(fx);
+
+    QVERIFY(openActiveList(app));
+    snap(app);
+    doubleClickCell(grid(app), 1, 1);
+    QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory2"));
+    QVERIFY(QTest::qWaitForWindowExposed(app.visible()));
+    snap(app);
+    doubleClickCell(grid(app), 2, 2);
+    QVERIFY(app.control<QLineEdit>(QStringLiteral("Text1"))->isVisible());
+    snap(app, QStringLiteral("editing"));
+    QVERIFY(app.click(QStringLiteral("CommandButton1")));
+    QVERIFY(app.click(QStringLiteral("CommandButton1")));
+
+    QVERIFY(app.click(QStringLiteral("CommandButton6")));
+    QCOMPARE(app.visibleName(), QStringLiteral("Completed1"));
+    snap(app);
+    doubleClickCell(grid(app), 1, 1);
+    QCOMPARE(app.visibleName(), QStringLiteral("Completed2"));
+    QVERIFY(QTest::qWaitForWindowExposed(app.visible()));
+    snap(app);
+    QVERIFY(script.shown().isEmpty());
+}
+
+VINTRELO_TEST_MAIN(TestRecordsGallery)
+#include "tst_records_gallery.moc"
