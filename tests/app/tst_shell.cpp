@@ -118,27 +118,35 @@ void ShellTest::everyMenuButtonOpensItsScreenAndComesBack_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("back");
     QTest::newRow("new batch") << "CommandButton2"
                                << "NewBatch"
-                               << "Vintrelo - New Batch";
+                               << "Vintrelo - New Batch"
+                               << "CommandButton1";
     QTest::newRow("in progress") << "CommandButton3"
                                  << "ExistingInventory"
-                                 << "Vintrelo - Existing Batches on the go";
+                                 << "Vintrelo - Existing Batches on the go"
+                                 << "CommandButton1";
     QTest::newRow("today") << "CommandButton1"
                            << "ThingsToDoToday"
-                           << "Vintrelo - Things to do today";
+                           << "Vintrelo - Things to do today"
+                           << "CommandButton1";
     QTest::newRow("completed") << "CommandButton6"
                                << "Completed1"
-                               << "Vintrelo - Completed Batches";
+                               << "Vintrelo - Completed Batches"
+                               << "CommandButton1";
     QTest::newRow("new recipe") << "CommandButton4"
                                 << "NewRecipe"
-                                << "Vintrelo - New Recipe";
+                                << "Vintrelo - New Recipe"
+                                << "CommandButton2";
     QTest::newRow("modify recipe") << "CommandButton8"
                                    << "ModifyRecipe"
-                                   << "Vintrelo - Modify Recipe";
+                                   << "Vintrelo - Modify Recipe"
+                                   << "CommandButton1";
     QTest::newRow("chart") << "CommandButton5"
                            << "Chart1"
-                           << "Vintrelo";
+                           << "Vintrelo"
+                           << "CommandButton1";
 }
 
 void ShellTest::everyMenuButtonOpensItsScreenAndComesBack()
@@ -146,6 +154,7 @@ void ShellTest::everyMenuButtonOpensItsScreenAndComesBack()
     QFETCH(QString, button);
     QFETCH(QString, screen);
     QFETCH(QString, title);
+    QFETCH(QString, back);
     DataFixture fx;
     MessageScript script;
     AppHarness app(fx);
@@ -156,7 +165,7 @@ void ShellTest::everyMenuButtonOpensItsScreenAndComesBack()
         QCOMPARE(app.visibleName(), screen);
         QCOMPARE(app.visible()->windowTitle(), title);
         QCOMPARE(app.visibleWindowCount(), 1);
-        QVERIFY(app.click(QStringLiteral("CommandButton1")));
+        QVERIFY(app.click(back));
         QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
         QCOMPARE(app.visibleWindowCount(), 1);
     }

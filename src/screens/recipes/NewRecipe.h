@@ -1,18 +1,42 @@
 #pragma once
 
-#include "screens/PlaceholderScreen.h"
+#include "app/Screen.h"
+
+#include <memory>
+
+namespace Ui {
+class NewRecipe;
+}
 
 namespace screens {
 
-class NewRecipe : public PlaceholderScreen
+class RecipeEditor;
+
+// Creates a recipe under the next free number; the number is shown, never typed.
+class NewRecipe : public app::Screen
 {
     Q_OBJECT
 
 public:
-    explicit NewRecipe(QWidget* parent = nullptr)
-        : PlaceholderScreen(tr("Vintrelo - New Recipe"), tr("Create a new Recipe"), parent)
-    {
-    }
+    explicit NewRecipe(QWidget* parent = nullptr);
+    ~NewRecipe() override;
+
+    RecipeEditor* editor() const;
+
+public Q_SLOTS:
+    void Form_Load() override;
+    void CommandButton1_Click(); // Save
+    void CommandButton2_Click(); // Quit
+
+protected:
+    void closeByTitleBar() override { CommandButton2_Click(); }
+
+private:
+    // Works out the number to offer; shows why when there is none.
+    bool offerNextNumber();
+
+    std::unique_ptr<Ui::NewRecipe> ui;
+    bool m_haveNumber = false;
 };
 
 } // namespace screens

@@ -1,0 +1,105 @@
+#include "screens/recipes/ModifyRecipe.h"
+
+#include "app/Shell.h"
+#include "store/DataFolder.h"
+#include "store/RecipeFile.h"
+#include "store/StoreError.h"
+#include "ui_ModifyRecipe.h"
+#include "widgets/Messages.h"
+
+#include <QFileInfo>
+
+namespace screens {
+
+namespace {
+constexpr int kNumberCol = 0;
+constexpr int kDescriptionCol = 1;
+} // namespace
+
+ModifyRecipe::ModifyRecipe(QWidget* parent) : app::Screen(parent), ui(new Ui::ModifyRecipe)
+{
+    ui->setupUi(this);
+    connect(ui->Grid1, &widgets::Grid::cellDoubleClicked, this, &ModifyRecipe::Grid1_DblClick);
+    connect(ui->CommandButton1, &QPushButton::clicked, this, &ModifyRecipe::CommandButton1_Click);
+}
+
+ModifyRecipe::~ModifyRecipe() = default;
+
+void ModifyRecipe::Form_Load()
+{
+    widgets::Grid* grid = ui->Grid1;
+    grid->setCols(2);
+    grid->setFixedRows(1);
+    grid->setRows(2);
+    grid->setColumnWidthTwips(kNumberCol, 2000);
+    grid->setColumnWidthTwips(kDescriptionCol, 9000);
+    grid->setTextAt(0, kNumberCol, tr("Recipe Number"));
+    grid->setTextAt(0, kDescriptionCol, tr("Recipe Description"));
+    grid->setAlignmentAt(0, kNumberCol, Qt::AlignCenter);
+
+    const QString& root = state().DataRoot;
+    QStringList files;
+    try {
+        files = store::listDataFiles(store::recipeFolderPath(root), tr("the recipes"));
+    } catch (const store::StoreError& error) {
+        widgets::Messages::warning(this, error.message());
+    }
+    QStringList cells;
+    QStringList unreadable;
+    m_fileNames.clear();
+    for (const QString& file : std::as_const(files)) {
+        try {
+            const QString line1 = store::readRecipeFile(root, file).line1;
+            cells << store::recipeNumberOf(line1) << store::recipeDescriptionOf(line1);
+            m_fileNames << file;
+        } catch (const store::StoreError& error) {
+            unreadable << error.message();
+        }
+    }
+    grid->fillRows(1, cells);
+    grid->setRows(static_cast<int>(m_fileNames.size()) + 2);
+    for (int row = 1; row <= m_fileNames.size(); ++row) {
+        grid->setAlignmentAt(row, kNumberCol, Qt::AlignCenter);
+        grid->setAlignmentAt(row, kDescriptionCol, Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    grid->setCurrentCell(1, kNumberCol);
+    if (!unreadable.isEmpty()) {
+        widgets::Messages::warning(this,
+                                   tr("These recipe files could not be read and are not listed:") +
+                                       QStringLiteral("\n\n") + unreadable.join(QLatin1Char('\n')));
+    }
+}
+
+void ModifyRecipe::Grid1_DblClick()
+{
+    widgets::Grid* grid = ui->Grid1;
+    const int row = grid->row();
+    // A double click on the header row names no recipe.
+    if (grid->mouseRow() == 0 || row < 1 || !grid->setCurrentCell(row, kNumberCol))
+        return;
+    const QString number = grid->text().trimmed();
+    if (number.isEmpty() || row > m_fileNames.size())
+        return;
+    // The editor opens a recipe by the number in its line 1; a file whose line 1
+    // names another number is not opened, so saving can never land on the file of
+    // a different recipe.
+    const QString file = m_fileNames.at(row - 1);
+    if (!store::isRecipeNumber(number) || QFileInfo(file).completeBaseName() != number) {
+        widgets::Messages::warning(
+            this, tr("The recipe file \"%1\" begins with the number \"%2\", which is not its own "
+                     "number, so Vintrelo does not open it: saving it would change another "
+                     "recipe's file. Correct the first line of the file, or rename the file after "
+                     "its number, then open it again.")
+                      .arg(file, number));
+        return;
+    }
+    state().SelectedBatchID = number;
+    shell().switchScreen(this, QStringLiteral("ModifyRecipe2"));
+}
+
+void ModifyRecipe::CommandButton1_Click()
+{
+    shell().switchScreen(this, QStringLiteral("MainMenu"));
+}
+
+} // namespace screens

@@ -1,0 +1,104 @@
+#include "screens/recipes/ModifyRecipe2.h"
+
+#include "app/Shell.h"
+#include "screens/recipes/RecipeEditor.h"
+#include "store/RecipeFile.h"
+#include "store/StoreError.h"
+#include "ui_ModifyRecipe2.h"
+#include "widgets/Messages.h"
+
+#include <QFileInfo>
+
+namespace screens {
+
+namespace {
+
+// The recipe file of `number`, read and checked to be that recipe's own: its
+// line 1 must begin with the number that names the file.
+store::Recipe readOwnRecipe(const QString& dataRoot, const QString& number)
+{
+    const QString path = store::recipeFilePath(dataRoot, number);
+    const QString fileName = QFileInfo(path).fileName();
+    store::Recipe recipe = store::readRecipeFile(dataRoot, fileName);
+    if (store::recipeNumberOf(recipe.line1) != number) {
+        throw store::StoreError(
+            ModifyRecipe2::tr("The recipe file \"%1\" begins with the number \"%2\", not %3, so "
+                              "Vintrelo does not treat it as recipe %3. Correct the first line of "
+                              "the file, then try again. Nothing was changed.")
+                .arg(fileName, store::recipeNumberOf(recipe.line1), number));
+    }
+    return recipe;
+}
+
+} // namespace
+
+ModifyRecipe2::ModifyRecipe2(QWidget* parent) : app::Screen(parent), ui(new Ui::ModifyRecipe2)
+{
+    ui->setupUi(this);
+    connect(ui->CommandButton1, &QPushButton::clicked, this, &ModifyRecipe2::CommandButton1_Click);
+    connect(ui->CommandButton2, &QPushButton::clicked, this, &ModifyRecipe2::CommandButton2_Click);
+}
+
+ModifyRecipe2::~ModifyRecipe2() = default;
+
+RecipeEditor* ModifyRecipe2::editor() const
+{
+    return ui->Editor;
+}
+
+void ModifyRecipe2::Form_Load()
+{
+    ui->Editor->setUpGrid(0);
+    const QString number = state().SelectedBatchID;
+    store::Recipe recipe;
+    try {
+        recipe = readOwnRecipe(state().DataRoot, number);
+    } catch (const store::StoreError& error) {
+        widgets::Messages::warning(this, error.message());
+        backToMainMenu();
+        return;
+    }
+    ui->RecipeNumber->setText(store::recipeNumberOf(recipe.line1));
+    ui->Name_TextBox->setText(store::recipeDescriptionOf(recipe.line1));
+    ui->Editor->loadSteps(recipe.steps);
+    const QString problem = ui->Editor->loadActions(state().DataRoot);
+    if (!problem.isEmpty())
+        widgets::Messages::warning(this, problem);
+}
+
+void ModifyRecipe2::CommandButton1_Click()
+{
+    const QVector<store::RecipeRow> rows = ui->Editor->rows();
+    if (!widgets::Messages::question(this, tr("Are you sure you want to save the changes ?"))) {
+        backToMainMenu();
+        return;
+    }
+    if (ui->Name_TextBox->text().isEmpty()) {
+        widgets::Messages::warning(this, tr("You must enter a description of the recipe above"));
+        ui->Name_TextBox->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const QString number = ui->RecipeNumber->text();
+    try {
+        // Checked again: the file may have been edited by hand since it was opened.
+        readOwnRecipe(state().DataRoot, number);
+        store::writeRecipeFile(state().DataRoot, number, ui->Name_TextBox->text(), rows,
+                               store::RecipeWrite::Replace);
+    } catch (const store::StoreError& error) {
+        widgets::Messages::warning(this, error.message());
+        return;
+    }
+    backToMainMenu();
+}
+
+void ModifyRecipe2::CommandButton2_Click()
+{
+    backToMainMenu();
+}
+
+void ModifyRecipe2::backToMainMenu()
+{
+    shell().switchScreen(this, QStringLiteral("MainMenu"));
+}
+
+} // namespace screens

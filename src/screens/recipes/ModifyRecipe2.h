@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/Screen.h"
+
+#include <memory>
+
+namespace Ui {
+class ModifyRecipe2;
+}
+
+namespace screens {
+
+class RecipeEditor;
+
+// Changes an existing recipe: the recipe chosen in the list (its number in the
+// run state's SelectedBatchID), saved after a confirmation into the same file.
+class ModifyRecipe2 : public app::Screen
+{
+    Q_OBJECT
+
+public:
+    explicit ModifyRecipe2(QWidget* parent = nullptr);
+    ~ModifyRecipe2() override;
+
+    RecipeEditor* editor() const;
+
+public Q_SLOTS:
+    void Form_Load() override;
+    void CommandButton1_Click(); // Save
+    void CommandButton2_Click(); // Quit
+
+protected:
+    void closeByTitleBar() override { CommandButton2_Click(); }
+
+private:
+    void backToMainMenu();
+
+    std::unique_ptr<Ui::ModifyRecipe2> ui;
+};
+
+} // namespace screens
