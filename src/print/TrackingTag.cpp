@@ -27,6 +27,8 @@ constexpr double kDividerX = 4.0;
 constexpr double kScheduleGap = 0.375;
 constexpr double kStrikeDrop = 0.08;
 constexpr double kStrikeLength = 3.5;
+constexpr double kTitlePoints = 18;
+constexpr double kSmallestTitlePoints = 12;
 
 QString tr(const char* text)
 {
@@ -39,9 +41,17 @@ double drawParticulars(PageSurface& page, const TagData& tag, bool withCircle)
     if (withCircle)
         page.circle(kCircleX, kCircleY, kCircleRadius);
 
-    page.setFont(kFont, 18);
+    page.setFont(kFont, kTitlePoints);
     page.text(0, kTitleY, tr("Batch I.D.: ") + tag.batchId);
-    page.text(kRightX, kTitleY, tr("Start Date: ") + tag.startDate);
+    // A long date in 18 points runs off the paper at 4.25 inches and loses its
+    // year; such a date is printed a little smaller so it stays on the page.
+    const QString startDate = tr("Start Date: ") + tag.startDate;
+    double points = kTitlePoints;
+    while (points > kSmallestTitlePoints && page.textWidth(startDate) > kPageWidth - kRightX) {
+        points -= 1;
+        page.setFont(kFont, points);
+    }
+    page.text(kRightX, kTitleY, startDate);
 
     page.setFont(kFont, 12);
     const QStringList left{tr("Name: ") + tag.customerName,

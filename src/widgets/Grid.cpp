@@ -4,6 +4,7 @@
 #include "widgets/Twips.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -233,6 +234,19 @@ void Grid::setColumnWidthTwips(int col, int twips)
     twips = std::max(twips, 0);
     m_colTwips[col] = twips;
     setColumnWidth(col, twipsToPixels(twips));
+}
+
+void Grid::widenColumnToFit(int col)
+{
+    if (col < 0 || col >= cols())
+        return;
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    for (int row = 0; row < rows(); ++row)
+        widest = std::max(widest, metrics.horizontalAdvance(textAt(row, col)));
+    const int needed = widest + 2 * metrics.averageCharWidth();
+    if (needed > columnWidth(col))
+        setColumnWidthTwips(col, pixelsToTwips(needed));
 }
 
 int Grid::columnWidthTwips(int col) const

@@ -65,6 +65,10 @@ public:
     void setColumnWidthTwips(int col, int twips);
     int columnWidthTwips(int col) const;
     void setRowHeightTwips(int row, int twips);
+    // Widens a column, never narrows it, so that its widest text shows whole:
+    // the design widths suit the original screen face, and a date cut to
+    // "Tuesday, Decemb..." would not tell the shop when an action is due.
+    void widenColumnToFit(int col);
 
     // A cell's rectangle in the coordinates of `relativeTo` (this grid when null),
     // for laying the in-cell editor over it. Clipped to the visible part of the

@@ -5,6 +5,7 @@
 #include "RecordScreens.h"
 #include "TestMain.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 using namespace records;
@@ -74,9 +75,14 @@ void TestBatchLists::activeBatchesInFileNameOrder()
     widgets::Grid* list = grid(app);
     QCOMPARE(list->cols(), 5);
     QCOMPARE(rowTexts(list, 0), kHeaders);
+    // The design widths, widened only where an identifier or a date would be cut.
     const QList<int> widths{1700, 2700, 2500, 2600, 7000};
     for (int col = 0; col < 5; ++col)
+        QVERIFY(list->columnWidthTwips(col) >= widths.at(col));
+    for (int col : {1, 2, 4})
         QCOMPARE(list->columnWidthTwips(col), widths.at(col));
+    const QFontMetrics metrics(list->font());
+    QVERIFY(list->columnWidth(0) > metrics.horizontalAdvance(QStringLiteral("2026-000040")));
 
     QCOMPARE(list->rows(), 5); // header, three batches, the empty row
     QCOMPARE(rowTexts(list, 1), (QStringList{"2026-000040", "Zoe Zimmer", "Merlot",

@@ -75,6 +75,8 @@ void BatchList::Form_Load()
         texts << QString();
     grid->fillRows(0, texts);
     grid->setRows(batches.size() + 2);
+    grid->widenColumnToFit(IdColumn);
+    grid->widenColumnToFit(StartDateColumn);
     if (grid->rows() > 1)
         grid->setCurrentCell(1, CustomerColumn);
 }

@@ -86,6 +86,8 @@ void fillActionGrid(widgets::Grid* grid, const QVector<store::ActionRecord>& rec
         grid->setColumnWidthTwips(col, kWidths[col]);
         grid->setAlignmentAt(0, col, Qt::AlignCenter);
     }
+    for (const int col : {0, static_cast<int>(DueDateColumn), ColumnCount - 1})
+        grid->widenColumnToFit(col);
     for (int row = 1; row <= records.size(); ++row) {
         alignRow(grid, row);
         if (!records.at(row - 1).isOpen())

@@ -14,8 +14,6 @@
 #include "widgets/Twips.h"
 
 #include <QDir>
-#include <QFontMetrics>
-#include <QSet>
 #include <QSignalBlocker>
 #include <limits>
 
@@ -38,22 +36,6 @@ QDate todayOf(const store::RunState& state)
 {
     const QDate date = store::parseDate(state.TodayText);
     return date.isValid() ? date : store::Clock::today();
-}
-
-// Long dates in the screen font may be wider than the column's design width;
-// a due date cut to "Tuesday, ..." would not tell the shop when the action was due.
-void fitDueDateColumn(widgets::Grid* grid, const store::DueScan& scan)
-{
-    QSet<QString> dates;
-    for (const store::DueAction& due : scan.actions)
-        dates.insert(due.dueDate);
-    const QFontMetrics metrics(grid->font());
-    int widest = 0;
-    for (const QString& date : dates)
-        widest = std::max(widest, metrics.horizontalAdvance(date));
-    const int needed = widgets::pixelsToTwips(widest + 2 * metrics.averageCharWidth());
-    if (needed > grid->columnWidthTwips(DueDateColumn))
-        grid->setColumnWidthTwips(DueDateColumn, needed);
 }
 
 } // namespace
@@ -136,7 +118,7 @@ void ThingsToDoToday::Form_Load()
             }
         }
         grid->fillRows(1, texts);
-        fitDueDateColumn(grid, scan);
+        grid->widenColumnToFit(DueDateColumn);
     }
     ui->CommandButton2->show();
 
