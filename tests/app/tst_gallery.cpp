@@ -2,6 +2,7 @@
 // saves a picture of each there for review.
 #include "AppHarness.h"
 #include "DataFixture.h"
+#include "Gallery.h"
 #include "MessageScript.h"
 #include "TestMain.h"
 
@@ -14,25 +15,7 @@ class GalleryTest : public QObject
 private Q_SLOTS:
     void cleanup() { AppHarness::settle(); }
     void everyScreen();
-
-private:
-    void snap(AppHarness& app, const QString& state = QString());
 };
-
-void GalleryTest::snap(AppHarness& app, const QString& state)
-{
-    app::Screen* screen = app.visible();
-    QVERIFY(screen);
-    QCOMPARE(app.visibleWindowCount(), 1);
-    const QString folder = qEnvironmentVariable("VINTRELO_GALLERY");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    QString name = screen->screenName();
-    if (!state.isEmpty())
-        name += QLatin1Char('-') + state;
-    QVERIFY(screen->grab().save(QDir(folder).filePath(name + QStringLiteral(".png"))));
-}
 
 void GalleryTest::everyScreen()
 {
@@ -41,12 +24,12 @@ void GalleryTest::everyScreen()
     MessageScript script;
     AppHarness app(fx);
     app.start();
-    snap(app);
+    snapGallery(app);
     QVERIFY(app.click(QStringLiteral("AboutButton")));
-    snap(app);
+    snapGallery(app);
     QVERIFY(app.click(QStringLiteral("CommandButton1")));
     QVERIFY(app.click(QStringLiteral("CommandButton2")));
-    snap(app);
+    snapGallery(app);
     QVERIFY(script.unexpected().isEmpty());
 }
 

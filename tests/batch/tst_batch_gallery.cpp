@@ -2,6 +2,7 @@
 // folder they are saved there for review.
 #include "AppHarness.h"
 #include "DataFixture.h"
+#include "Gallery.h"
 #include "MessageScript.h"
 #include "TestMain.h"
 
@@ -16,25 +17,7 @@ class BatchGalleryTest : public QObject
 private Q_SLOTS:
     void cleanup() { AppHarness::settle(); }
     void newBatchScreens();
-
-private:
-    void snap(AppHarness& app, const QString& state = QString());
 };
-
-void BatchGalleryTest::snap(AppHarness& app, const QString& state)
-{
-    app::Screen* screen = app.visible();
-    QVERIFY(screen);
-    QCOMPARE(app.visibleWindowCount(), 1);
-    const QString folder = qEnvironmentVariable("VINTRELO_GALLERY");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    QString name = screen->screenName();
-    if (!state.isEmpty())
-        name += QLatin1Char('-') + state;
-    QVERIFY(screen->grab().save(QDir(folder).filePath(name + QStringLiteral(".png"))));
-}
 
 void BatchGalleryTest::newBatchScreens()
 {
@@ -54,7 +37,7 @@ void BatchGalleryTest::newBatchScreens()
     QVERIFY(app.click(QStringLiteral("CommandButton2")));
     QVERIFY(app.click(QStringLiteral("CommandButton2")));
     QCOMPARE(app.visibleName(), QStringLiteral("NewBatch"));
-    snap(app, QStringLiteral("opened"));
+    snapGallery(app, QStringLiteral("opened"));
 
     const QList<QPair<const char*, const char*>> entries = {
         {"Name_TextBox", "Ann Smith"},      {"Address_TextBox", "12 Vine St"},
@@ -68,15 +51,15 @@ void BatchGalleryTest::newBatchScreens()
     recipes->setCurrentRow(1);
     QTest::mouseClick(app.control<QLineEdit>(QStringLiteral("Variety_Text")), Qt::LeftButton);
     QVERIFY(app.control<QListWidget>(QStringLiteral("Variety_List"))->isVisible());
-    snap(app, QStringLiteral("variety-list"));
+    snapGallery(app, QStringLiteral("variety-list"));
     app.control<QLineEdit>(QStringLiteral("Variety_Text"))->setText(QStringLiteral("Merlot"));
 
     QVERIFY(app.click(QStringLiteral("CommandButton2")));
     QCOMPARE(app.visibleName(), QStringLiteral("NewBatch2"));
-    snap(app);
+    snapGallery(app);
     QVERIFY(app.click(QStringLiteral("Continue_Command")));
     QCOMPARE(app.visibleName(), QStringLiteral("NewBatch3"));
-    snap(app);
+    snapGallery(app);
     QVERIFY(script.unexpected().isEmpty());
 }
 

@@ -1,6 +1,7 @@
 // Pictures of the recipe screens with fixture data; with VINTRELO_GALLERY set to
 // a folder, each is saved there for review.
 #include "DataFixture.h"
+#include "Gallery.h"
 #include "MessageScript.h"
 #include "RecipeDriver.h"
 #include "TestMain.h"
@@ -16,25 +17,7 @@ class RecipesGalleryTest : public QObject
 private Q_SLOTS:
     void cleanup() { AppHarness::settle(); }
     void recipeScreens();
-
-private:
-    void snap(AppHarness& app, const QString& state = QString());
 };
-
-void RecipesGalleryTest::snap(AppHarness& app, const QString& state)
-{
-    app::Screen* screen = app.visible();
-    QVERIFY(screen);
-    QCOMPARE(app.visibleWindowCount(), 1);
-    const QString folder = qEnvironmentVariable("VINTRELO_GALLERY");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    QString name = screen->screenName();
-    if (!state.isEmpty())
-        name += QLatin1Char('-') + state;
-    QVERIFY(screen->grab().save(QDir(folder).filePath(name + QStringLiteral(".png"))));
-}
 
 void RecipesGalleryTest::recipeScreens()
 {
@@ -51,21 +34,21 @@ void RecipesGalleryTest::recipeScreens()
     AppHarness app(fx);
 
     QVERIFY(openNewRecipe(app));
-    snap(app);
+    snapGallery(app);
     typeDescription(app, QStringLiteral("Fruit wine"));
     enterCell(app, 1, 0, QStringLiteral("1"));
     clickCell(gridOf(app), 1, 1);
     QVERIFY(pickAction(app, QStringLiteral("Add yeast and stir")));
     typeInCell(app, 2, 1, QStringLiteral("Stir daily"));
-    snap(app, QStringLiteral("editing"));
+    snapGallery(app, QStringLiteral("editing"));
     QVERIFY(app.click(QStringLiteral("CommandButton2")));
 
     QVERIFY(app.click(QStringLiteral("CommandButton8")));
     QCOMPARE(app.visibleName(), QStringLiteral("ModifyRecipe"));
-    snap(app);
+    snapGallery(app);
     doubleClickCell(gridOf(app), 2, 0);
     QCOMPARE(app.visibleName(), QStringLiteral("ModifyRecipe2"));
-    snap(app);
+    snapGallery(app);
     QVERIFY(app.click(QStringLiteral("CommandButton2")));
     QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
     QVERIFY(script.shown().isEmpty());

@@ -1,6 +1,7 @@
 // Pictures of the batch-record screens; saved when VINTRELO_GALLERY names a folder.
 #include "AppHarness.h"
 #include "DataFixture.h"
+#include "Gallery.h"
 #include "MessageScript.h"
 #include "RecordScreens.h"
 #include "TestMain.h"
@@ -17,25 +18,7 @@ class TestRecordsGallery : public QObject
 private Q_SLOTS:
     void cleanup() { AppHarness::settle(); }
     void recordScreens();
-
-private:
-    void snap(AppHarness& app, const QString& state = QString());
 };
-
-void TestRecordsGallery::snap(AppHarness& app, const QString& state)
-{
-    app::Screen* screen = app.visible();
-    QVERIFY(screen);
-    QCOMPARE(app.visibleWindowCount(), 1);
-    const QString folder = qEnvironmentVariable("VINTRELO_GALLERY");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    QString name = screen->screenName();
-    if (!state.isEmpty())
-        name += QLatin1Char('-') + state;
-    QVERIFY(screen->grab().save(QDir(folder).filePath(name + QStringLiteral(".png"))));
-}
 
 void TestRecordsGallery::recordScreens()
 {
@@ -55,24 +38,24 @@ void TestRecordsGallery::recordScreens()
     AppHarness app(fx);
 
     QVERIFY(openActiveList(app));
-    snap(app);
+    snapGallery(app);
     doubleClickCell(grid(app), 1, 1);
     QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory2"));
     QVERIFY(QTest::qWaitForWindowExposed(app.visible()));
-    snap(app);
+    snapGallery(app);
     doubleClickCell(grid(app), 2, 2);
     QVERIFY(app.control<QLineEdit>(QStringLiteral("Text1"))->isVisible());
-    snap(app, QStringLiteral("editing"));
+    snapGallery(app, QStringLiteral("editing"));
     QVERIFY(app.click(QStringLiteral("CommandButton1")));
     QVERIFY(app.click(QStringLiteral("CommandButton1")));
 
     QVERIFY(app.click(QStringLiteral("CommandButton6")));
     QCOMPARE(app.visibleName(), QStringLiteral("Completed1"));
-    snap(app);
+    snapGallery(app);
     doubleClickCell(grid(app), 1, 1);
     QCOMPARE(app.visibleName(), QStringLiteral("Completed2"));
     QVERIFY(QTest::qWaitForWindowExposed(app.visible()));
-    snap(app);
+    snapGallery(app);
     QVERIFY(script.shown().isEmpty());
 }
 

@@ -2,6 +2,7 @@
 // VINTRELO_GALLERY names a folder.
 #include "AppHarness.h"
 #include "DataFixture.h"
+#include "Gallery.h"
 #include "MessageScript.h"
 #include "TaskTesting.h"
 #include "TestMain.h"
@@ -17,25 +18,7 @@ class TasksGalleryTest : public QObject
 private Q_SLOTS:
     void cleanup() { AppHarness::settle(); }
     void everyState();
-
-private:
-    void snap(AppHarness& app, const QString& state = QString());
 };
-
-void TasksGalleryTest::snap(AppHarness& app, const QString& state)
-{
-    app::Screen* screen = app.visible();
-    QVERIFY(screen);
-    QCOMPARE(app.visibleWindowCount(), 1);
-    const QString folder = qEnvironmentVariable("VINTRELO_GALLERY");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    QString name = screen->screenName();
-    if (!state.isEmpty())
-        name += QLatin1Char('-') + state;
-    QVERIFY(screen->grab().save(QDir(folder).filePath(name + QStringLiteral(".png"))));
-}
 
 void TasksGalleryTest::everyState()
 {
@@ -51,19 +34,19 @@ void TasksGalleryTest::everyState()
     AppHarness app(fx, QDate(2026, 12, 8));
     openTaskList(app);
     QCOMPARE(grid(app)->rows(), 4);
-    snap(app);
+    snapGallery(app);
 
     doubleClickRow(app, 1);
     QVERIFY(isShown(app, QStringLiteral("UpdateCommand")));
-    snap(app, QStringLiteral("opened"));
+    snapGallery(app, QStringLiteral("opened"));
 
     QVERIFY(app.click(QStringLiteral("PushCommand")));
-    snap(app, QStringLiteral("postpone"));
+    snapGallery(app, QStringLiteral("postpone"));
 
     type(app, QStringLiteral("PushText"), QStringLiteral("2"));
     QVERIFY(app.click(QStringLiteral("CommandButton3")));
     QCOMPARE(app.visibleName(), QStringLiteral("InsertNewAction"));
-    snap(app);
+    snapGallery(app);
     QVERIFY(app.click(QStringLiteral("CommandButton3")));
     QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
     QVERIFY(script.unexpected().isEmpty());
