@@ -285,6 +285,10 @@ void ChangesTest::postponingByOddEntries_data()
                                                 {2026, 12, 9},
                                                 {2026, 12, 16},
                                                 {2026, 12, 23}};
+    // Blanks inside the entry are skipped: " 1 0" is ten days.
+    QTest::newRow("blanks inside")
+        << " 1 0" << QStringList{"1", "18", "25", "32"}
+        << QList<QDate>{{2026, 12, 1}, {2026, 12, 18}, {2026, 12, 25}, {2027, 1, 1}};
     QTest::newRow("back half a day")
         << "-0.5" << QStringList{"1", "7.5", "14.5", "21.5"}
         << QList<QDate>{{2026, 12, 1}, {2026, 12, 7}, {2026, 12, 14}, {2026, 12, 21}};

@@ -330,7 +330,10 @@ void ThingsToDoToday::CommandButton3_Click()
         return;
     if (ui->PushText->text().isEmpty())
         ui->PushText->setText(QStringLiteral("0"));
-    const double days = store::readLeadingNumber(ui->PushText->text());
+    // The days box ignores blanks and tabs anywhere, so "1 0" postpones by ten days.
+    QString entry = ui->PushText->text();
+    entry.remove(QLatin1Char(' ')).remove(QLatin1Char('\t'));
+    const double days = store::readLeadingNumber(entry);
     if (days == 0)
         return;
     try {
