@@ -5,6 +5,7 @@
 #include "store/TextLines.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace store {
@@ -51,6 +52,15 @@ RewriteOutcome rewriteBatchFile(const QString& dataRoot, const QString& batchId,
     const QString what = STORE_TR("the batch file of batch %1").arg(batchId);
     const QString scratch = QDir(QFileInfo(path).absolutePath()).filePath(kScratchFile);
     writeScratchFile(scratch, batchToLines(batch), what);
+    // Renaming over a file that was moved or deleted since it was read would bring
+    // the batch back, perhaps beside its own copy in the completed folder.
+    if (!QFileInfo(path).isFile()) {
+        QFile::remove(scratch);
+        throw StoreError(STORE_TR("Batch %1 was not changed: its file \"%2\" was moved or deleted "
+                                  "while Vintrelo was saving it. Look for the file in the data "
+                                  "folder, or restore it from your backup.")
+                             .arg(batchId, QDir::toNativeSeparators(path)));
+    }
     replaceWithScratch(scratch, path, what);
 
     if (!finished)

@@ -6,6 +6,7 @@
 #include "store/TextNumber.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <cmath>
 
@@ -165,6 +166,14 @@ void writeRecipeFile(const QString& dataRoot, const QString& number, const QStri
                              .arg(QDir::toNativeSeparators(path)));
     }
     writeScratchFile(scratch, lines, recipeWhat(fileName));
+    // Checked again: a file deleted while it was being saved is not brought back.
+    if (!QFileInfo(path).isFile()) {
+        QFile::remove(scratch);
+        throw StoreError(STORE_TR("The recipe file \"%1\" was moved or deleted while Vintrelo was "
+                                  "saving it, so the changes were not saved. Check the recipe "
+                                  "folder, or restore the file from your backup.")
+                             .arg(QDir::toNativeSeparators(path)));
+    }
     replaceWithScratch(scratch, path, recipeWhat(fileName));
 }
 
@@ -184,7 +193,8 @@ QString nextRecipeNumber(const QString& dataRoot)
                                   "digits. Change one of the existing recipes instead.")
                              .arg(files.constLast(), formatPlainNumber(highest)));
     }
-    const int next = std::max(0, static_cast<int>(highest)) + 1;
+    // Compared before the cast: a hand-edited "-1e300" has no int value.
+    const int next = (highest < 0 ? 0 : static_cast<int>(highest)) + 1;
     const QString number = QStringLiteral("%1").arg(next, 4, 10, QLatin1Char('0'));
     if (fileExistsAnyCase(folder, number + QStringLiteral(".txt"))) {
         throw StoreError(STORE_TR("Vintrelo cannot offer a new recipe number: the next number, "

@@ -9,7 +9,8 @@ namespace store {
 // of 1, the Misc lists and a few starter recipes. Only what is missing is created;
 // an existing file is never replaced, and a folder that already has a counter
 // gets no starter recipes. Returns the relative names created.
-// Throws StoreError naming what could not be created.
+// Throws StoreError naming what could not be created, after taking away what
+// this call had created, so that a failed set-up leaves the folder as it was.
 QStringList createDataFolder(const QString& folder);
 
 // Makes the starter files and the program's icon available as resources.

@@ -159,7 +159,10 @@ void writeScratchFile(const QString& scratchPath, const QStringList& lines, cons
     QFile file(scratchPath);
     if (!stepAllowed(WriteStep::OpenScratch, scratchPath))
         fail(STORE_TR("the file could not be created"));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // A working file left by an interrupted run is removed, never written
+    // through: were it a link to a batch file, that batch would be overwritten.
+    QFile::remove(scratchPath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         fail(file.errorString());
     const QByteArray bytes = encodeLines(lines);
     if (!stepAllowed(WriteStep::WriteScratch, scratchPath) || file.write(bytes) != bytes.size()) {
