@@ -4,7 +4,7 @@
 #include "store/LongDate.h"
 #include "store/RecipeFile.h"
 #include "store/StoreError.h"
-#include "store/TextLines.h"
+#include "store/TextFileLines.h"
 
 #include <QDir>
 #include <QHash>
@@ -13,16 +13,33 @@ namespace store {
 
 namespace {
 
-QString lineOr(const QStringList& lines, int index)
+// The lists show header lines 1, 11, 19 and 20 and read no further: a file is
+// opened, read to its 20th line and closed. Damage further down is found by the
+// editor, which reads the whole file and refuses it.
+constexpr int kListedLines = BatchHeader::RecipeNumber + 1;
+
+QString lineOr(const TextFileLines& lines, int index)
 {
-    return index < lines.size() ? lines.at(index) : QString();
+    return index < lines.size() ? lines.text(index) : QString();
 }
 
-QString shownStartDate(const QString& text)
+// Batches started on the same day share the text of their start date.
+class StartDates
 {
-    const QDate date = parseDate(text);
-    return date.isValid() ? formatLongDate(date) : text;
-}
+public:
+    QString shown(const QString& text)
+    {
+        auto it = m_shown.constFind(text);
+        if (it == m_shown.constEnd()) {
+            const QDate date = parseDate(text);
+            it = m_shown.insert(text, date.isValid() ? formatLongDate(date) : text);
+        }
+        return it.value();
+    }
+
+private:
+    QHash<QString, QString> m_shown;
+};
 
 struct RecipeLookup
 {
@@ -34,9 +51,9 @@ RecipeLookup lookUpRecipe(const QString& dataRoot, const QString& number)
 {
     try {
         const QString path = recipeFilePath(dataRoot, number);
-        const QString line1 = readFirstLine(
-            path, STORE_TR("the recipe file \"%1\"").arg(QDir::toNativeSeparators(path)));
-        return {recipeDescriptionOf(line1), QString()};
+        const TextFileLines lines = TextFileLines::read(
+            path, STORE_TR("the recipe file \"%1\"").arg(QDir::toNativeSeparators(path)), 1);
+        return {recipeDescriptionOf(lineOr(lines, 0)), QString()};
     } catch (const StoreError& error) {
         return {QString(), error.message()};
     }
@@ -52,25 +69,28 @@ QVector<BatchSummary> listBatchSummaries(const QString& dataRoot, BatchFolder fo
                                                           : STORE_TR("the completed batches"));
     // One read per recipe and listing; nothing is kept between visits.
     QHash<QString, RecipeLookup> recipes;
+    StartDates startDates;
     QVector<BatchSummary> rows;
     rows.reserve(names.size());
     for (const QString& name : names) {
         BatchSummary row;
         row.batchId = batchIdFromFileName(name);
         const QString path = QDir(dir).filePath(name);
-        QStringList lines;
+        TextFileLines lines;
         try {
-            lines = readTextLines(path, STORE_TR("the batch file of batch %1").arg(row.batchId));
-            batchFromLines(lines, QDir::toNativeSeparators(path));
+            lines = TextFileLines::read(
+                path, STORE_TR("the batch file of batch %1").arg(row.batchId), kListedLines);
+            if (lines.size() < kListedLines) // the reader's own words for a short header
+                batchFromLines(lines.toStringList(), QDir::toNativeSeparators(path));
         } catch (const StoreError& error) {
             row.problem = BatchSummary::Problem::Damaged;
             row.problemText = error.message();
         }
         row.customerName = lineOr(lines, BatchHeader::CustomerName);
         row.variety = lineOr(lines, BatchHeader::Variety);
-        row.startDate = shownStartDate(lineOr(lines, BatchHeader::StartDate));
+        row.startDate = startDates.shown(lineOr(lines, BatchHeader::StartDate));
         if (lines.size() > BatchHeader::RecipeNumber) {
-            row.recipeNumber = lines.at(BatchHeader::RecipeNumber);
+            row.recipeNumber = lines.text(BatchHeader::RecipeNumber);
             auto found = recipes.constFind(row.recipeNumber);
             if (found == recipes.constEnd())
                 found = recipes.insert(row.recipeNumber, lookUpRecipe(dataRoot, row.recipeNumber));

@@ -13,7 +13,7 @@ struct BatchSummary
     enum class Problem
     {
         None,
-        Damaged,      // missing lines, a record cut short, or unreadable
+        Damaged,      // fewer than the 20 lines a list shows, or unreadable
         RecipeMissing // line 20 names no recipe file that can be read
     };
 
@@ -27,10 +27,11 @@ struct BatchSummary
     QString problemText; // a sentence for the user naming the file, when there is a problem
 };
 
-// Every batch file of a folder in listing order (listBatchFiles). A damaged file
-// or a missing recipe never stops the listing: the row keeps what could be read
-// and says what is wrong. Throws StoreError only when the folder itself cannot
-// be listed.
+// Every batch file of a folder in listing order (listBatchFiles), each read only
+// to its 20th line. A damaged file or a missing recipe never stops the listing:
+// the row keeps what could be read and says what is wrong; damage past line 20
+// is left to the editor, which reads the whole file. Throws StoreError only when
+// the folder itself cannot be listed.
 QVector<BatchSummary> listBatchSummaries(const QString& dataRoot, BatchFolder folder);
 
 } // namespace store

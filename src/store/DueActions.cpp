@@ -3,7 +3,7 @@
 #include "store/DataFolder.h"
 #include "store/LongDate.h"
 #include "store/StoreError.h"
-#include "store/TextLines.h"
+#include "store/TextFileLines.h"
 
 #include <QDir>
 #include <QHash>
@@ -17,19 +17,23 @@ namespace {
 class DateCache
 {
 public:
-    QDate date(const QString& text)
+    QDate date(QStringView text)
     {
-        auto it = m_dates.constFind(text);
+        // Looked up in place; a text is copied only the first time it is met.
+        const QString key = QString::fromRawData(text.data(), text.size());
+        auto it = m_dates.constFind(key);
         if (it == m_dates.constEnd())
-            it = m_dates.insert(text, parseDate(text));
+            it = m_dates.insert(text.toString(), parseDate(key));
         return it.value();
     }
-    QString shown(const QString& text)
+    QString shown(QStringView text)
     {
-        auto it = m_shown.constFind(text);
+        const QString key = QString::fromRawData(text.data(), text.size());
+        auto it = m_shown.constFind(key);
         if (it == m_shown.constEnd()) {
             const QDate parsed = date(text);
-            it = m_shown.insert(text, parsed.isValid() ? formatLongDate(parsed) : text);
+            it = m_shown.insert(text.toString(),
+                                parsed.isValid() ? formatLongDate(parsed) : text.toString());
         }
         return it.value();
     }
@@ -38,6 +42,11 @@ private:
     QHash<QString, QDate> m_dates;
     QHash<QString, QString> m_shown;
 };
+
+// Lines of a record, from 0.
+constexpr int kDueDateLine = 1;
+constexpr int kActionLine = 2;
+constexpr int kCompletedLine = 6;
 
 } // namespace
 
@@ -65,18 +74,27 @@ DueScan scanDueActions(const QString& dataRoot, const QDate& today)
     const QDir dir(folder);
     DateCache dates;
     for (const QString& name : names) {
-        BatchFile batch;
+        // Each file is read once, whole, and only the lines the list needs are
+        // looked at: line 1, and the due date, action and completion date of
+        // each record.
+        TextFileLines lines;
         try {
-            batch = batchFromLines(readTextLines(dir.filePath(name), name), name);
+            lines = TextFileLines::read(dir.filePath(name), name);
         } catch (const StoreError&) {
+            scan.skipped << name;
+            continue;
+        }
+        const qsizetype count = lines.size();
+        // The layout batchFromLines accepts: a whole header and whole records.
+        if (count < kHeaderLines || (count - kHeaderLines) % kRecordLines != 0) {
             scan.skipped << name;
             continue;
         }
         // A due date that is not a date could hide a due action: the whole file
         // is left out and named rather than listed in part.
         bool damaged = false;
-        for (const ActionRecord& record : batch.records) {
-            if (!dates.date(record.DueDate).isValid()) {
+        for (qsizetype at = kHeaderLines; at < count; at += kRecordLines) {
+            if (!dates.date(lines.at(at + kDueDateLine)).isValid()) {
                 damaged = true;
                 break;
             }
@@ -86,20 +104,20 @@ DueScan scanDueActions(const QString& dataRoot, const QDate& today)
             continue;
         }
         const QString batchId = batchIdFromFileName(name);
-        const QString customer = batch.header.field(BatchHeader::CustomerName);
-        for (int i = 0; i < batch.records.size(); ++i) {
-            const ActionRecord& record = batch.records.at(i);
-            if (!record.isOpen())
+        const QString customer = lines.text(BatchHeader::CustomerName);
+        for (qsizetype at = kHeaderLines; at < count; at += kRecordLines) {
+            // Open exactly while the completion date is empty.
+            if (!lines.at(at + kCompletedLine).isEmpty())
                 continue;
-            const QDate due = dates.date(record.DueDate);
+            const QDate due = dates.date(lines.at(at + kDueDateLine));
             if (due > today)
                 continue;
             DueAction action;
             action.batchId = batchId;
             action.customer = customer;
-            action.dueDate = dates.shown(record.DueDate);
-            action.action = record.Action;
-            action.record = i + 1;
+            action.dueDate = dates.shown(lines.at(at + kDueDateLine));
+            action.action = lines.text(at + kActionLine);
+            action.record = int((at - kHeaderLines) / kRecordLines) + 1;
             action.overdue = due < today;
             scan.actions << action;
         }

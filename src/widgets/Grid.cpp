@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScopedValueRollback>
+#include <QSet>
 #include <algorithm>
 
 namespace widgets {
@@ -241,9 +242,17 @@ void Grid::widenColumnToFit(int col)
     if (col < 0 || col >= cols())
         return;
     const QFontMetrics metrics(font());
+    // Long lists repeat their texts (the due dates of a task list): each
+    // distinct text is measured once.
+    QSet<QString> measured;
     int widest = 0;
-    for (int row = 0; row < rows(); ++row)
-        widest = std::max(widest, metrics.horizontalAdvance(textAt(row, col)));
+    for (int row = 0; row < rows(); ++row) {
+        const QString text = textAt(row, col);
+        if (!text.isEmpty() && !measured.contains(text)) {
+            measured.insert(text);
+            widest = std::max(widest, metrics.horizontalAdvance(text));
+        }
+    }
     const int needed = widest + 2 * metrics.averageCharWidth();
     if (needed > columnWidth(col))
         setColumnWidthTwips(col, pixelsToTwips(needed));

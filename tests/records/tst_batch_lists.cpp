@@ -243,14 +243,16 @@ void TestBatchLists::damagedFilesStayListedAndRefuseToOpen()
     QCOMPARE(list->textAt(1, 4), kRecipeDescription);
     QCOMPARE(list->textAt(4, 1), QStringLiteral("Good After"));
     QCOMPARE(list->textAt(4, 4), kRecipeDescription);
-    // What could be read is shown; the description says what is wrong.
+    // A header cut short: what could be read is shown; the description says what is wrong.
     QCOMPARE(list->textAt(2, 0), QStringLiteral("2026-000041"));
     QCOMPARE(list->textAt(2, 1), QStringLiteral("Cut Short"));
     QCOMPARE(list->textAt(2, 2), QStringLiteral("Merlot"));
     QCOMPARE(list->textAt(2, 3), QString());
     QVERIFY(list->textAt(2, 4).contains(QStringLiteral("damaged")));
-    QCOMPARE(list->textAt(3, 3), longDate(2026, 12, 1));
-    QVERIFY(list->textAt(3, 4).contains(QStringLiteral("damaged")));
+    // The list reads no further than line 20, so a cut action is not seen there;
+    // the editor, which reads the whole file, finds it.
+    QCOMPARE(rowTexts(list, 3), (QStringList{"2026-000042", "Cut Short", "Merlot",
+                                             longDate(2026, 12, 1), kRecipeDescription}));
 
     // The editor refuses it, naming the file, and the list is back.
     script.answer(0);

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QWidget>
 
 namespace screens::batchsheet {
@@ -72,6 +73,19 @@ void fillActionGrid(widgets::Grid* grid, const QVector<store::ActionRecord>& rec
     grid->setCols(ColumnCount);
     grid->setFixedRows(1);
     grid->setFixedCols(1);
+    grid->setRows(records.size() + 1);
+    {
+        // Looks first, quietly: the one model reset of fillRows() below repaints
+        // the lot, where a signal per cell would repaint cell by cell.
+        const QSignalBlocker quiet(grid->model());
+        for (int col = 0; col < ColumnCount; ++col)
+            grid->setAlignmentAt(0, col, Qt::AlignCenter);
+        for (int row = 1; row <= records.size(); ++row) {
+            alignRow(grid, row);
+            if (!records.at(row - 1).isOpen())
+                grid->setBackgroundAt(row, DueDateColumn, completedMark());
+        }
+    }
     QStringList texts;
     texts.reserve((records.size() + 1) * ColumnCount);
     for (int col = 0; col < ColumnCount; ++col)
@@ -81,18 +95,10 @@ void fillActionGrid(widgets::Grid* grid, const QVector<store::ActionRecord>& rec
               << record.Measurement << record.Notes << record.DateCompleted;
     }
     grid->fillRows(0, texts);
-    grid->setRows(records.size() + 1);
-    for (int col = 0; col < ColumnCount; ++col) {
+    for (int col = 0; col < ColumnCount; ++col)
         grid->setColumnWidthTwips(col, kWidths[col]);
-        grid->setAlignmentAt(0, col, Qt::AlignCenter);
-    }
     for (const int col : {0, static_cast<int>(DueDateColumn), ColumnCount - 1})
         grid->widenColumnToFit(col);
-    for (int row = 1; row <= records.size(); ++row) {
-        alignRow(grid, row);
-        if (!records.at(row - 1).isOpen())
-            grid->setBackgroundAt(row, DueDateColumn, completedMark());
-    }
 }
 
 QVector<store::ActionRecord> recordsFromGrid(const widgets::Grid* grid)

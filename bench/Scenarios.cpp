@@ -1,0 +1,353 @@
+#include "Scenarios.h"
+
+#include "ShopData.h"
+#include "app/Fonts.h"
+#include "app/Screen.h"
+#include "app/Shell.h"
+#include "store/BatchFile.h"
+#include "store/StarterData.h"
+#include "widgets/Grid.h"
+#include "widgets/Messages.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QIcon>
+#include <QTest>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <unistd.h>
+
+namespace bench {
+
+namespace {
+
+// Milliseconds since this process was started, from the kernel's own record of
+// the start (in clock ticks since boot, so to 10 ms at the usual 100 ticks/s).
+double msSinceProcessStart()
+{
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray text = stat.readAll();
+    // Field 2 is the command in parentheses, which may hold blanks; field 22 is
+    // the start time, the 20th field after the closing parenthesis.
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 20)
+        return -1;
+    const double startSeconds = fields.at(19).toDouble() / double(sysconf(_SC_CLK_TCK));
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    return (double(now.tv_sec) + now.tv_nsec / 1e9 - startSeconds) * 1000.0;
+}
+
+// Notes when a widget that the test picks is painted: the moment a screen is
+// really in front of the user, not merely loaded.
+class PaintProbe : public QObject
+{
+public:
+    using Target = std::function<bool(QWidget*)>;
+    explicit PaintProbe(Target target) : m_target(std::move(target))
+    {
+        qApp->installEventFilter(this);
+    }
+    ~PaintProbe() override { qApp->removeEventFilter(this); }
+
+    // Runs the event loop until the target has been painted.
+    bool wait(int timeoutMs = 120000)
+    {
+        const QDeadlineTimer deadline(timeoutMs);
+        while (!m_painted && !deadline.hasExpired()) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
+        return m_painted;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (!m_painted && event->type() == QEvent::Paint && watched->isWidgetType() &&
+            m_target(static_cast<QWidget*>(watched)))
+            m_painted = true;
+        return false;
+    }
+
+private:
+    Target m_target;
+    bool m_painted = false;
+};
+
+// The offscreen platform's notes on what it cannot do are not news to a benchmark.
+void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg && (text.startsWith(QLatin1String("This plugin does not support")) ||
+                                 text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR"))))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+[[noreturn]] void fail(const QString& why)
+{
+    std::fprintf(stderr, "benchmark child: %s\n", qPrintable(why));
+    std::fflush(stderr);
+    ::_exit(2);
+}
+
+// The program as main() starts it, against the shop's folders and its "today".
+class Program
+{
+public:
+    explicit Program(const Shop& shop)
+    {
+        QApplication::setApplicationName(QStringLiteral("Vintrelo"));
+        QApplication::setApplicationVersion(QStringLiteral("1.02"));
+        store::initStarterResources();
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vintrelo.png")));
+        app::installFontSubstitutes();
+        // Any message box means the run did not go as planned: it is not timed.
+        widgets::Messages::setResponder([](const widgets::Messages::Shown& shown) -> int {
+            fail(QStringLiteral("unexpected message box: ") + shown.text);
+        });
+        app::ShellOptions options;
+        options.places = {shop.programDir, shop.configDir};
+        options.defaultDataFolder = shop.dataFolder;
+        options.fixedToday = shopToday();
+        m_shell = std::make_unique<app::Shell>(options);
+    }
+    ~Program() { widgets::Messages::setResponder({}); }
+
+    app::Shell& shell() { return *m_shell; }
+
+    app::Screen* visible() const { return m_shell->visibleScreen(); }
+    QString visibleName() const { return visible() ? visible()->screenName() : QString(); }
+
+    template <typename T> T* control(const QString& name) const
+    {
+        T* found = visible() ? visible()->findChild<T*>(name) : nullptr;
+        if (!found)
+            fail(QStringLiteral("no control %1 on %2").arg(name, visibleName()));
+        return found;
+    }
+
+    // The visible screen's grid, once painted after `step`.
+    widgets::Grid* gridPaintedAfter(const std::function<void()>& step)
+    {
+        PaintProbe probe([this](QWidget* widget) {
+            return visible() && widget->window() == visible() &&
+                   qobject_cast<widgets::Grid*>(widget->parentWidget());
+        });
+        step();
+        if (!probe.wait())
+            fail(QStringLiteral("the grid of %1 was never painted").arg(visibleName()));
+        return control<widgets::Grid>(QStringLiteral("Grid1"));
+    }
+
+    void click(const QString& button)
+    {
+        QTest::mouseClick(control<QAbstractButton>(button), Qt::LeftButton);
+    }
+    void clickAndSettle(const QString& button)
+    {
+        click(button);
+        settle();
+    }
+
+    void expectScreen(const QString& name) const
+    {
+        if (visibleName() != name)
+            fail(QStringLiteral("expected %1, %2 is shown").arg(name, visibleName()));
+    }
+
+    void start()
+    {
+        m_shell->start();
+        settle();
+        expectScreen(QStringLiteral("Opening_Screen"));
+    }
+    void toMainMenu()
+    {
+        start();
+        clickAndSettle(QStringLiteral("CommandButton2"));
+        expectScreen(QStringLiteral("MainMenu"));
+    }
+
+private:
+    std::unique_ptr<app::Shell> m_shell;
+};
+
+void doubleClickCell(widgets::Grid* grid, int row, int col)
+{
+    const QModelIndex cell = grid->model()->index(row, col);
+    grid->scrollTo(cell);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
+                       grid->visualRect(cell).center());
+}
+
+int listedRows(widgets::Grid* grid)
+{
+    // Less the heading, and the empty row the lists keep at the bottom.
+    int rows = grid->rows() - 1;
+    if (rows > 0 && grid->textAt(grid->rows() - 1, 0).isEmpty())
+        --rows;
+    return rows;
+}
+
+struct Timed
+{
+    double ms = 0;
+    int rows = 0;
+};
+
+Timed timeMenuToList(Program& program, const QString& menuButton, const QString& screen)
+{
+    program.toMainMenu();
+    QElapsedTimer timer;
+    timer.start();
+    widgets::Grid* grid = program.gridPaintedAfter([&] { program.click(menuButton); });
+    const double ms = timer.nsecsElapsed() / 1e6;
+    program.expectScreen(screen);
+    return {ms, listedRows(grid)};
+}
+
+Timed timeEditor(Program& program, const Shop& shop)
+{
+    program.toMainMenu();
+    program.clickAndSettle(QStringLiteral("CommandButton3"));
+    program.expectScreen(QStringLiteral("ExistingInventory"));
+    auto* list = program.control<widgets::Grid>(QStringLiteral("Grid1"));
+    int row = 1;
+    while (row < list->rows() && list->textAt(row, 0) != shop.bigBatchId)
+        ++row;
+    if (row == list->rows())
+        fail(QStringLiteral("batch %1 is not listed").arg(shop.bigBatchId));
+
+    QElapsedTimer timer;
+    timer.start();
+    widgets::Grid* grid = program.gridPaintedAfter([&] { doubleClickCell(list, row, 1); });
+    const double ms = timer.nsecsElapsed() / 1e6;
+    program.expectScreen(QStringLiteral("ExistingInventory2"));
+    if (grid->rows() - 1 != kBigBatchActions)
+        fail(QStringLiteral("the editor shows %1 actions").arg(grid->rows() - 1));
+    return {ms, grid->rows() - 1};
+}
+
+Timed timeCompleteAction(Program& program, const Shop& shop)
+{
+    program.toMainMenu();
+    program.clickAndSettle(QStringLiteral("CommandButton1"));
+    program.expectScreen(QStringLiteral("ThingsToDoToday"));
+    auto* tasks = program.control<widgets::Grid>(QStringLiteral("Grid1"));
+    if (listedRows(tasks) < 1)
+        fail(QStringLiteral("nothing is due"));
+    doubleClickCell(tasks, 1, 1);
+    settle();
+    const QString batchId = program.shell().state().SelectedBatchID;
+    const int record = program.shell().state().SelectedActionIndex;
+    if (record < 1)
+        fail(QStringLiteral("the first listed action did not open"));
+    auto* tick = program.control<QCheckBox>(QStringLiteral("CheckBox1"));
+    QTest::mouseClick(tick, Qt::LeftButton, Qt::NoModifier, QPoint(8, tick->height() / 2));
+    if (!tick->isChecked())
+        fail(QStringLiteral("the action could not be ticked off"));
+
+    QElapsedTimer timer;
+    timer.start();
+    widgets::Grid* grid =
+        program.gridPaintedAfter([&] { program.click(QStringLiteral("UpdateCommand")); });
+    const double ms = timer.nsecsElapsed() / 1e6;
+    program.expectScreen(QStringLiteral("ThingsToDoToday"));
+
+    const store::BatchFile batch = store::readBatchFile(shop.dataFolder + QLatin1Char('/'),
+                                                        store::BatchFolder::Active, batchId);
+    if (batch.records.at(record - 1).isOpen())
+        fail(QStringLiteral("action %1 of batch %2 was not completed").arg(record).arg(batchId));
+    return {ms, listedRows(grid)};
+}
+
+} // namespace
+
+QStringList scenarioNames()
+{
+    return {QStringLiteral("opening"),   QStringLiteral("todo"),   QStringLiteral("in-progress"),
+            QStringLiteral("completed"), QStringLiteral("editor"), QStringLiteral("complete")};
+}
+
+QString scenarioTitle(Scenario scenario)
+{
+    switch (scenario) {
+    case Scenario::OpeningScreen:
+        return QStringLiteral("Opening screen shown, from process start");
+    case Scenario::ThingsToDo:
+        return QStringLiteral("\"Things to do today\" loaded");
+    case Scenario::InProgressList:
+        return QStringLiteral("\"Batches in Progress\" loaded");
+    case Scenario::CompletedList:
+        return QStringLiteral("\"Completed wine\" loaded");
+    case Scenario::BatchEditor:
+        return QStringLiteral("Batch editor opened on a 200-action batch");
+    case Scenario::CompleteAction:
+        return QStringLiteral("One action completed, task list reloaded");
+    }
+    return QString();
+}
+
+int runScenario(int argc, char** argv, Scenario scenario, const QString& base, int batches,
+                const QString& resultFile)
+{
+    qInstallMessageHandler(quietOffscreenNotes);
+    QApplication application(argc, argv);
+    const Shop shop = planShop(base, batches);
+    Program program(shop);
+    Timed timed;
+    switch (scenario) {
+    case Scenario::OpeningScreen: {
+        PaintProbe probe([&program](QWidget* widget) {
+            return program.visibleName() == QStringLiteral("Opening_Screen") &&
+                   widget->window() == program.visible();
+        });
+        program.shell().start();
+        if (!probe.wait())
+            fail(QStringLiteral("the opening screen was never painted"));
+        timed.ms = msSinceProcessStart();
+        program.expectScreen(QStringLiteral("Opening_Screen"));
+        break;
+    }
+    case Scenario::ThingsToDo:
+        timed = timeMenuToList(program, QStringLiteral("CommandButton1"),
+                               QStringLiteral("ThingsToDoToday"));
+        break;
+    case Scenario::InProgressList:
+        timed = timeMenuToList(program, QStringLiteral("CommandButton3"),
+                               QStringLiteral("ExistingInventory"));
+        break;
+    case Scenario::CompletedList:
+        timed =
+            timeMenuToList(program, QStringLiteral("CommandButton6"), QStringLiteral("Completed1"));
+        break;
+    case Scenario::BatchEditor:
+        timed = timeEditor(program, shop);
+        break;
+    case Scenario::CompleteAction:
+        timed = timeCompleteAction(program, shop);
+        break;
+    }
+    QFile out(resultFile);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        fail(QStringLiteral("cannot write %1").arg(resultFile));
+    out.write(QByteArray::number(timed.ms, 'f', 3) + ' ' + QByteArray::number(timed.rows) + '\n');
+    return 0;
+}
+
+} // namespace bench

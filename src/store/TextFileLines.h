@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <QVector>
+
+namespace store {
+
+// The lines of a text file, split by the rules of decodeLines, kept as places in
+// one decoded text: readers that look at a few lines of thousands of files (the
+// batch lists, the daily scan) then make no string per line.
+class TextFileLines
+{
+public:
+    TextFileLines() = default;
+
+    // Reads `path` whole, or only up to its `maxLines`-th line break when
+    // maxLines > 0: a reader that needs the first lines of a file reads no
+    // further. Throws StoreError as readTextLines does, `what` naming the file.
+    static TextFileLines read(const QString& path, const QString& what, int maxLines = -1);
+    // The same split of bytes already read.
+    static TextFileLines fromBytes(const QByteArray& bytes);
+
+    qsizetype size() const { return m_fallback ? m_lines.size() : m_spans.size(); }
+    QStringView at(qsizetype index) const;
+    QString text(qsizetype index) const { return at(index).toString(); }
+    QStringList toStringList() const;
+
+private:
+    struct Span
+    {
+        qsizetype start;
+        qsizetype length;
+    };
+    QString m_text;
+    QVector<Span> m_spans;
+    bool m_fallback = false; // not UTF-8: decodeLines' own lines
+    QStringList m_lines;
+};
+
+} // namespace store
