@@ -10,7 +10,7 @@
 namespace widgets {
 
 CellEditor::CellEditor(Grid* grid, QLineEdit* overlay, QObject* parent)
-    : QObject(parent), m_grid(grid), m_overlay(overlay)
+    : QObject(parent), m_grid(grid), m_viewport(grid->viewport()), m_overlay(overlay)
 {
     m_overlay->hide();
     m_overlay->setFont(m_grid->font());
@@ -19,7 +19,7 @@ CellEditor::CellEditor(Grid* grid, QLineEdit* overlay, QObject* parent)
     // The overlay follows its cell when the grid scrolls or is resized.
     connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { place(); });
     connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { place(); });
-    m_grid->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
 }
 
 bool CellEditor::isOpen() const
@@ -129,7 +129,7 @@ bool CellEditor::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_overlay && event->type() == QEvent::KeyPress)
         return Text1_KeyDown(static_cast<QKeyEvent*>(event));
-    if (watched == m_grid->viewport() && event->type() == QEvent::Resize)
+    if (watched == m_viewport && event->type() == QEvent::Resize)
         place();
     return QObject::eventFilter(watched, event);
 }

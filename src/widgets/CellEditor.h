@@ -4,6 +4,7 @@
 #include <functional>
 
 class QLineEdit;
+class QWidget;
 class QKeyEvent;
 
 namespace widgets {
@@ -65,6 +66,9 @@ private:
     void moveRow(int step);
 
     Grid* m_grid;
+    // Kept, not asked of the grid: events reach the filter while the grid is
+    // being destroyed, when it is no longer a Grid.
+    QWidget* m_viewport;
     QLineEdit* m_overlay;
     Filter m_filter;
     int m_row = -1;

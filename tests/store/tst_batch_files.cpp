@@ -2,6 +2,8 @@
 #include "DataFixture.h"
 #include "TestMain.h"
 #include "store/BatchFile.h"
+#include "store/BatchSummary.h"
+#include "store/DueActions.h"
 #include "store/LongDate.h"
 #include "store/StoreError.h"
 #include "store/TextLines.h"
@@ -39,6 +41,7 @@ private Q_SLOTS:
     void movingRefusesAnExistingDestination();
     void capitalisedExtensionIsFoundAndKept();
     void identifiersThatCouldLeaveTheFolderAreRefused();
+    void listsAndEditorReadAnOlderWindowsFileAlike();
 };
 
 void BatchFilesTest::newBatchIsByteExact()
@@ -244,6 +247,37 @@ void BatchFilesTest::identifiersThatCouldLeaveTheFolderAreRefused()
     }
     QVERIFY(isSafeBatchId(kId));
     QVERIFY(!fx.exists(QStringLiteral("Active Batches/temp.txt")));
+}
+
+void BatchFilesTest::listsAndEditorReadAnOlderWindowsFileAlike()
+{
+    // A file from an older installation, in Windows-1252: the name was typed
+    // as "JosÃ©" (bytes that also happen to be UTF-8 for "José"), and a note
+    // further down holds "café". The whole file is not UTF-8, so every reader
+    // must show the name as the editor does, not only the lists that stop at
+    // line 20.
+    DataFixture fx;
+    QStringList lines = batchToLines(sampleBatch(2));
+    lines[0] = QStringLiteral("NAME");
+    lines[26 + 5] = QStringLiteral("NOTE");
+    QByteArray bytes = encodeLines(lines);
+    bytes.replace("NAME", "Jos\xC3\xA9");
+    bytes.replace("NOTE", "caf\xE9");
+    fx.writeBytes(QStringLiteral("Active Batches/2026-000041.txt"), bytes);
+
+    const BatchFile batch = readBatchFile(fx.dataRoot(), BatchFolder::Active, kId);
+    const QString name = QStringLiteral("Jos\u00C3\u00A9");
+    QCOMPARE(batch.header.field(BatchHeader::CustomerName), name);
+    QCOMPARE(batch.records[0].Notes, QStringLiteral("caf\u00E9"));
+
+    const QVector<BatchSummary> rows = listBatchSummaries(fx.dataRoot(), BatchFolder::Active);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0].customerName, name);
+    QCOMPARE(rows[0].variety, QStringLiteral("Merlot"));
+
+    const DueScan scan = scanDueActions(fx.dataRoot(), QDate(2026, 12, 8));
+    QCOMPARE(scan.actions.size(), 2);
+    QCOMPARE(scan.actions[0].customer, name);
 }
 
 VINTRELO_TEST_MAIN(BatchFilesTest)

@@ -194,6 +194,12 @@ void RecipeFilesTest::nextNumber_data()
     QTest::newRow("capitals sort by name")
         << QStringList{"0002.TXT", "0002 - a", "0010.txt", "0010 - b"} << "0011";
     QTest::newRow("9998 gives 9999") << QStringList{"9998.txt", "9998 - last"} << "9999";
+    // A hand-edited last file that starts with a negative number, however long.
+    QTest::newRow("negative number starts over")
+        << QStringList{"0004.txt", "0004 - a", "notes.txt", "-5 - scratch"} << "0001";
+    QTest::newRow("negative number beyond any int")
+        << QStringList{"0004.txt", "0004 - a", "notes.txt", "-" + QString(90, '3') + " - scratch"}
+        << "0001";
 }
 
 void RecipeFilesTest::nextNumber()
