@@ -12,6 +12,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vintrelo"));
     QApplication::setApplicationVersion(QStringLiteral("1.02"));
+    // Lets desktops match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("vintrelo"));
     store::initStarterResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vintrelo.png")));
     app::installFontSubstitutes();
