@@ -313,7 +313,7 @@ void FaultMatrixTest::writeMeetsFailure()
 {
     QFETCH(Op, op);
     QFETCH(Failure, failure);
-    const Operation spec = operation(op);
+    const Operation writing = operation(op);
     const QMap<QString, QByteArray> healthy = healthyResult(op);
 
     Scenario run(op);
@@ -323,13 +323,13 @@ void FaultMatrixTest::writeMeetsFailure()
 
     // For the counter, every fault strikes its own write; the batch is written first.
     Outcome outcome = op == Op::CounterAdvance ? Outcome::BatchWithoutCounter : Outcome::Unchanged;
-    QString names = spec.names;
+    QString names = writing.names;
     QStringList vanished; // files someone else removes during the write
     QStringList kept;     // files of the shop's own that a set-up must keep
     QString unplugged;    // the data folder, pulled out during the write
     std::unique_ptr<StepFault> fault;
-    const QString scratch = run.at(spec.scratch);
-    const QString target = run.at(spec.target);
+    const QString scratch = run.at(writing.scratch);
+    const QString target = run.at(writing.target);
 
     switch (failure) {
     case Failure::None:
@@ -342,7 +342,7 @@ void FaultMatrixTest::writeMeetsFailure()
         fault = std::make_unique<StepFault>(store::WriteStep::WriteScratch, scratch, [&] {
             QFile file(scratch);
             file.open(QIODevice::Append);
-            file.write(partOf(healthy.value(run.key(spec.target), "Ann Smith\r\n12 Vi")));
+            file.write(partOf(healthy.value(run.key(writing.target), "Ann Smith\r\n12 Vi")));
             return false;
         });
         break;
@@ -350,7 +350,7 @@ void FaultMatrixTest::writeMeetsFailure()
         fault = std::make_unique<StepFault>(store::WriteStep::Rename, target, [] { return false; });
         break;
     case Failure::DestinationExists:
-        outcome = spec.onDestination;
+        outcome = writing.onDestination;
         switch (op) {
         case Op::BatchCreation: // a batch of that identifier was finished elsewhere
             run.fx.writeBatch(kNextBatch, sampleBatch(1, QStringLiteral("Eve Park")),
@@ -376,7 +376,7 @@ void FaultMatrixTest::writeMeetsFailure()
         }
         break;
     case Failure::FolderMissing:
-        names = spec.folderNames;
+        names = writing.folderNames;
         if (op == Op::CounterAdvance) {
             // The data folder's drive is pulled out just as the counter is written.
             unplugged = run.fx.dataFolder() + QStringLiteral(" (unplugged)");
@@ -385,21 +385,21 @@ void FaultMatrixTest::writeMeetsFailure()
             });
         } else if (op == Op::FirstRunSetUp) {
             fault = std::make_unique<StepFault>(store::WriteStep::OpenScratch, scratch, [&] {
-                return QDir(run.at(spec.folder)).removeRecursively();
+                return QDir(run.at(writing.folder)).removeRecursively();
             });
         } else {
-            QVERIFY(QDir().rename(run.at(spec.folder),
-                                  run.at(spec.folder + QStringLiteral(" (moved)"))));
+            QVERIFY(QDir().rename(run.at(writing.folder),
+                                  run.at(writing.folder + QStringLiteral(" (moved)"))));
         }
         break;
     case Failure::FileVanished:
         if (op == Op::CounterAdvance) {
             QVERIFY(QFile::remove(target)); // between the form's load and the write
-            vanished << run.key(spec.target);
-        } else if (spec.replaces) {
+            vanished << run.key(writing.target);
+        } else if (writing.replaces) {
             fault = std::make_unique<StepFault>(store::WriteStep::OpenScratch, scratch,
                                                 [&] { return QFile::remove(target); });
-            vanished << run.key(spec.target);
+            vanished << run.key(writing.target);
         } else {
             fault = std::make_unique<StepFault>(store::WriteStep::Rename, target,
                                                 [&] { return QFile::remove(scratch); });
