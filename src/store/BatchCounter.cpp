@@ -13,13 +13,6 @@ namespace store {
 
 namespace {
 
-QString counterPath(const QString& dataRoot)
-{
-    const QString folder = QDir::cleanPath(dataRoot);
-    const QString name = existingNameAnyCase(folder, kCounterFile);
-    return dataPath(dataRoot, name.isEmpty() ? kCounterFile : name);
-}
-
 QString counterWhat()
 {
     return STORE_TR("the batch counter file");
@@ -27,9 +20,15 @@ QString counterWhat()
 
 } // namespace
 
+QString batchCounterFilePath(const QString& dataRoot)
+{
+    const QString name = existingNameAnyCase(QDir::cleanPath(dataRoot), kCounterFile);
+    return dataPath(dataRoot, name.isEmpty() ? kCounterFile : name);
+}
+
 QString readBatchCounter(const QString& dataRoot)
 {
-    return readFirstLine(counterPath(dataRoot), counterWhat());
+    return readFirstLine(batchCounterFilePath(dataRoot), counterWhat());
 }
 
 QString makeBatchID(const QString& counterText, const QDate& today)
@@ -40,7 +39,7 @@ QString makeBatchID(const QString& counterText, const QDate& today)
 
 QString advanceBatchCounter(const QString& dataRoot)
 {
-    const QString path = counterPath(dataRoot);
+    const QString path = batchCounterFilePath(dataRoot);
     const QString line = readFirstLine(path, counterWhat());
     // A hand-edited "41.5" still counts on in whole batches.
     const double value = std::trunc(readLeadingNumber(line));

@@ -5,6 +5,10 @@
 
 namespace store {
 
+// The counter file under the name it has in the folder ("Batch-ID.txt" in any
+// letter case), for reading, writing and messages.
+QString batchCounterFilePath(const QString& dataRoot);
+
 // Line 1 of "Batch-ID.txt", unchanged. Throws StoreError naming the file when it
 // is missing or cannot be read.
 QString readBatchCounter(const QString& dataRoot);

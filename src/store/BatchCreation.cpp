@@ -25,22 +25,16 @@ bool isDigitsOnly(const QString& text)
 
 } // namespace
 
-QString batchCounterFilePath(const QString& dataRoot)
-{
-    const QString name = existingNameAnyCase(QDir::cleanPath(dataRoot), kCounterFile);
-    return QDir::toNativeSeparators(dataPath(dataRoot, name.isEmpty() ? kCounterFile : name));
-}
-
 QString nextBatchId(const QString& dataRoot, const QDate& today)
 {
     const QString counter = readBatchCounter(dataRoot);
     if (!isDigitsOnly(counter)) {
-        throw StoreError(
-            STORE_TR("The batch counter file \"%1\" should hold the number of the "
-                     "next batch alone on its first line, but it holds \"%2\". Put "
-                     "a number alone on that line, such as %3 (the next number no "
-                     "batch has used), then start the new batch again.")
-                .arg(batchCounterFilePath(dataRoot), counter, unusedCounterValue(dataRoot)));
+        throw StoreError(STORE_TR("The batch counter file \"%1\" should hold the number of the "
+                                  "next batch alone on its first line, but it holds \"%2\". Put "
+                                  "a number alone on that line, such as %3 (the next number no "
+                                  "batch has used), then start the new batch again.")
+                             .arg(QDir::toNativeSeparators(batchCounterFilePath(dataRoot)), counter,
+                                  unusedCounterValue(dataRoot)));
     }
     return makeBatchID(counter, today);
 }

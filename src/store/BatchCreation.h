@@ -10,9 +10,6 @@
 
 namespace store {
 
-// The counter file as the user finds it, for messages.
-QString batchCounterFilePath(const QString& dataRoot);
-
 // The identifier the next new batch gets: the counter file's first line and
 // today's year. Throws StoreError naming the counter file when it cannot be read
 // or its first line is not a number alone (a blank or a letter would end up in

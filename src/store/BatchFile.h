@@ -89,6 +89,12 @@ QString batchIdFromFileName(const QString& fileName);
 // path separator, not "." or "..", not the scratch file.
 bool isSafeBatchId(const QString& batchId);
 
+// A header of 26 lines and whole records of 13: the only layout read as a batch.
+inline bool isWholeBatchLayout(qsizetype lineCount)
+{
+    return lineCount >= kHeaderLines && (lineCount - kHeaderLines) % kRecordLines == 0;
+}
+
 // Lines to batch and back. fromLines throws StoreError naming `fileLabel` when
 // the header is short or the last record is cut short.
 QStringList batchToLines(const BatchFile& batch);

@@ -85,8 +85,7 @@ DueScan scanDueActions(const QString& dataRoot, const QDate& today)
             continue;
         }
         const qsizetype count = lines.size();
-        // The layout batchFromLines accepts: a whole header and whole records.
-        if (count < kHeaderLines || (count - kHeaderLines) % kRecordLines != 0) {
+        if (!isWholeBatchLayout(count)) {
             scan.skipped << name;
             continue;
         }

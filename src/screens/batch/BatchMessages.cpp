@@ -1,5 +1,6 @@
 #include "screens/batch/BatchMessages.h"
 
+#include "store/BatchCounter.h"
 #include "store/BatchCreation.h"
 #include "store/BatchFile.h"
 
@@ -23,7 +24,7 @@ QString identifierInUseMessage(const QString& dataRoot, const QString& batchId,
               "unchanged.\n\nThe batch counter file \"%3\" holds a number that was used "
               "before. To go on, put the number %4 alone on the first line of that file, then "
               "choose \"Start a New Batch\" from the Main Menu again.")
-        .arg(batchId, folder, store::batchCounterFilePath(dataRoot),
+        .arg(batchId, folder, QDir::toNativeSeparators(store::batchCounterFilePath(dataRoot)),
              store::unusedCounterValue(dataRoot));
 }
 
@@ -36,7 +37,8 @@ QString counterNotAdvancedMessage(const QString& dataRoot, const QString& batchI
               "it would get the identifier %1 again.")
         .arg(batchId,
              QDir::toNativeSeparators(store::batchFolderPath(dataRoot, store::BatchFolder::Active)),
-             reason, store::unusedCounterValue(dataRoot), store::batchCounterFilePath(dataRoot));
+             reason, store::unusedCounterValue(dataRoot),
+             QDir::toNativeSeparators(store::batchCounterFilePath(dataRoot)));
 }
 
 } // namespace screens
