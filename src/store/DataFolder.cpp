@@ -97,7 +97,9 @@ QString writeLocationFile(const LocationPlaces& places, const QString& dataFolde
             name = kLocationFileName;
         try {
             const QString scratch = dir.filePath(kLocationFileName + QStringLiteral(".new"));
-            writeScratchFile(scratch, {line}, STORE_TR("the location file"));
+            LineRules rules;
+            rules.fieldOf = [](qsizetype) { return STORE_TR("the data folder's path"); };
+            writeScratchFile(scratch, {line}, STORE_TR("the location file"), rules);
             replaceWithScratch(scratch, dir.filePath(name), STORE_TR("the location file"));
             return dir.filePath(name);
         } catch (const StoreError& error) {
