@@ -45,7 +45,8 @@ struct Name
 // What one locale accepts, derived from its format strings and names.
 struct Grammar
 {
-    QList<Form> forms;        // the long and the short format
+    QList<Form> forms;        // the long and the short format, and the forms derived from them
+    QList<int> numbers;       // per form: its numeric fields, or -1 when its literals hold digits
     QList<Part> numericOrder; // day, month and year as the short format orders them
     QList<Name> months;       // value 1..12
     QList<Name> weekdays;     // value 1 (Monday) .. 7, as QDate::dayOfWeek
@@ -207,6 +208,35 @@ Form withoutYear(Form form)
     return form;
 }
 
+// Each numeric field reads one run of digits whole, so a form can only match a
+// text with as many runs as it has numeric fields: most forms are passed over
+// without trying a name.
+void addForm(Grammar& grammar, const Form& form)
+{
+    int numbers = 0;
+    for (const Atom& atom : form) {
+        if (atom.part == Part::Day || atom.part == Part::MonthNumber || atom.part == Part::Year)
+            ++numbers;
+        else if (std::any_of(atom.text.cbegin(), atom.text.cend(),
+                             [](QChar c) { return c.isDigit(); }))
+            numbers = -1000;
+    }
+    grammar.forms.append(form);
+    grammar.numbers.append(numbers < 0 ? -1 : numbers);
+}
+
+int digitRuns(const QString& text)
+{
+    int runs = 0;
+    bool inRun = false;
+    for (const QChar c : text) {
+        const bool digit = c >= u'0' && c <= u'9';
+        runs += digit && !inRun;
+        inRun = digit;
+    }
+    return runs;
+}
+
 std::shared_ptr<const Grammar> buildGrammar(const QLocale& locale)
 {
     auto grammar = std::make_shared<Grammar>();
@@ -214,7 +244,7 @@ std::shared_ptr<const Grammar> buildGrammar(const QLocale& locale)
     for (const QLocale::FormatType type : {QLocale::LongFormat, QLocale::ShortFormat}) {
         Form form = formOf(locale.dateFormat(type));
         if (prepareForm(form)) {
-            grammar->forms.append(form);
+            addForm(*grammar, form);
             if (hasMonthName(form))
                 named.append(form);
         }
@@ -226,14 +256,14 @@ std::shared_ptr<const Grammar> buildGrammar(const QLocale& locale)
                   {Part::MonthName, QString()}, {Part::Separator, QString()},
                   {Part::Year, QString()}};
     if (prepareForm(dayFirst)) {
-        grammar->forms.append(dayFirst);
+        addForm(*grammar, dayFirst);
         named.append(dayFirst);
     }
     // A month name and a day without a year are a day of this year ("March 4").
     for (const Form& form : named) {
         Form thisYear = withoutYear(form);
         if (prepareForm(thisYear, 0))
-            grammar->forms.append(thisYear);
+            addForm(*grammar, thisYear);
     }
 
     for (const Atom& atom : formOf(locale.dateFormat(QLocale::ShortFormat))) {
@@ -305,10 +335,25 @@ struct Reading
     bool thisYear = false;
 };
 
-// A reading of the fields, or none: a named weekday must be the date's own.
-void addReading(const Fields& fields, int thisYear, QList<Reading>& readings)
+// The clock's year, asked for only by a text without a year.
+class ThisYear
 {
-    const QDate date(fields.yearGiven ? fields.year : thisYear, fields.month, fields.day);
+public:
+    int value() const
+    {
+        if (m_year == 0)
+            m_year = Clock::today().year();
+        return m_year;
+    }
+
+private:
+    mutable int m_year = 0;
+};
+
+// A reading of the fields, or none: a named weekday must be the date's own.
+void addReading(const Fields& fields, const ThisYear& thisYear, QList<Reading>& readings)
+{
+    const QDate date(fields.yearGiven ? fields.year : thisYear.value(), fields.month, fields.day);
     if (!date.isValid() || (fields.weekday != 0 && date.dayOfWeek() != fields.weekday))
         return;
     readings.append({date, !fields.yearGiven});
@@ -330,7 +375,7 @@ qsizetype digitsAt(const QString& text, qsizetype pos)
 class Matcher
 {
 public:
-    Matcher(const Grammar& grammar, const QString& text, int thisYear)
+    Matcher(const Grammar& grammar, const QString& text, const ThisYear& thisYear)
         : m_grammar(grammar), m_text(text), m_thisYear(thisYear)
     {
     }
@@ -401,7 +446,7 @@ private:
 
     const Grammar& m_grammar;
     const QString& m_text;
-    int m_thisYear;
+    const ThisYear& m_thisYear;
 };
 
 void matchIso(const QString& text, QList<Reading>& dates)
@@ -417,7 +462,7 @@ void matchIso(const QString& text, QList<Reading>& dates)
 
 // Day and month in the short format's order, without a year: a day of this year
 // ("12/25" where the month comes first, "25.12." where the day does).
-void matchDayAndMonth(const Grammar& grammar, const QString& text, int thisYear,
+void matchDayAndMonth(const Grammar& grammar, const QString& text, const ThisYear& thisYear,
                       QList<Reading>& dates)
 {
     static const QRegularExpression numeric(
@@ -436,7 +481,8 @@ void matchDayAndMonth(const Grammar& grammar, const QString& text, int thisYear,
     addReading(fields, thisYear, dates);
 }
 
-void matchNumeric(const Grammar& grammar, const QString& text, int thisYear, QList<Reading>& dates)
+void matchNumeric(const Grammar& grammar, const QString& text, const ThisYear& thisYear,
+                  QList<Reading>& dates)
 {
     if (grammar.numericOrder.isEmpty())
         return;
@@ -473,14 +519,17 @@ Reading readDate(const QString& text, const QLocale& locale)
     if (simple.isEmpty())
         return {};
 
-    const int thisYear = Clock::today().year();
+    const ThisYear thisYear;
     const std::shared_ptr<const Grammar> grammar = grammarFor(locale);
     QList<Reading> readings;
     matchIso(simple, readings);
     matchNumeric(*grammar, simple, thisYear, readings);
     const Matcher matcher(*grammar, simple, thisYear);
-    for (const Form& form : grammar->forms)
-        matcher.match(form, 0, 0, Fields(), readings);
+    const int runs = digitRuns(simple);
+    for (qsizetype i = 0; i < grammar->forms.size(); ++i) {
+        if (grammar->numbers.at(i) < 0 || grammar->numbers.at(i) == runs)
+            matcher.match(grammar->forms.at(i), 0, 0, Fields(), readings);
+    }
 
     if (readings.isEmpty())
         return {};
