@@ -1,5 +1,6 @@
 #include "store/ActionChanges.h"
 
+#include "store/BatchValues.h"
 #include "store/LongDate.h"
 #include "store/StoreError.h"
 #include "store/TextNumber.h"
@@ -9,9 +10,6 @@
 namespace store {
 
 namespace {
-
-// More than this many days (some 2,700 years) is a slip of the keyboard, not a plan.
-constexpr double kMostDays = 1000000.0;
 
 StoreError changedSinceOpened(const QString& batchId, int record)
 {
@@ -36,6 +34,9 @@ RewriteOutcome completeAction(const QString& dataRoot, const OpenedAction& opene
                               const QString& amount, const QString& measurement,
                               const QString& notes, const QString& dateCompleted)
 {
+    requireDateReadsBack(opened.batchId,
+                         STORE_TR("the completion date of its action %1").arg(opened.record),
+                         dateCompleted);
     return rewriteBatchFile(dataRoot, opened.batchId, [&](BatchFile& batch) {
         requireOpened(batch, opened);
         ActionRecord& record = batch.records[opened.record - 1];
@@ -50,13 +51,24 @@ void postponeActions(const QString& dataRoot, const OpenedAction& opened, double
 {
     if (days == 0)
         return;
-    if (!std::isfinite(days) || std::fabs(days) > kMostDays) {
+    if (!std::isfinite(days)) {
         throw StoreError(STORE_TR("Vintrelo cannot move an action by %1 days. Batch %2 was not "
                                   "changed. Enter a number of days such as 3 or -2.")
                              .arg(formatPlainNumber(days), opened.batchId));
     }
+    // Further than from the first storable day to the last moves every date off
+    // the calendar (and past what a day count can hold).
+    const qint64 calendarDays = firstStorableDate().daysTo(lastStorableDate());
+    if (std::fabs(days) > double(calendarDays)) {
+        throw StoreError(STORE_TR("Postponing by %1 days would move the actions of batch %2 off "
+                                  "the calendar, which runs from %3 to %4. Batch %2 was not "
+                                  "changed. Enter a smaller number of days.")
+                             .arg(formatPlainNumber(days), opened.batchId,
+                                  formatLongDate(firstStorableDate()),
+                                  formatLongDate(lastStorableDate())));
+    }
     const auto wholeDays = static_cast<qint64>(std::floor(days));
-    rewriteBatchFile(dataRoot, opened.batchId, [&](BatchFile& batch) {
+    const auto moveDates = [&](BatchFile& batch) {
         requireOpened(batch, opened);
         // Every date is checked before any is moved, so a bad one refuses the lot.
         QVector<QDate> moved;
@@ -70,14 +82,27 @@ void postponeActions(const QString& dataRoot, const OpenedAction& opened, double
                                      .arg(opened.batchId, record.DueDate)
                                      .arg(i + 1));
             }
-            moved << due.addDays(wholeDays);
+            const QDate to = due.addDays(wholeDays);
+            if (!isStorableDate(to)) {
+                throw StoreError(STORE_TR("Batch %1 was not changed: postponing its action %2 by "
+                                          "%3 days would make it due on %4, outside the calendar "
+                                          "Vintrelo keeps (%5 to %6). Enter a smaller number of "
+                                          "days.")
+                                     .arg(opened.batchId)
+                                     .arg(i + 1)
+                                     .arg(formatPlainNumber(days), formatLongDate(to),
+                                          formatLongDate(firstStorableDate()),
+                                          formatLongDate(lastStorableDate())));
+            }
+            moved << to;
         }
         for (int i = opened.record - 1, k = 0; i < batch.records.size(); ++i, ++k) {
             ActionRecord& record = batch.records[i];
             record.DayNumber = formatPlainNumber(readLeadingNumber(record.DayNumber) + days);
             record.DueDate = formatLongDate(moved.at(k));
         }
-    });
+    };
+    rewriteBatchFile(dataRoot, opened.batchId, moveDates, AfterRewrite::StayActive);
 }
 
 ActionRecord manualActionRecord(const QString& todayText, const QString& action,
@@ -97,13 +122,14 @@ ActionRecord manualActionRecord(const QString& todayText, const QString& action,
 void insertManualAction(const QString& dataRoot, const QString& batchId, int record,
                         const QString& postponedAction, const ActionRecord& manual)
 {
-    rewriteBatchFile(dataRoot, batchId, [&](BatchFile& batch) {
+    const auto insert = [&](BatchFile& batch) {
         requireRecord(batch, record, batchId);
         const ActionRecord& postponed = batch.records.at(record - 1);
         if (!postponed.isOpen() || postponed.Action != postponedAction)
             throw changedSinceOpened(batchId, record);
         batch.records.insert(record - 1, manual);
-    });
+    };
+    rewriteBatchFile(dataRoot, batchId, insert, AfterRewrite::StayActive);
 }
 
 } // namespace store

@@ -25,8 +25,9 @@ RewriteOutcome completeAction(const QString& dataRoot, const OpenedAction& opene
 
 // Moves the opened record and every later one by `days`: day numbers by the
 // number itself, due dates by its whole-day part (rounded down). Refuses when
-// a due date to be moved is not a date. Zero days changes nothing and writes
-// nothing.
+// a due date to be moved is not a date or would leave the storable calendar.
+// Zero days changes nothing and writes nothing. Never moves the batch to the
+// completed folder.
 void postponeActions(const QString& dataRoot, const OpenedAction& opened, double days);
 
 // The note kept for a postponement: dated today and already completed.
@@ -35,7 +36,7 @@ ActionRecord manualActionRecord(const QString& todayText, const QString& action,
                                 const QString& notes);
 
 // Inserts `manual` just before record `record`, which must still be the open
-// action `postponedAction`.
+// action `postponedAction`. Never moves the batch to the completed folder.
 void insertManualAction(const QString& dataRoot, const QString& batchId, int record,
                         const QString& postponedAction, const ActionRecord& manual);
 

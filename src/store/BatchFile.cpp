@@ -1,5 +1,6 @@
 #include "store/BatchFile.h"
 
+#include "store/BatchValues.h"
 #include "store/DataFolder.h"
 #include "store/LongDate.h"
 #include "store/StoreError.h"
@@ -179,8 +180,9 @@ void writeBatchFile(const QString& dataRoot, const QString& batchId, const Batch
                                  .arg(batchId, QDir::toNativeSeparators(folder)));
         }
     }
+    requireStorableDates(batch, batchId, nullptr);
     createTextFile(QDir(active).filePath(fileName), QDir(active).filePath(kScratchFile),
-                   batchToLines(batch), batchWhat(batchId));
+                   batchToLines(batch), batchWhat(batchId), batchLineRules(nullptr));
 }
 
 void moveBatchFile(const QString& dataRoot, const QString& batchId)

@@ -1,5 +1,6 @@
 #include "store/BatchRewrite.h"
 
+#include "store/BatchValues.h"
 #include "store/DataFolder.h"
 #include "store/StoreError.h"
 #include "store/TextLines.h"
@@ -23,15 +24,17 @@ void requireRecord(const BatchFile& batch, int index, const QString& batchId)
 }
 
 RewriteOutcome rewriteBatchFile(const QString& dataRoot, const QString& batchId,
-                                const std::function<void(BatchFile&)>& change)
+                                const std::function<void(BatchFile&)>& change, AfterRewrite after)
 {
     const QString path = batchFilePath(dataRoot, BatchFolder::Active, batchId);
     BatchFile batch = readBatchFile(dataRoot, BatchFolder::Active, batchId);
+    const BatchFile before = batch;
     change(batch);
+    requireStorableDates(batch, batchId, &before);
 
     // Everything the move needs is checked before the first byte is written, so a
     // finished batch is never left rewritten but stranded.
-    const bool finished = batch.lastRecordCompleted();
+    const bool finished = after == AfterRewrite::MoveWhenFinished && batch.lastRecordCompleted();
     const QString fileName = QFileInfo(path).fileName();
     const QString completed = batchFolderPath(dataRoot, BatchFolder::Completed);
     if (finished) {
@@ -51,7 +54,7 @@ RewriteOutcome rewriteBatchFile(const QString& dataRoot, const QString& batchId,
 
     const QString what = STORE_TR("the batch file of batch %1").arg(batchId);
     const QString scratch = QDir(QFileInfo(path).absolutePath()).filePath(kScratchFile);
-    writeScratchFile(scratch, batchToLines(batch), what);
+    writeScratchFile(scratch, batchToLines(batch), what, batchLineRules(&before));
     // Renaming over a file that was moved or deleted since it was read would bring
     // the batch back, perhaps beside its own copy in the completed folder.
     if (!QFileInfo(path).isFile()) {

@@ -9,20 +9,31 @@ namespace store {
 // The one way an existing batch file is changed: the whole file is read and
 // checked, the change is applied in memory, the result is written to "temp.txt"
 // in the active folder and flushed, the batch file is replaced by one rename, and
-// only then, when the last record is completed, the file moves to the completed
-// folder. Any failure leaves the batch file as it was, removes "temp.txt" and
-// throws StoreError naming the batch.
+// only then, with MoveWhenFinished and the last record completed, the file moves
+// to the completed folder. Any failure leaves the batch file as it was, removes
+// "temp.txt" and throws StoreError naming the batch.
 //
 // `change` may throw StoreError to refuse (for example a record number that does
-// not exist); nothing is written then.
+// not exist); nothing is written then. New values holding a line break and new
+// dates that would not read back are refused too (BatchValues.h).
 enum class RewriteOutcome
 {
     StillActive,
     MovedToCompleted
 };
 
+// Only completing an action and saving in the batch editor finish a batch:
+// postponing and noting an action leave it where it is, whatever its last record
+// holds, so that the note that follows a postponement always finds the file.
+enum class AfterRewrite
+{
+    MoveWhenFinished,
+    StayActive
+};
+
 RewriteOutcome rewriteBatchFile(const QString& dataRoot, const QString& batchId,
-                                const std::function<void(BatchFile&)>& change);
+                                const std::function<void(BatchFile&)>& change,
+                                AfterRewrite after = AfterRewrite::MoveWhenFinished);
 
 // Throws StoreError unless record `index` (from 1) exists in `batch`.
 void requireRecord(const BatchFile& batch, int index, const QString& batchId);

@@ -51,19 +51,25 @@ DataRootResult loadDataRoot(const LocationPlaces& places)
         return result;
     }
 
-    QString firstLine;
+    QStringList lines;
     try {
-        firstLine = readFirstLine(result.locationFile, STORE_TR("the location file"));
+        lines = readTextLines(result.locationFile, STORE_TR("the location file"));
     } catch (const StoreError& error) {
         result.problem = DataRootProblem::UnreadableLocationFile;
         result.message = error.message();
         return result;
     }
+    const QString firstLine = lines.isEmpty() ? QString() : lines.constFirst();
     if (firstLine.isEmpty()) {
         result.problem = DataRootProblem::EmptyFirstLine;
-        result.message = STORE_TR("The location file \"%1\" is empty: its first line should name "
-                                  "the folder that holds your batches and recipes.")
-                             .arg(QDir::toNativeSeparators(result.locationFile));
+        // A file with lines, the first of them blank, is not "empty".
+        result.message =
+            (lines.isEmpty()
+                 ? STORE_TR("The location file \"%1\" is empty: its first line should name the "
+                            "folder that holds your batches and recipes.")
+                 : STORE_TR("The location file \"%1\" has an empty first line: that line "
+                            "should name the folder that holds your batches and recipes."))
+                .arg(QDir::toNativeSeparators(result.locationFile));
         return result;
     }
 
@@ -97,7 +103,9 @@ QString writeLocationFile(const LocationPlaces& places, const QString& dataFolde
             name = kLocationFileName;
         try {
             const QString scratch = dir.filePath(kLocationFileName + QStringLiteral(".new"));
-            writeScratchFile(scratch, {line}, STORE_TR("the location file"));
+            LineRules rules;
+            rules.fieldOf = [](qsizetype) { return STORE_TR("the data folder's path"); };
+            writeScratchFile(scratch, {line}, STORE_TR("the location file"), rules);
             replaceWithScratch(scratch, dir.filePath(name), STORE_TR("the location file"));
             return dir.filePath(name);
         } catch (const StoreError& error) {

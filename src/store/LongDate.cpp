@@ -1,9 +1,12 @@
 #include "store/LongDate.h"
 
+#include "store/Clock.h"
+
 #include <QHash>
 #include <QList>
 #include <QRegularExpression>
 #include <QStringView>
+#include <algorithm>
 #include <memory>
 
 namespace store {
@@ -19,7 +22,8 @@ enum class Part
     MonthName,
     Year,
     Word,
-    Mark
+    Mark,
+    Separator // one of "-./," between the fields of a date with a month name
 };
 
 struct Atom
@@ -41,15 +45,16 @@ struct Name
 // What one locale accepts, derived from its format strings and names.
 struct Grammar
 {
-    QList<Form> forms;        // the long and the short format
+    QList<Form> forms;        // the long and the short format, and the forms derived from them
+    QList<int> numbers;       // per form: its numeric fields, or -1 when its literals hold digits
     QList<Part> numericOrder; // day, month and year as the short format orders them
     QList<Name> months;       // value 1..12
-    QList<Name> weekdays;     // only matched, never checked
+    QList<Name> weekdays;     // value 1 (Monday) .. 7, as QDate::dayOfWeek
 };
 
 bool isField(Part part)
 {
-    return part != Part::Word && part != Part::Mark;
+    return part != Part::Word && part != Part::Mark && part != Part::Separator;
 }
 
 void appendLiteral(Form& form, const QString& literal)
@@ -128,9 +133,9 @@ Form formOf(const QString& format)
     return form;
 }
 
-// Keeps only forms naming each of day, month and year once, and marks what
-// the user may leave out.
-bool prepareForm(Form& form)
+// Keeps only forms naming each of day and month once and the year once (or,
+// for a form that takes this year, never), and marks what the user may leave out.
+bool prepareForm(Form& form, int yearFields = 1)
 {
     int days = 0, months = 0, years = 0, weekdays = 0;
     bool monthName = false;
@@ -141,7 +146,7 @@ bool prepareForm(Form& form)
         weekdays += atom.part == Part::Weekday;
         monthName = monthName || atom.part == Part::MonthName;
     }
-    if (days != 1 || months != 1 || years != 1 || weekdays > 1)
+    if (days != 1 || months != 1 || years != yearFields || weekdays > 1)
         return false;
 
     // With a month name the fields cannot be confused, so punctuation and
@@ -176,13 +181,89 @@ void addName(QList<Name>& names, QString text, int value)
     names.append({text, value});
 }
 
+bool hasMonthName(const Form& form)
+{
+    return std::any_of(form.cbegin(), form.cend(),
+                       [](const Atom& atom) { return atom.part == Part::MonthName; });
+}
+
+// The form without its year and the literal text that belongs to the year ("年"
+// after it, or ", " before a year that ends the date).
+Form withoutYear(Form form)
+{
+    qsizetype year = 0;
+    while (year < form.size() && form.at(year).part != Part::Year)
+        ++year;
+    if (year == form.size())
+        return form;
+    qsizetype end = year + 1;
+    while (end < form.size() && !isField(form.at(end).part))
+        ++end;
+    qsizetype begin = year;
+    if (end == form.size()) {
+        while (begin > 0 && !isField(form.at(begin - 1).part))
+            --begin;
+    }
+    form.erase(form.begin() + begin, form.begin() + end);
+    return form;
+}
+
+// Each numeric field reads one run of digits whole, so a form can only match a
+// text with as many runs as it has numeric fields: most forms are passed over
+// without trying a name.
+void addForm(Grammar& grammar, const Form& form)
+{
+    int numbers = 0;
+    for (const Atom& atom : form) {
+        if (atom.part == Part::Day || atom.part == Part::MonthNumber || atom.part == Part::Year)
+            ++numbers;
+        else if (std::any_of(atom.text.cbegin(), atom.text.cend(),
+                             [](QChar c) { return c.isDigit(); }))
+            numbers = -1000;
+    }
+    grammar.forms.append(form);
+    grammar.numbers.append(numbers < 0 ? -1 : numbers);
+}
+
+int digitRuns(const QString& text)
+{
+    int runs = 0;
+    bool inRun = false;
+    for (const QChar c : text) {
+        const bool digit = c >= u'0' && c <= u'9';
+        runs += digit && !inRun;
+        inRun = digit;
+    }
+    return runs;
+}
+
 std::shared_ptr<const Grammar> buildGrammar(const QLocale& locale)
 {
     auto grammar = std::make_shared<Grammar>();
+    QList<Form> named;
     for (const QLocale::FormatType type : {QLocale::LongFormat, QLocale::ShortFormat}) {
         Form form = formOf(locale.dateFormat(type));
-        if (prepareForm(form))
-            grammar->forms.append(form);
+        if (prepareForm(form)) {
+            addForm(*grammar, form);
+            if (hasMonthName(form))
+                named.append(form);
+        }
+    }
+    // The day before a month name reads the same everywhere ("25 December 2026",
+    // "25-Dec-2026"), also where the locale writes the month first.
+    Form dayFirst{{Part::Weekday, QString()},   {Part::Mark, QStringLiteral(",")},
+                  {Part::Day, QString()},       {Part::Separator, QString()},
+                  {Part::MonthName, QString()}, {Part::Separator, QString()},
+                  {Part::Year, QString()}};
+    if (prepareForm(dayFirst)) {
+        addForm(*grammar, dayFirst);
+        named.append(dayFirst);
+    }
+    // A month name and a day without a year are a day of this year ("March 4").
+    for (const Form& form : named) {
+        Form thisYear = withoutYear(form);
+        if (prepareForm(thisYear, 0))
+            addForm(*grammar, thisYear);
     }
 
     for (const Atom& atom : formOf(locale.dateFormat(QLocale::ShortFormat))) {
@@ -243,7 +324,40 @@ struct Fields
     int day = 0;
     int month = 0;
     int year = 0;
+    bool yearGiven = false;
+    int weekday = 0; // 0: none named
 };
+
+// One way of reading a text, and whether it took the year from the clock.
+struct Reading
+{
+    QDate date;
+    bool thisYear = false;
+};
+
+// The clock's year, asked for only by a text without a year.
+class ThisYear
+{
+public:
+    int value() const
+    {
+        if (m_year == 0)
+            m_year = Clock::today().year();
+        return m_year;
+    }
+
+private:
+    mutable int m_year = 0;
+};
+
+// A reading of the fields, or none: a named weekday must be the date's own.
+void addReading(const Fields& fields, const ThisYear& thisYear, QList<Reading>& readings)
+{
+    const QDate date(fields.yearGiven ? fields.year : thisYear.value(), fields.month, fields.day);
+    if (!date.isValid() || (fields.weekday != 0 && date.dayOfWeek() != fields.weekday))
+        return;
+    readings.append({date, !fields.yearGiven});
+}
 
 qsizetype skipBlank(const QString& text, qsizetype pos)
 {
@@ -261,16 +375,18 @@ qsizetype digitsAt(const QString& text, qsizetype pos)
 class Matcher
 {
 public:
-    Matcher(const Grammar& grammar, const QString& text) : m_grammar(grammar), m_text(text) {}
+    Matcher(const Grammar& grammar, const QString& text, const ThisYear& thisYear)
+        : m_grammar(grammar), m_text(text), m_thisYear(thisYear)
+    {
+    }
 
     void match(const Form& form, qsizetype index, qsizetype pos, Fields fields,
-               QList<QDate>& dates) const
+               QList<Reading>& dates) const
     {
         pos = skipBlank(m_text, pos);
         if (index == form.size()) {
-            const QDate date(fields.year, fields.month, fields.day);
-            if (pos == m_text.size() && date.isValid())
-                dates.append(date);
+            if (pos == m_text.size())
+                addReading(fields, m_thisYear, dates);
             return;
         }
         const Atom& atom = form.at(index);
@@ -284,6 +400,10 @@ public:
                 (atom.part == Part::Mark || atom.joined || !letterAt(pos + atom.text.size())))
                 match(form, index + 1, pos + atom.text.size(), fields, dates);
             break;
+        case Part::Separator:
+            if (pos < m_text.size() && QStringView(u"-./,").contains(m_text.at(pos)))
+                match(form, index + 1, pos + 1, fields, dates);
+            break;
         case Part::Weekday:
         case Part::MonthName:
             for (const Name& name :
@@ -294,8 +414,7 @@ public:
                 if (name.text.back().isLetter() && letterAt(end))
                     continue; // "Mar" is not the start of "March"
                 Fields named = fields;
-                if (atom.part == Part::MonthName)
-                    named.month = name.value;
+                (atom.part == Part::MonthName ? named.month : named.weekday) = name.value;
                 match(form, index + 1, end, named, dates);
                 if (end < m_text.size() && m_text.at(end) == u'.')
                     match(form, index + 1, end + 1, named, dates);
@@ -310,6 +429,7 @@ public:
                 if (count != 2 && count != 4)
                     break;
                 fields.year = yearOf(digits);
+                fields.yearGiven = true;
             } else {
                 if (count < 1 || count > 2)
                     break;
@@ -326,9 +446,10 @@ private:
 
     const Grammar& m_grammar;
     const QString& m_text;
+    const ThisYear& m_thisYear;
 };
 
-void matchIso(const QString& text, QList<QDate>& dates)
+void matchIso(const QString& text, QList<Reading>& dates)
 {
     static const QRegularExpression iso(QStringLiteral("^([0-9]{4})-([0-9]{1,2})-([0-9]{1,2})$"));
     const QRegularExpressionMatch m = iso.match(text);
@@ -336,13 +457,36 @@ void matchIso(const QString& text, QList<QDate>& dates)
         return;
     const QDate date(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
     if (date.isValid())
-        dates.append(date);
+        dates.append({date, false});
 }
 
-void matchNumeric(const Grammar& grammar, const QString& text, QList<QDate>& dates)
+// Day and month in the short format's order, without a year: a day of this year
+// ("12/25" where the month comes first, "25.12." where the day does).
+void matchDayAndMonth(const Grammar& grammar, const QString& text, const ThisYear& thisYear,
+                      QList<Reading>& dates)
+{
+    static const QRegularExpression numeric(
+        QStringLiteral("^([0-9]{1,2}) ?([/.-]) ?([0-9]{1,2})(?: ?\\2)?$"));
+    const QRegularExpressionMatch m = numeric.match(text);
+    if (!m.hasMatch())
+        return;
+    Fields fields;
+    int group = 1;
+    for (const Part part : grammar.numericOrder) {
+        if (part == Part::Year)
+            continue;
+        (part == Part::Day ? fields.day : fields.month) = m.capturedView(group).toInt();
+        group = 3;
+    }
+    addReading(fields, thisYear, dates);
+}
+
+void matchNumeric(const Grammar& grammar, const QString& text, const ThisYear& thisYear,
+                  QList<Reading>& dates)
 {
     if (grammar.numericOrder.isEmpty())
         return;
+    matchDayAndMonth(grammar, text, thisYear, dates);
     // The backreference keeps one kind of separator within a date.
     static const QRegularExpression numeric(
         QStringLiteral("^([0-9]+) ?([/.-]) ?([0-9]+) ?\\2 ?([0-9]+)$"));
@@ -364,9 +508,38 @@ void matchNumeric(const Grammar& grammar, const QString& text, QList<QDate>& dat
             (part == Part::Day ? fields.day : fields.month) = digits.toInt();
         }
     }
-    const QDate date(fields.year, fields.month, fields.day);
-    if (date.isValid())
-        dates.append(date);
+    fields.yearGiven = true;
+    addReading(fields, thisYear, dates);
+}
+
+// Every reading of the text; readings that disagree mean it is no date.
+Reading readDate(const QString& text, const QLocale& locale)
+{
+    const QString simple = text.simplified().toLower();
+    if (simple.isEmpty())
+        return {};
+
+    const ThisYear thisYear;
+    const std::shared_ptr<const Grammar> grammar = grammarFor(locale);
+    QList<Reading> readings;
+    matchIso(simple, readings);
+    matchNumeric(*grammar, simple, thisYear, readings);
+    const Matcher matcher(*grammar, simple, thisYear);
+    const int runs = digitRuns(simple);
+    for (qsizetype i = 0; i < grammar->forms.size(); ++i) {
+        if (grammar->numbers.at(i) < 0 || grammar->numbers.at(i) == runs)
+            matcher.match(grammar->forms.at(i), 0, 0, Fields(), readings);
+    }
+
+    if (readings.isEmpty())
+        return {};
+    Reading read = readings.constFirst();
+    for (const Reading& other : readings) {
+        if (other.date != read.date)
+            return {}; // ambiguous: refuse rather than pick one
+        read.thisYear = read.thisYear || other.thisYear;
+    }
+    return read;
 }
 
 } // namespace
@@ -378,24 +551,28 @@ QString formatLongDate(const QDate& date, const QLocale& locale)
 
 QDate parseDate(const QString& text, const QLocale& locale)
 {
-    const QString simple = text.simplified().toLower();
-    if (simple.isEmpty())
-        return QDate();
+    return readDate(text, locale).date;
+}
 
-    const std::shared_ptr<const Grammar> grammar = grammarFor(locale);
-    QList<QDate> dates;
-    matchIso(simple, dates);
-    matchNumeric(*grammar, simple, dates);
-    const Matcher matcher(*grammar, simple);
-    for (const Form& form : grammar->forms)
-        matcher.match(form, 0, 0, Fields(), dates);
+bool dateTextOmitsYear(const QString& text, const QLocale& locale)
+{
+    return readDate(text, locale).thisYear;
+}
 
-    // Readings that disagree mean the text is ambiguous: refuse rather than pick one.
-    for (const QDate& date : dates) {
-        if (date != dates.constFirst())
-            return QDate();
-    }
-    return dates.isEmpty() ? QDate() : dates.constFirst();
+QDate firstStorableDate()
+{
+    return QDate(1, 1, 1);
+}
+
+QDate lastStorableDate()
+{
+    return QDate(9999, 12, 31);
+}
+
+bool isStorableDate(const QDate& date, const QLocale& locale)
+{
+    return date.isValid() && date >= firstStorableDate() && date <= lastStorableDate() &&
+           parseDate(formatLongDate(date, locale), locale) == date;
 }
 
 QString exampleDateText(const QLocale& locale)

@@ -34,6 +34,16 @@ QString recipeWhat(const QString& fileName)
     return STORE_TR("the recipe file \"%1\"").arg(fileName);
 }
 
+// Line 1 holds the description, every further line one step.
+LineRules recipeLineRules()
+{
+    LineRules rules;
+    rules.fieldOf = [](qsizetype line) {
+        return line == 0 ? STORE_TR("the description") : STORE_TR("step %1").arg(line);
+    };
+    return rules;
+}
+
 QString recipesFolderFor(const QString& dataRoot)
 {
     const QString folder = recipeFolderPath(dataRoot);
@@ -156,7 +166,7 @@ void writeRecipeFile(const QString& dataRoot, const QString& number, const QStri
     const QString scratch = QDir(folder).filePath(QStringLiteral("recipe.new"));
     const QStringList lines = recipeToLines(number, description, rows);
     if (mode == RecipeWrite::Create) {
-        createTextFile(path, scratch, lines, recipeWhat(fileName));
+        createTextFile(path, scratch, lines, recipeWhat(fileName), recipeLineRules());
         return;
     }
     if (!QFileInfo(path).isFile()) {
@@ -165,7 +175,7 @@ void writeRecipeFile(const QString& dataRoot, const QString& number, const QStri
                                   "your backup.")
                              .arg(QDir::toNativeSeparators(path)));
     }
-    writeScratchFile(scratch, lines, recipeWhat(fileName));
+    writeScratchFile(scratch, lines, recipeWhat(fileName), recipeLineRules());
     // Checked again: a file deleted while it was being saved is not brought back.
     if (!QFileInfo(path).isFile()) {
         QFile::remove(scratch);

@@ -146,8 +146,10 @@ QString readFirstLine(const QString& path, const QString& what)
     return lines.isEmpty() ? QString() : lines.constFirst();
 }
 
-void writeScratchFile(const QString& scratchPath, const QStringList& lines, const QString& what)
+void writeScratchFile(const QString& scratchPath, const QStringList& lines, const QString& what,
+                      const LineRules& rules)
 {
+    requireSingleLineValues(lines, what, rules);
     const auto fail = [&](const QString& reason) {
         QFile::remove(scratchPath);
         throw StoreError(STORE_TR("Vintrelo could not write the working file \"%1\" while saving "
@@ -214,7 +216,7 @@ bool fileExistsAnyCase(const QString& folder, const QString& fileName)
 }
 
 void createTextFile(const QString& targetPath, const QString& scratchPath, const QStringList& lines,
-                    const QString& what)
+                    const QString& what, const LineRules& rules)
 {
     const QFileInfo target(targetPath);
     if (fileExistsAnyCase(target.absolutePath(), target.fileName())) {
@@ -222,7 +224,7 @@ void createTextFile(const QString& targetPath, const QString& scratchPath, const
                                   "already exists. Nothing was changed.")
                              .arg(what, nativePath(targetPath)));
     }
-    writeScratchFile(scratchPath, lines, what);
+    writeScratchFile(scratchPath, lines, what, rules);
     if (!stepAllowed(WriteStep::Rename, targetPath) || !renameNoReplace(scratchPath, targetPath)) {
         const QString reason = systemError();
         QFile::remove(scratchPath);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/SingleLineValues.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -25,8 +27,10 @@ QStringList readTextLines(const QString& path, const QString& what);
 QString readFirstLine(const QString& path, const QString& what);
 
 // Writes `lines` to `scratchPath` completely and flushes them to the disk.
-// On any failure the scratch file is removed and StoreError is thrown.
-void writeScratchFile(const QString& scratchPath, const QStringList& lines, const QString& what);
+// On any failure the scratch file is removed and StoreError is thrown. A line
+// holding a line break is refused first, by `rules` (SingleLineValues.h).
+void writeScratchFile(const QString& scratchPath, const QStringList& lines, const QString& what,
+                      const LineRules& rules = {});
 
 // Replaces `targetPath` by `scratchPath` with one rename (atomic on one file
 // system). The target may or may not exist. On failure the scratch file is
@@ -36,7 +40,7 @@ void replaceWithScratch(const QString& scratchPath, const QString& targetPath, c
 // Creates `targetPath` with `lines`, never replacing a file of that name (in any
 // letter case): written to `scratchPath` first, then renamed into place.
 void createTextFile(const QString& targetPath, const QString& scratchPath, const QStringList& lines,
-                    const QString& what);
+                    const QString& what, const LineRules& rules = {});
 
 // Moves a file to another folder of the same file system, refusing to replace
 // an existing file of that name (in any letter case).

@@ -36,6 +36,7 @@ private Q_SLOTS:
     void cancelledPickerAsksAgain();
     void decliningEndsCleanlyAndWritesNothing();
     void folderNamedButGoneIsOfferedTheSameWay();
+    void emptyFirstLineIsExplained_data();
     void emptyFirstLineIsExplained();
     void locationFileGoesToConfigurationWhenTheProgramFolderIsReadOnly();
 };
@@ -128,15 +129,35 @@ void FirstRunTest::folderNamedButGoneIsOfferedTheSameWay()
     QCOMPARE(fx.bytes(QStringLiteral("../program/VT.Loc")), gone.toUtf8() + "\r\n");
 }
 
+void FirstRunTest::emptyFirstLineIsExplained_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("notSaid");
+    QTest::newRow("no lines at all") << QByteArray() << "is empty"
+                                     << "empty first line";
+    QTest::newRow("one empty line") << QByteArray("\r\n") << "has an empty first line"
+                                    << "is empty";
+    QTest::newRow("folder on the second line")
+        << QByteArray("\r\n/srv/wine\r\n") << "has an empty first line"
+        << "is empty";
+}
+
 void FirstRunTest::emptyFirstLineIsExplained()
 {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, said);
+    QFETCH(QString, notSaid);
     DataFixture fx;
-    fx.writeBytes(QStringLiteral("../program/VT.Loc"), "\r\n");
+    fx.writeBytes(QStringLiteral("../program/VT.Loc"), content);
     MessageScript script;
     script.answer(CreateSuggested).answer(0);
     AppHarness app(fx);
     app.start();
-    QVERIFY(script.texts().at(0).contains(QStringLiteral("empty")));
+    const QString message = script.texts().at(0);
+    QVERIFY2(message.contains(QStringLiteral("VT.Loc")), qPrintable(message));
+    QVERIFY2(message.contains(said), qPrintable(message));
+    QVERIFY2(!message.contains(notSaid), qPrintable(message));
     QCOMPARE(app.state().DataRoot, suggestedFolder(fx) + QLatin1Char('/'));
 }
 

@@ -431,18 +431,22 @@ void NewBatchTest::checksComeOneAtATimeInTheirOrder()
     proceedRefusedWith(QStringLiteral("Please select a Recipe from the list"));
     clickItem(app.control<QListWidget>(QStringLiteral("List1")), 2);
 
-    // Only then the start date, which every due date rests on.
-    type(app, QStringLiteral("Date_TextBox"), QStringLiteral("Dec 47, 2026"));
-    script.clear();
-    script.answer(0);
-    QVERIFY(app.click(QStringLiteral("CommandButton2")));
-    QCOMPARE(script.shown().size(), 1);
-    QVERIFY(script.texts().first().contains(QStringLiteral("\"Dec 47, 2026\"")));
-    QVERIFY(script.texts().first().contains(QStringLiteral("Monday, December 7, 2026")));
-    QCOMPARE(app.visibleName(), QStringLiteral("NewBatch"));
-    QCOMPARE(app.visible()->focusWidget(), box(app, QStringLiteral("Date_TextBox")));
-    QCOMPARE(box(app, QStringLiteral("Name_TextBox"))->text(), QStringLiteral(" "));
-    QCOMPARE(fx.snapshot(), before);
+    // Only then the start date, which every due date rests on. December 7, 2026
+    // is a Monday, so a Tuesday of that date is no date either.
+    for (const QString& notADate :
+         {QStringLiteral("Dec 47, 2026"), QStringLiteral("Tuesday, December 7, 2026")}) {
+        type(app, QStringLiteral("Date_TextBox"), notADate);
+        script.clear();
+        script.answer(0);
+        QVERIFY(app.click(QStringLiteral("CommandButton2")));
+        QCOMPARE(script.shown().size(), 1);
+        QVERIFY(script.texts().first().contains(u'"' + notADate + u'"'));
+        QVERIFY(script.texts().first().contains(QStringLiteral("Monday, December 7, 2026")));
+        QCOMPARE(app.visibleName(), QStringLiteral("NewBatch"));
+        QCOMPARE(app.visible()->focusWidget(), box(app, QStringLiteral("Date_TextBox")));
+        QCOMPARE(box(app, QStringLiteral("Name_TextBox"))->text(), QStringLiteral(" "));
+        QCOMPARE(fx.snapshot(), before);
+    }
 
     type(app, QStringLiteral("Date_TextBox"), QStringLiteral("2026-12-07"));
     script.clear();
@@ -453,6 +457,17 @@ void NewBatchTest::checksComeOneAtATimeInTheirOrder()
     QCOMPARE(app.state().PendingBatch.StartDate, QStringLiteral("2026-12-07"));
     QVERIFY(script.shown().isEmpty());
     QCOMPARE(fx.snapshot(), before);
+
+    // A start date without its year is this year's, kept in full so that it
+    // still names the same day next year.
+    QVERIFY(app.click(QStringLiteral("GoBack_Command")));
+    type(app, QStringLiteral("Date_TextBox"), QStringLiteral("Dec 25"));
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    QCOMPARE(app.visibleName(), QStringLiteral("NewBatch2"));
+    QCOMPARE(app.state().PendingBatch.StartDate, QStringLiteral("Friday, December 25, 2026"));
+    QCOMPARE(app.control<widgets::Grid>(QStringLiteral("Grid1"))->textAt(1, 1),
+             QStringLiteral("Friday, December 25, 2026"));
+    QVERIFY(script.shown().isEmpty());
 }
 
 void NewBatchTest::pickListsPopUpUnderTheirBoxes()

@@ -265,6 +265,19 @@ void TestBatchEditor::datesAreNormalisedWhenCommitted_data()
     QTest::newRow("done a blank, leave") << int(Completed) << " " << false << today;
     QTest::newRow("done emptied, leave") << int(Completed) << "" << false << "";
     QTest::newRow("done emptied, enter") << int(Completed) << "" << true << today;
+    // Dates as people type them; without a year they fall in the clock's year.
+    const QString christmas = QStringLiteral("Friday, December 25, 2026");
+    QTest::newRow("due day first") << int(Due) << "25 December 2026" << false << christmas;
+    QTest::newRow("due day first, hyphens") << int(Due) << "25-Dec-2026" << true << christmas;
+    QTest::newRow("due without year") << int(Due) << "March 4" << false << march4;
+    QTest::newRow("due month/day") << int(Due) << "12/25" << true << christmas;
+    QTest::newRow("done day first") << int(Completed) << "25 Dec 2026" << false << christmas;
+    QTest::newRow("done without year") << int(Completed) << "Dec 25" << true << christmas;
+    QTest::newRow("done month/day") << int(Completed) << "12/25" << false << christmas;
+    // December 7, 2026 is a Monday: not a date, so never stored as one.
+    QTest::newRow("due wrong weekday") << int(Due) << "Tuesday, December 7, 2026" << false << today;
+    QTest::newRow("done wrong weekday")
+        << int(Completed) << "Tuesday, December 7, 2026" << true << today;
     QTest::newRow("notes keep a date as typed") << int(Notes) << "3/4/2026" << false << "3/4/2026";
     QTest::newRow("amount kept as typed") << int(Amount) << " 5 g " << true << " 5 g ";
 }

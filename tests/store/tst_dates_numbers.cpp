@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QObject>
+#include <QRandomGenerator>
 #include <QTest>
 #include <cmath>
 
@@ -25,6 +26,14 @@ QLocale localeNamed(const QString& name)
 
 const QDate Dec7(2026, 12, 7);
 
+// While dates are read, "today" is in 2027, so a date without a year is told
+// apart from one in 2026.
+const QDate kToday(2027, 6, 15);
+QDate thisYear(int month, int day)
+{
+    return QDate(kToday.year(), month, day);
+}
+
 } // namespace
 
 class TestDatesNumbers : public QObject
@@ -32,6 +41,8 @@ class TestDatesNumbers : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { Clock::setFixedToday(kToday); }
+    void cleanup() { Clock::setFixedToday(QDate()); }
     void clockIsFixedForTests();
 
     void readsLeadingNumber_data();
@@ -46,6 +57,8 @@ private slots:
     void parsesDate_data();
     void parsesDate();
     void usesDefaultLocale();
+    void storableDatesReadBack_data();
+    void storableDatesReadBack();
     void longDatesRoundTrip_data();
     void longDatesRoundTrip();
     void shortDatesRoundTrip_data();
@@ -185,13 +198,16 @@ void TestDatesNumbers::parsesDate_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QDate>("date"); // invalid: refused
+    QTest::addColumn<bool>("omitsYear");
 
     const QDate no;
+    const bool takesThisYear = true;
     const struct
     {
         const char* locale;
         const char* text;
         QDate date;
+        bool omitsYear = false;
     } rows[] = {
         // en_US: long "dddd, MMMM d, yyyy", short "M/d/yy"
         {"en_US", "Monday, December 7, 2026", Dec7},
@@ -204,7 +220,28 @@ void TestDatesNumbers::parsesDate_data()
         {"en_US", "December 07, 2026", Dec7},
         {"en_US", "Mon, Dec 7, 2026", Dec7},
         {"en_US", "Monday December 7 2026", Dec7},
-        {"en_US", "Friday, December 7, 2026", Dec7},
+        {"en_US", "Friday, 25 December 2026", QDate(2026, 12, 25)},
+        {"en_US", "25 December 2026", QDate(2026, 12, 25)},
+        {"en_US", "25 Dec 2026", QDate(2026, 12, 25)},
+        {"en_US", "25-Dec-2026", QDate(2026, 12, 25)},
+        {"en_US", "25/dec/26", QDate(2026, 12, 25)},
+        {"en_US", "25 Dec., 2026", QDate(2026, 12, 25)},
+        {"en_US", "March 4", thisYear(3, 4), takesThisYear},
+        {"en_US", "Dec 25", thisYear(12, 25), takesThisYear},
+        {"en_US", "4 March", thisYear(3, 4), takesThisYear},
+        {"en_US", "Saturday, Dec 25", thisYear(12, 25), takesThisYear},
+        {"en_US", "12/25", thisYear(12, 25), takesThisYear},
+        {"en_US", "3-4", thisYear(3, 4), takesThisYear},
+        {"en_US", "Friday, December 7, 2026", no},
+        {"en_US", "Tue, Dec 7, 2026", no},
+        {"en_US", "Friday, 7 December 2026", no},
+        {"en_US", "Friday, Dec 25", no},
+        {"en_US", "Feb 29", no},
+        {"en_US", "25/12", no},
+        {"en_US", "12 25", no},
+        {"en_US", "25 December 2026 Friday", no},
+        {"en_US", "2026 December 25", no},
+        {"en_US", "December", no},
         {"en_US", "Sept 3, 2026", QDate(2026, 9, 3)},
         {"en_US", "May 1, 1930", QDate(1930, 5, 1)},
         {"en_US", "March 1, 2026", QDate(2026, 3, 1)},
@@ -225,7 +262,7 @@ void TestDatesNumbers::parsesDate_data()
         {"en_US", "   ", no},
         {"en_US", "tomorrow", no},
         {"en_US", "2026", no},
-        {"en_US", "12/7", no},
+        {"en_US", "12/7", thisYear(12, 7), takesThisYear},
         {"en_US", "13/45/2026", no},
         {"en_US", "0/7/2026", no},
         {"en_US", "12/0/2026", no},
@@ -233,8 +270,8 @@ void TestDatesNumbers::parsesDate_data()
         {"en_US", "February 30, 2026", no},
         {"en_US", "February 29, 2026", no},
         {"en_US", "December 32, 2026", no},
-        {"en_US", "7 Dec", no},
-        {"en_US", "Dec 7", no},
+        {"en_US", "7 Dec", thisYear(12, 7), takesThisYear},
+        {"en_US", "Dec 7", thisYear(12, 7), takesThisYear},
         {"en_US", "Dec 2026", no},
         {"en_US", "Monday, 2026", no},
         {"en_US", "December 7, 202", no},
@@ -252,7 +289,7 @@ void TestDatesNumbers::parsesDate_data()
         {"en_US", "12/7-2026", no},
         {"en_US", "12 7 2026", no},
         {"en_US", "12/7/2026/1", no},
-        {"en_US", "7 December 2026", no},
+        {"en_US", "7 December 2026", Dec7},
         {"en_US", "Dezember 7, 2026", no},
         {"en_US", "2026/12/07", no},
         {"en_US", "26-12-07", no},
@@ -267,7 +304,11 @@ void TestDatesNumbers::parsesDate_data()
         {"C", "December 7, 2026", no},
         {"C", "12/13/2026", no},
         {"C", "7 Dezember 2026", no},
-        {"C", "7 December", no},
+        {"C", "7 December", thisYear(12, 7), takesThisYear},
+        {"C", "7/12", thisYear(12, 7), takesThisYear},
+        {"C", "25-Dec-2026", QDate(2026, 12, 25)},
+        {"C", "Dec 7", no},
+        {"C", "Tuesday, 7 December 2026", no},
         // de_DE: long "dddd, d. MMMM yyyy", short "dd.MM.yy"
         {"de_DE", "Montag, 7. Dezember 2026", Dec7},
         {"de_DE", "7. Dezember 2026", Dec7},
@@ -295,7 +336,14 @@ void TestDatesNumbers::parsesDate_data()
         {"de_DE", "Dezember 7, 2026", no},
         {"de_DE", "December 7, 2026", no},
         {"de_DE", "7.12-2026", no},
-        {"de_DE", "7. Dezember", no},
+        {"de_DE", "7. Dezember", thisYear(12, 7), takesThisYear},
+        {"de_DE", "Di., 7. Dez.", thisYear(12, 7), takesThisYear},
+        {"de_DE", "25.12.", thisYear(12, 25), takesThisYear},
+        {"de_DE", "25.12", thisYear(12, 25), takesThisYear},
+        {"de_DE", "25-Dez-2026", QDate(2026, 12, 25)},
+        {"de_DE", "Dienstag, 7. Dezember 2026", no},
+        {"de_DE", "Mo., 7. Dez.", no},
+        {"de_DE", "12/25", no},
         {"de_DE", "Dez. 2026", no},
         {"de_DE", "32.12.2026", no},
         {"de_DE", "30.2.2026", no},
@@ -308,8 +356,8 @@ void TestDatesNumbers::parsesDate_data()
         QString shown = QString::fromUtf8(row.text);
         shown.replace(u'\t', QStringLiteral("\\t")).replace(u'\n', QStringLiteral("\\n"));
         const QString tag = QString::fromLatin1(row.locale) + QStringLiteral(" \"") + shown + u'"';
-        QTest::newRow(qPrintable(tag))
-            << QString::fromLatin1(row.locale) << QString::fromUtf8(row.text) << row.date;
+        QTest::newRow(qPrintable(tag)) << QString::fromLatin1(row.locale)
+                                       << QString::fromUtf8(row.text) << row.date << row.omitsYear;
     }
 }
 
@@ -318,7 +366,9 @@ void TestDatesNumbers::parsesDate()
     QFETCH(QString, locale);
     QFETCH(QString, text);
     QFETCH(QDate, date);
+    QFETCH(bool, omitsYear);
     QCOMPARE(parseDate(text, localeNamed(locale)), date);
+    QCOMPARE(dateTextOmitsYear(text, localeNamed(locale)), omitsYear);
 }
 
 void TestDatesNumbers::usesDefaultLocale()
@@ -326,6 +376,50 @@ void TestDatesNumbers::usesDefaultLocale()
     QCOMPARE(formatLongDate(Dec7), QStringLiteral("Monday, December 7, 2026"));
     QCOMPARE(parseDate(QStringLiteral("12/7/26")), Dec7);
     QCOMPARE(parseDate(QStringLiteral("Monday, December 7, 2026")), Dec7);
+}
+
+void TestDatesNumbers::storableDatesReadBack_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<bool>("storable");
+
+    QList<QDate> inside{firstStorableDate(), {1, 12, 31},  {99, 12, 31},      {100, 1, 1},
+                        {999, 12, 31},       {1000, 1, 1}, {1929, 12, 31},    {2029, 12, 31},
+                        {2030, 1, 1},        {9999, 1, 1}, lastStorableDate()};
+    QRandomGenerator random(20261207);
+    const qint64 span = firstStorableDate().daysTo(lastStorableDate());
+    for (int i = 0; i < 40; ++i)
+        inside << firstStorableDate().addDays(qint64(random.bounded(quint64(span) + 1)));
+    // Where a postponement or a sum of days can lead: before year 1 or past 9999.
+    const QList<QDate> outside{firstStorableDate().addDays(-1),     lastStorableDate().addDays(1),
+                               QDate(2026, 12, 8).addDays(-800000), QDate(-4713, 1, 2),
+                               QDate(2026, 12, 8).addDays(3652059), QDate()};
+    for (const char* locale : {"en_US", "C", "de_DE"}) {
+        for (const QDate& date : inside)
+            QTest::newRow(
+                qPrintable(QStringLiteral("%1 %2").arg(locale, date.toString(Qt::ISODate))))
+                << QString::fromLatin1(locale) << date << true;
+        for (const QDate& date : outside)
+            QTest::newRow(
+                qPrintable(QStringLiteral("%1 outside %2").arg(locale, date.toString(Qt::ISODate))))
+                << QString::fromLatin1(locale) << date << false;
+    }
+}
+
+// Every date a writer can produce reads back as itself; the rest are refused.
+void TestDatesNumbers::storableDatesReadBack()
+{
+    QFETCH(QString, locale);
+    QFETCH(QDate, date);
+    QFETCH(bool, storable);
+    const QLocale l = localeNamed(locale);
+    QCOMPARE(isStorableDate(date, l), storable);
+    if (storable) {
+        const QString text = formatLongDate(date, l);
+        QVERIFY2(parseDate(text, l) == date, qPrintable(text));
+        QVERIFY(!dateTextOmitsYear(text, l));
+    }
 }
 
 void TestDatesNumbers::longDatesRoundTrip_data()

@@ -10,6 +10,7 @@
 #include <QFile>
 
 using namespace tasks_testing;
+using store::formatLongDate;
 using store::WriteStep;
 
 namespace {
@@ -57,6 +58,9 @@ private Q_SLOTS:
     void failedWriteStepLosesNothing();
     void failedMoveKeepsTheCompletion();
     void failedNoteKeepsPostponementAndTypedText();
+    void postponingAndNotingNeverArchiveTheBatch();
+    void postponingOffTheCalendarIsRefused_data();
+    void postponingOffTheCalendarIsRefused();
 };
 
 void ChangesTest::completingChangesOnlyLines30To33()
@@ -587,6 +591,119 @@ void ChangesTest::failedNoteKeepsPostponementAndTypedText()
                                             QStringLiteral("Tuesday, December 8, 2026")}));
     QCOMPARE(lines.at(52), QStringLiteral("11")); // the postponed action follows the note
     QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
+}
+
+// A batch whose last record is already completed (edited by hand, or left by a
+// move that failed) while earlier ones are open: only completing an action
+// archives it, and the note screen can always be left.
+void ChangesTest::postponingAndNotingNeverArchiveTheBatch()
+{
+    DataFixture fx;
+    store::BatchFile batch =
+        batchOf(QStringLiteral("Ann Smith"),
+                {action(QStringLiteral("1"), longDate(2026, 12, 1), QStringLiteral("Yeast")),
+                 action(QStringLiteral("15"), longDate(2026, 12, 15), QStringLiteral("Rack")),
+                 done(action(QStringLiteral("8"), longDate(2026, 12, 8), QStringLiteral("Stir")),
+                      longDate(2026, 12, 5))});
+    fx.writeBatch(kBatch, batch);
+    MessageScript script;
+    AppHarness app(fx, QDate(2026, 12, 8));
+    openTaskList(app);
+    QCOMPARE(grid(app)->textAt(1, 3), QStringLiteral("Yeast"));
+
+    // Postponed: the file stays with the batches in progress.
+    doubleClickRow(app, 1);
+    postpone(app, QStringLiteral("3"));
+    QVERIFY(!fx.exists(completedFile(kBatch)));
+    QCOMPARE(linesOf(fx, activeFile(kBatch)).at(27), longDate(2026, 12, 4));
+    const auto postponed = fx.snapshot();
+
+    // The note cannot be saved: the screen keeps it and says so, and closing the
+    // window returns to the list with the postponement kept.
+    QCOMPARE(app.visibleName(), QStringLiteral("InsertNewAction"));
+    type(app, QStringLiteral("Text2"), QStringLiteral("waiting for yeast"));
+    script.answer(0);
+    {
+        FailStep fail(WriteStep::OpenScratch);
+        QVERIFY(app.click(QStringLiteral("CommandButton3")));
+    }
+    QCOMPARE(script.shown().size(), 1);
+    QVERIFY(script.texts().first().contains(kBatch));
+    QVERIFY(script.texts().first().contains(QStringLiteral("close this window")));
+    QCOMPARE(fx.snapshot(), postponed);
+    QCOMPARE(app.visibleName(), QStringLiteral("InsertNewAction"));
+    QCOMPARE(app.control<QLineEdit>(QStringLiteral("Text2"))->text(),
+             QStringLiteral("waiting for yeast"));
+    app.visible()->close();
+    AppHarness::settle();
+    QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
+    QCOMPARE(fx.snapshot(), postponed);
+
+    // Postponed again and noted: still in progress, the note before the action.
+    QCOMPARE(grid(app)->rows(), 2);
+    doubleClickRow(app, 1);
+    postpone(app, QStringLiteral("-1"));
+    type(app, QStringLiteral("Text2"), QStringLiteral("yeast came early"));
+    QVERIFY(app.click(QStringLiteral("CommandButton3")));
+    QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
+    QVERIFY(!fx.exists(completedFile(kBatch)));
+    QStringList lines = linesOf(fx, activeFile(kBatch));
+    QCOMPARE(lines.size(), 26 + 4 * 13);
+    QCOMPARE(lines.at(26 + 5), QStringLiteral("yeast came early"));
+    QCOMPARE(lines.at(26 + 13 + 1), longDate(2026, 12, 3));
+
+    // Completing an action is what archives it.
+    QCOMPARE(grid(app)->rows(), 2);
+    doubleClickRow(app, 1);
+    tick(app);
+    QVERIFY(app.click(QStringLiteral("UpdateCommand")));
+    QVERIFY(!fx.exists(activeFile(kBatch)));
+    lines = linesOf(fx, completedFile(kBatch));
+    QCOMPARE(lines.at(26 + 13 + 6), QStringLiteral("Tuesday, December 8, 2026"));
+    QCOMPARE(grid(app)->rows(), 1);
+    QCOMPARE(script.shown().size(), 1);
+}
+
+void ChangesTest::postponingOffTheCalendarIsRefused_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QStringList>("named");
+    // From December 8, 2026, the action being postponed.
+    QTest::newRow("back before year 1")
+        << "-800000" << QStringList{formatLongDate(QDate(2026, 12, 8).addDays(-800000))};
+    const QString year10000 = formatLongDate(store::lastStorableDate().addDays(1));
+    QTest::newRow("past year 9999") << "2912102" << QStringList{year10000};
+    // The opened action stays inside the calendar; the last one would not.
+    QTest::newRow("a later action past year 9999")
+        << "2912088" << QStringList{"action 4", year10000};
+    QTest::newRow("thirteen digits")
+        << "1234567890123" << QStringList{"1234567890123", "off the calendar"};
+    QTest::newRow("thirteen digits back")
+        << "-1234567890123" << QStringList{"-1234567890123", "off the calendar"};
+}
+
+void ChangesTest::postponingOffTheCalendarIsRefused()
+{
+    QFETCH(QString, entry);
+    QFETCH(QStringList, named);
+    DataFixture fx;
+    fx.writeBatch(kBatch, weeklyBatch());
+    const auto before = fx.snapshot();
+    MessageScript script;
+    script.answer(0);
+    AppHarness app(fx, QDate(2026, 12, 8));
+    openTaskList(app);
+    doubleClickRow(app, 1);
+    postpone(app, entry);
+    QCOMPARE(fx.snapshot(), before);
+    QCOMPARE(script.shown().size(), 1);
+    const QString message = script.texts().first();
+    QVERIFY2(message.contains(kBatch), qPrintable(message));
+    for (const QString& text : named)
+        QVERIFY2(message.contains(text), qPrintable(message));
+    QVERIFY2(!message.contains(QStringLiteral("such as 3")), qPrintable(message));
+    QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
+    QVERIFY(isShown(app, QStringLiteral("UpdateCommand")));
 }
 
 VINTRELO_TEST_MAIN(ChangesTest)

@@ -205,7 +205,11 @@ void NewBatch::CommandButton2_Click()
     pending.BatchSize = ui->BatchSize_TextBox->text();
     pending.Cost = ui->Cost_TextBox->text();
     pending.Vintner = ui->Vintner_TextBox->text();
-    pending.StartDate = startDate;
+    // Stored as typed, unless it names no year ("March 4"): that would be another
+    // day next year, so its long form is stored instead.
+    pending.StartDate = store::dateTextOmitsYear(startDate)
+                            ? store::formatLongDate(store::parseDate(startDate))
+                            : startDate;
     pending.RecipeNumber = recipe.constFirst()->text().left(4);
     pending.BatchID = ui->BatchID->text();
     state().PendingBatch = pending;

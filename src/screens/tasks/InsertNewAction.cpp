@@ -53,9 +53,11 @@ void InsertNewAction::CommandButton3_Click()
                                   actionLabel->text(), note);
     } catch (const store::StoreError& error) {
         // What was typed stays on the screen, so the note can be saved once the
-        // cause is put right.
+        // cause is put right; closing the window is the way out when it cannot be.
         widgets::Messages::warning(
-            this, tr("The actions of batch %1 were moved, but this note was not added to it.\n\n%2")
+            this, tr("The actions of batch %1 were moved, but this note was not added to it.\n\n%2"
+                     "\n\nPress \"Accept\" to try again, or close this window to go back to "
+                     "the list without the note.")
                       .arg(run.SelectedBatchID, error.message()));
         return;
     }
