@@ -38,7 +38,7 @@ void Opening_Screen::Form_Load()
 
     const QStringList missing = store::missingDataFolderParts(found.dataRoot);
     if (!missing.isEmpty()) {
-        widgets::Messages::warning(
+        widgets::Messages::warningWhenShown(
             this, tr("The data folder \"%1\" is missing:\n\n%2\n\nThe screens that need these "
                      "will not work until they are restored from your backup.")
                       .arg(QDir::toNativeSeparators(QDir::cleanPath(found.dataRoot)),

@@ -3,6 +3,7 @@
 #include "app/Screen.h"
 #include "store/Clock.h"
 #include "store/StarterData.h"
+#include "widgets/ScreenReader.h"
 
 #include <utility>
 
@@ -61,6 +62,7 @@ Screen* Shell::load(const QString& name)
     if (factory == m_factories.constEnd())
         return nullptr;
     Screen* screen = (*factory)();
+    widgets::nameControlsForScreenReaders(screen);
     m_loaded.insert(name, screen);
     screen->Form_Load();
     return screen;
@@ -101,6 +103,13 @@ void Shell::unloadScreen(Screen* screen)
         m_loaded.remove(name);
     // The screen may be unloading itself from one of its own handlers.
     screen->deleteLater();
+}
+
+QStringList Shell::screenNames() const
+{
+    QStringList names = m_factories.keys();
+    names.sort();
+    return names;
 }
 
 Screen* Shell::loadedScreen(const QString& name) const

@@ -63,6 +63,7 @@ public:
     void unloadScreen(Screen* screen);
 
     Screen* loadedScreen(const QString& name) const;
+    QStringList screenNames() const; // every screen that can be loaded, by name
     Screen* visibleScreen() const;
     QStringList loadedScreenNames() const;
 

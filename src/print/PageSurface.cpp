@@ -8,6 +8,17 @@
 
 namespace print {
 
+double shrinkToFit(PageSurface& page, const QString& family, double points, double smallestPoints,
+                   const QString& text, double width)
+{
+    page.setFont(family, points);
+    while (points > smallestPoints && page.textWidth(text) > width) {
+        points = std::max(smallestPoints, points - 0.5);
+        page.setFont(family, points);
+    }
+    return points;
+}
+
 void RecordingSurface::setFont(const QString& family, double points)
 {
     m_family = family;
@@ -141,6 +152,12 @@ void PainterSurface::newPage()
 double PainterSurface::textWidth(const QString& text) const
 {
     return QFontMetricsF(m_painter.font(), &m_device).horizontalAdvance(text) / m_dpi;
+}
+
+double PainterSurface::printableWidth() const
+{
+    // The device's width is that of its printable area, in its own dots.
+    return m_device.width() / m_dpi;
 }
 
 bool PainterSurface::end()

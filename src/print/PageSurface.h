@@ -9,7 +9,8 @@ class QPainter;
 
 namespace print {
 
-// A printed page in inches from its top left corner. Printouts draw on this
+// A printed page in inches from the top left corner of its printable area (on
+// paper without hardware margins, the paper's corner). Printouts draw on this
 // and never on a device directly, so that the same drawing goes to the
 // printer, to a PDF file, or to a recording that tests read back.
 class PageSurface
@@ -25,9 +26,17 @@ public:
     virtual void newPage() = 0;
     // How wide `text` prints in the current font, in inches.
     virtual double textWidth(const QString& text) const = 0;
+    // How far across the page can be printed on, in inches from x = 0.
+    virtual double printableWidth() const = 0;
     // Finishes the document; false when the device reports a failure.
     virtual bool end() = 0;
 };
+
+// Sets the font to the largest size from `points` down to `smallestPoints`, in
+// half points, at which `text` fits within `width` inches, and returns that
+// size; `smallestPoints` when even that is too wide.
+double shrinkToFit(PageSurface& page, const QString& family, double points, double smallestPoints,
+                   const QString& text, double width);
 
 // One drawing operation as a test sees it.
 struct PageOp
@@ -62,7 +71,11 @@ public:
     void circle(double centreX, double centreY, double radius) override;
     void newPage() override;
     double textWidth(const QString& text) const override;
+    double printableWidth() const override { return m_printableWidth; }
     bool end() override;
+
+    // Letter paper without hardware margins unless told otherwise.
+    void setPrintableWidth(double inches) { m_printableWidth = inches; }
 
     const QVector<PageOp>& ops() const { return m_ops; }
     int pageCount() const { return m_page; }
@@ -74,10 +87,12 @@ private:
     int m_page = 1;
     QString m_family;
     double m_points = 0;
+    double m_printableWidth = 8.5;
 };
 
 // Draws on a printer or PDF writer that a QPainter has already begun on.
-// `dotsPerInch` is the device's own resolution, so inches are exact on it.
+// `dotsPerInch` is the device's own resolution, so inches are exact on it. The
+// painter's origin is the corner of the device's printable area.
 class PainterSurface : public PageSurface
 {
 public:
@@ -89,6 +104,7 @@ public:
     void circle(double centreX, double centreY, double radius) override;
     void newPage() override;
     double textWidth(const QString& text) const override;
+    double printableWidth() const override;
     bool end() override;
 
 private:

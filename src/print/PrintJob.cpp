@@ -94,7 +94,12 @@ bool printOnPrinter(const QString& printerName, const QString& documentName, con
     printer.setDocName(documentName);
     printer.setPageSize(QPageSize(QPageSize::Letter));
     printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setFullPage(true);
+    // The page size brought the printer's own margins as the least it allows;
+    // Qt would keep its wider default where they are narrower. With them, the
+    // painter's origin is the corner of the printable area, in the printer's dots.
+    const QPageLayout layout = printer.pageLayout();
+    printer.setPageMargins(layout.minimumMargins(), layout.units());
+    printer.setFullPage(false);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;

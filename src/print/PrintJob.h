@@ -18,11 +18,13 @@ QString defaultPrinterName();
 void setDefaultPrinterLookup(std::function<QString()> lookup); // null: the system's
 
 // Prints portrait US letter pages on the named printer at its high resolution,
-// measured from the paper's corner. False when the printer cannot be opened or
-// reports the job as failed.
+// measured from the corner of the area the printer can print on, so that its
+// hardware margins never cut off what stands at x = 0. False when the printer
+// cannot be opened or reports the job as failed.
 bool printOnPrinter(const QString& printerName, const QString& documentName, const DrawPages& draw);
 
-// Writes the pages to a PDF file of the same page size. The file is replaced
+// Writes the pages to a PDF file of the same page size, measured from the
+// page's corner (a PDF has no hardware margins). The file is replaced
 // only once the whole document is written; `error` says why it was not.
 bool writePdf(const QString& path, const QString& documentName, const DrawPages& draw,
               QString* error = nullptr);

@@ -24,8 +24,10 @@ bool printToDoList(QWidget* parent, const QVector<ToDoRow>& rows, const QString&
 
 // Draws the ruled sheet, in inches: the page header on every page and 35 rows a
 // page. A new page starts only for a row that does not fit, so a full last page
-// is not followed by one holding the header alone. A due date too long for its
-// column is printed in the locale's numeric form so it never runs into the action.
+// is not followed by one holding the header alone. When a due date is too long
+// for its column, the sheet's dates are all printed in the locale's numeric form,
+// so none runs through the column's rule; the printing date is made smaller (or
+// numeric) as needed to stay within the printable width.
 void drawToDoList(PageSurface& page, const QVector<ToDoRow>& rows, const QString& todayText);
 
 // The name a saved PDF of the list is offered under, from the day it lists.

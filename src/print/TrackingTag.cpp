@@ -46,11 +46,8 @@ double drawParticulars(PageSurface& page, const TagData& tag, bool withCircle)
     // A long date in 18 points runs off the paper at 4.25 inches and loses its
     // year; such a date is printed a little smaller so it stays on the page.
     const QString startDate = tr("Start Date: ") + tag.startDate;
-    double points = kTitlePoints;
-    while (points > kSmallestTitlePoints && page.textWidth(startDate) > kPageWidth - kRightX) {
-        points -= 1;
-        page.setFont(kFont, points);
-    }
+    shrinkToFit(page, kFont, kTitlePoints, kSmallestTitlePoints, startDate,
+                page.printableWidth() - kRightX);
     page.text(kRightX, kTitleY, startDate);
 
     page.setFont(kFont, 12);

@@ -48,6 +48,20 @@ constexpr int kDueDateLine = 1;
 constexpr int kActionLine = 2;
 constexpr int kCompletedLine = 6;
 
+// What is wrong with a file the scan left out, in the batch reader's words.
+QString damageOf(const QString& dataRoot, const QString& folder, const QString& name)
+{
+    try {
+        readBatchFile(dataRoot, BatchFolder::Active, batchIdFromFileName(name),
+                      BatchCheck::LayoutAndDueDates);
+    } catch (const StoreError& error) {
+        return error.message();
+    }
+    // Mended or replaced since the scan read it.
+    return STORE_TR("The batch file \"%1\" could not be read.")
+        .arg(QDir::toNativeSeparators(QDir(folder).filePath(name)));
+}
+
 } // namespace
 
 QString shownDueDate(const QString& stored)
@@ -82,11 +96,13 @@ DueScan scanDueActions(const QString& dataRoot, const QDate& today)
             lines = TextFileLines::read(dir.filePath(name), name);
         } catch (const StoreError&) {
             scan.skipped << name;
+            scan.problems << damageOf(dataRoot, folder, name);
             continue;
         }
         const qsizetype count = lines.size();
         if (!isWholeBatchLayout(count)) {
             scan.skipped << name;
+            scan.problems << damageOf(dataRoot, folder, name);
             continue;
         }
         // A due date that is not a date could hide a due action: the whole file
@@ -100,6 +116,7 @@ DueScan scanDueActions(const QString& dataRoot, const QDate& today)
         }
         if (damaged) {
             scan.skipped << name;
+            scan.problems << damageOf(dataRoot, folder, name);
             continue;
         }
         const QString batchId = batchIdFromFileName(name);

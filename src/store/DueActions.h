@@ -24,6 +24,7 @@ struct DueScan
 {
     QVector<DueAction> actions; // batch by batch in file-name order, record order within
     QStringList skipped;        // names of files left out because they are damaged or unreadable
+    QStringList problems;       // for each skipped file, a sentence naming it and what is wrong
 };
 
 // Reads every active batch file once and collects its due open actions. A damaged

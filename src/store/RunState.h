@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 namespace store {
@@ -41,6 +42,9 @@ struct RunState
     qint16 SelectedActionIndex = 0; // record number (from 1) of the opened action
     qint16 AboutReturnTarget = 0;   // 1 = opening screen, 0 = main menu
     store::PendingBatch PendingBatch;
+    // Damaged batch files the task list has named since it was opened from the
+    // main menu; its reloads after a change do not name them again.
+    QStringList DamagedFilesNamed;
 };
 
 } // namespace store

@@ -29,6 +29,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole:
         return m_texts.at(i);
+    case Qt::AccessibleTextRole:
+        return spokenText(index.row(), index.column());
     case Qt::TextAlignmentRole: {
         Qt::Alignment alignment(m_alignments.at(i));
         if (!(alignment & Qt::AlignVertical_Mask))
@@ -49,6 +51,21 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
     default:
         return QVariant();
     }
+}
+
+QString GridModel::spokenText(int row, int col) const
+{
+    const QString& text = m_texts.at(at(row, col));
+    // Row 0 holds the headings; a screen reader hears them with every cell,
+    // since they are cells of the grid and not a header Qt knows of.
+    if (m_fixedRows == 0 || row == 0)
+        return text;
+    const QString heading = m_texts.at(at(0, col)).simplified();
+    if (heading.isEmpty())
+        return text;
+    if (text.isEmpty())
+        return tr("%1: blank").arg(heading);
+    return tr("%1: %2").arg(heading, text);
 }
 
 Qt::ItemFlags GridModel::flags(const QModelIndex& index) const

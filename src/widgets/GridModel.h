@@ -57,6 +57,8 @@ public:
     static constexpr Qt::Alignment defaultAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 
 private:
+    // What a screen reader says for a cell: its column's heading and its text.
+    QString spokenText(int row, int col) const;
     qsizetype at(int row, int col) const { return qsizetype(row) * m_cols + col; }
     void resizeStore(int rows, int cols);
     void cellChanged(int row, int col, const QList<int>& roles);

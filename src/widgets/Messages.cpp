@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 
 namespace widgets {
 
@@ -17,7 +19,31 @@ Responder& responder()
     return instance;
 }
 
-int show(QWidget* parent, const Shown& shown, QMessageBox::Icon icon)
+struct Waiting
+{
+    QPointer<QWidget> parent;
+    QString text;
+    QString title;
+};
+
+QList<Waiting>& waiting()
+{
+    static QList<Waiting> list;
+    return list;
+}
+
+// The program shows one screen at a time; a message whose own screen never
+// appeared goes over the one that did.
+QWidget* visibleWindow()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && !qobject_cast<QMessageBox*>(widget))
+            return widget;
+    }
+    return nullptr;
+}
+
+int present(QWidget* parent, const Shown& shown, QMessageBox::Icon icon)
 {
     if (responder())
         return responder()(shown);
@@ -34,11 +60,47 @@ int show(QWidget* parent, const Shown& shown, QMessageBox::Icon icon)
     return index < 0 ? static_cast<int>(buttons.size()) - 1 : index;
 }
 
+void showWaiting()
+{
+    // A box's own event loop must not show the next one over it.
+    static bool showing = false;
+    if (showing)
+        return;
+    showing = true;
+    while (!waiting().isEmpty()) {
+        const Waiting next = waiting().takeFirst();
+        QWidget* over = next.parent && next.parent->window()->isVisible() ? next.parent.data()
+                                                                          : visibleWindow();
+        present(over, {Shown::Warning, next.title, next.text, {QObject::tr("OK")}},
+                QMessageBox::Warning);
+    }
+    showing = false;
+}
+
+int show(QWidget* parent, const Shown& shown, QMessageBox::Icon icon)
+{
+    // Whatever still waits was said first.
+    showWaiting();
+    return present(parent, shown, icon);
+}
+
 } // namespace
 
 void warning(QWidget* parent, const QString& text, const QString& title)
 {
     show(parent, {Shown::Warning, title, text, {QObject::tr("OK")}}, QMessageBox::Warning);
+}
+
+void warningWhenShown(QWidget* parent, const QString& text, const QString& title)
+{
+    if (parent && parent->window()->isVisible()) {
+        warning(parent, text, title);
+        return;
+    }
+    waiting().append({parent, text, title});
+    // Runs once the handler that is loading the screen has shown it.
+    if (waiting().size() == 1)
+        QTimer::singleShot(0, qApp, [] { showWaiting(); });
 }
 
 void information(QWidget* parent, const QString& text, const QString& title)

@@ -16,6 +16,11 @@ inline const QString kTitle = QStringLiteral("Vintrelo");
 
 // Exclamation icon, OK.
 void warning(QWidget* parent, const QString& text, const QString& title = kTitle);
+// A warning found while a screen is being loaded, before it is shown: it waits
+// until the switch that shows the screen is over, then appears over that screen
+// (or over whichever screen the load switched to instead), never alone on an
+// empty desktop. Shown at once when `parent`'s window is already visible.
+void warningWhenShown(QWidget* parent, const QString& text, const QString& title = kTitle);
 // Information icon, OK (for reports that are not problems).
 void information(QWidget* parent, const QString& text, const QString& title = kTitle);
 // Exclamation icon, Yes and No, No the default. True for Yes.

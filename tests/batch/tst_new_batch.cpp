@@ -551,6 +551,8 @@ void NewBatchTest::recipeProblemsAreRefusedOnThePreview()
     QVERIFY(app.click(QStringLiteral("CommandButton2")));
     QCOMPARE(app.visibleName(), QStringLiteral("NewBatch2"));
     QCOMPARE(script.shown().size(), 1);
+    // Said over the preview, not on an empty desktop before it.
+    QCOMPARE(script.windowsBehind().at(0), QStringList{QStringLiteral("NewBatch2")});
     for (const QString& part : named)
         QVERIFY2(script.texts().at(0).contains(part), qPrintable(script.texts().at(0)));
     QCOMPARE(app.control<widgets::Grid>(QStringLiteral("Grid1"))->rows(), 2);
@@ -629,6 +631,7 @@ void NewBatchTest::unreadableCounterOrVarietiesAreNamed()
     QVERIFY(app.click(QStringLiteral("CommandButton2")));
     QCOMPARE(script.shown().size(), 1);
     QVERIFY(script.texts().at(0).contains(fx.path(QStringLiteral("Batch-ID.txt"))));
+    QCOMPARE(script.windowsBehind().at(0), QStringList{QStringLiteral("MainMenu")});
     QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
     QCOMPARE(app.shell().loadedScreenNames(), QStringList{QStringLiteral("MainMenu")});
     QCOMPARE(fx.snapshot(), before);
@@ -737,6 +740,7 @@ void NewBatchTest::counterThatCannotBeAdvancedIsReportedAndGuarded()
     QVERIFY(app.click(QStringLiteral("NewBatch_Command")));
     QCOMPARE(script.shown().size(), 2);
     QVERIFY(script.texts().at(1).contains(QStringLiteral("2026-000041")));
+    QCOMPARE(script.windowsBehind().at(1), QStringList{QStringLiteral("NewBatch")});
     type(app, QStringLiteral("Variety_Text"), QStringLiteral("Merlot"));
     type(app, QStringLiteral("Colour_Text"), QStringLiteral("Red"));
     clickItem(app.control<QListWidget>(QStringLiteral("List1")), 0);

@@ -257,6 +257,8 @@ void ChartTest::damagedChartShowsWhatWasReadAndNamesTheFile()
     QCOMPARE(script.shown().size(), 1);
     QCOMPARE(script.shown()[0].kind, widgets::Messages::Shown::Warning);
     QVERIFY(script.shown()[0].text.contains(fx.path(kChart)));
+    // Over the chart, which is up with what could be read.
+    QCOMPARE(script.windowsBehind().at(0), QStringList{QStringLiteral("Chart1")});
     QVERIFY(script.unexpected().isEmpty());
     QCOMPARE(fx.snapshot(), before);
 }

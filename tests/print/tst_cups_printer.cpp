@@ -1,19 +1,26 @@
 // A real print through the system's printing path: a private CUPS server on
 // loopback with a PDF printer as its default queue, the tag printed on it, and
-// the printed PDF found and read back.
+// the printed PDF found and read back; and a PostScript printer with hardware
+// margins, whose output shows where the printouts land on its paper.
 #include "MessageScript.h"
 #include "PdfTools.h"
 #include "TestMain.h"
 #include "app/Fonts.h"
+#include "print/PageSurface.h"
 #include "print/PrintJob.h"
+#include "print/ToDoList.h"
 #include "print/TrackingTag.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <arpa/inet.h>
+#include <cmath>
 #include <netinet/in.h>
 #include <pwd.h>
 #include <sys/socket.h>
@@ -26,6 +33,50 @@ const QString kCupsd = QStringLiteral("/usr/sbin/cupsd");
 const QString kLpadmin = QStringLiteral("/usr/sbin/lpadmin");
 const QString kBackend = QStringLiteral("/usr/lib/cups/backend/cups-pdf");
 const QString kPpd = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd");
+const QString kMarginQueue = QStringLiteral("VintreloTestMargins");
+
+// The margin printer cannot print the outer quarter inch at the sides and at
+// the bottom of US letter paper, nor the outer eighth of an inch at its top (in
+// points: 18 and 9). That leaves the 10.5 inches of height the tag needs.
+constexpr double kLeftMargin = 0.25;
+constexpr double kTopMargin = 0.125;
+const char* const kMarginPpd = R"PPD(*PPD-Adobe: "4.3"
+*FormatVersion: "4.3"
+*FileVersion: "1.0"
+*LanguageVersion: English
+*LanguageEncoding: ISOLatin1
+*PCFileName: "MARGINS.PPD"
+*Manufacturer: "Vintrelo"
+*Product: "(Margin Test)"
+*ModelName: "Vintrelo margin test printer"
+*ShortNickName: "Vintrelo margin test"
+*NickName: "Vintrelo margin test printer"
+*PSVersion: "(3010.000) 0"
+*LanguageLevel: "3"
+*ColorDevice: False
+*DefaultColorSpace: Gray
+*FileSystem: False
+*Throughput: "1"
+*LandscapeOrientation: Plus90
+*TTRasterizer: Type42
+*HWMargins: 18 18 18 9
+*OpenUI *PageSize/Media Size: PickOne
+*OrderDependency: 10 AnySetup *PageSize
+*DefaultPageSize: Letter
+*PageSize Letter/US Letter: "<</PageSize[612 792]/ImagingBBox null>>setpagedevice"
+*CloseUI: *PageSize
+*OpenUI *PageRegion: PickOne
+*OrderDependency: 10 AnySetup *PageRegion
+*DefaultPageRegion: Letter
+*PageRegion Letter/US Letter: "<</PageSize[612 792]/ImagingBBox null>>setpagedevice"
+*CloseUI: *PageRegion
+*DefaultImageableArea: Letter
+*ImageableArea Letter/US Letter: "18 18 594 783"
+*DefaultPaperDimension: Letter
+*PaperDimension Letter/US Letter: "612 792"
+*DefaultFont: Courier
+*Font Courier: Standard "(002.004S)" Standard ROM
+)PPD";
 
 void writeFile(const QString& path, const QString& text)
 {
@@ -76,6 +127,14 @@ QString cupsPdfOutputFolder()
         .filePath(QStringLiteral("PDF"));
 }
 
+bool run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
 } // namespace
 
 class CupsPrinterTest : public QObject
@@ -86,15 +145,24 @@ private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase();
     void tagPrintsOnTheDefaultPrinter();
+    void printoutsStayClearOfTheHardwareMargins_data();
+    void printoutsStayClearOfTheHardwareMargins();
 
 private:
     QString startCups();
     QString logTail();
+    QString marginPrinterOutput() const;
 
     QTemporaryDir m_dir;
     QProcess m_cupsd;
     QString m_server;
 };
+
+// What the margin printer's file backend writes: the PostScript for the paper.
+QString CupsPrinterTest::marginPrinterOutput() const
+{
+    return QDir(m_dir.path()).filePath(QStringLiteral("paper/margins.ps"));
+}
 
 QString CupsPrinterTest::logTail()
 {
@@ -126,10 +194,12 @@ QString CupsPrinterTest::startCups()
     QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                             QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
                                             QFile::ExeOther);
-    for (const char* folder : {"conf", "spool/tmp", "cache", "state", "log"})
+    for (const char* folder : {"conf", "spool/tmp", "cache", "state", "log", "paper"})
         root.mkpath(QString::fromLatin1(folder));
-    QFile::setPermissions(root.filePath(QStringLiteral("spool/tmp")),
-                          QFileDevice::Permissions(0x7777));
+    for (const char* folder : {"spool/tmp", "paper"})
+        QFile::setPermissions(root.filePath(QString::fromLatin1(folder)),
+                              QFileDevice::Permissions(0x7777));
+    writeFile(root.filePath(QStringLiteral("margins.ppd")), QString::fromLatin1(kMarginPpd));
     const int port = freeLoopbackPort();
     if (port == 0)
         return QStringLiteral("no loopback port is free");
@@ -150,7 +220,7 @@ QString CupsPrinterTest::startCups()
                              "CacheDir %1/cache\nStateDir %1/state\n"
                              "AccessLog %1/log/access_log\nErrorLog %1/log/error_log\n"
                              "PageLog %1/log/page_log\nPrintcap %1/printcap\n"
-                             "SystemGroup root\nSandboxing Relaxed\n")
+                             "SystemGroup root\nSandboxing Relaxed\nFileDevice Yes\n")
                   .arg(m_dir.path()));
 
     m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
@@ -181,6 +251,13 @@ QString CupsPrinterTest::startCups()
                QStringLiteral("pdftops-renderer-default=pdftocairo")});
     if (error.isEmpty())
         error = admin({QStringLiteral("-d"), kQueue});
+    if (error.isEmpty()) {
+        error =
+            admin({QStringLiteral("-p"), kMarginQueue, QStringLiteral("-E"), QStringLiteral("-v"),
+                   QUrl::fromLocalFile(marginPrinterOutput()).toString(), QStringLiteral("-P"),
+                   root.filePath(QStringLiteral("margins.ppd")), QStringLiteral("-o"),
+                   QStringLiteral("pdftops-renderer-default=pdftocairo")});
+    }
     if (!error.isEmpty())
         return QStringLiteral("the PDF queue could not be set up: %1").arg(error);
 
@@ -255,6 +332,101 @@ void CupsPrinterTest::tagPrintsOnTheDefaultPrinter()
         QCOMPARE(pdf.count(QStringLiteral("Act%1").arg(i)), 1);
     // Still where the page put it after the server's filters.
     QVERIFY(pdf.wordNear(1, QStringLiteral("D28"), 4.25, 5.5625, 0.1));
+}
+
+void CupsPrinterTest::printoutsStayClearOfTheHardwareMargins_data()
+{
+    QTest::addColumn<QString>("printout");
+    QTest::newRow("carboy tag") << "tag";
+    QTest::newRow("to-do sheet") << "todo";
+}
+
+// The same pages go to the margin printer and, as the reference, to a PDF file
+// (which has no margins). On the printer's paper every word stands exactly the
+// margins further in, so nothing that stands at x = 0 is cut off.
+void CupsPrinterTest::printoutsStayClearOfTheHardwareMargins()
+{
+    QFETCH(QString, printout);
+    if (QStandardPaths::findExecutable(QStringLiteral("ps2pdf")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("pdftocairo")).isEmpty())
+        QSKIP("ps2pdf or pdftocairo is not installed (ghostscript, poppler-utils; "
+              "scripts/install-deps)");
+
+    print::TagData tag;
+    tag.batchId = QStringLiteral("2026-000041");
+    // Dates that fit the narrower printable width in full size, so both pages
+    // have the same words in the same sizes.
+    tag.startDate = QStringLiteral("12/1/2026");
+    tag.customerName = QStringLiteral("Ann Smith");
+    tag.address = QStringLiteral("12 Vine St");
+    for (int i = 1; i <= 30; ++i)
+        tag.schedule << print::TagLine{QStringLiteral("12/%1/2026").arg(i),
+                                       QStringLiteral("Act%1").arg(i), i == 2};
+    QVector<print::ToDoRow> rows;
+    for (int i = 1; i <= 3; ++i)
+        rows << print::ToDoRow{QStringLiteral("2026-00004%1").arg(i),
+                               QStringLiteral("Monday, December %1, 2026").arg(i),
+                               QStringLiteral("Rack%1").arg(i)};
+    const print::DrawPages draw = [&](print::PageSurface& page) {
+        if (printout == QStringLiteral("tag"))
+            print::drawTrackingTag(page, tag);
+        else
+            print::drawToDoList(page, rows, QStringLiteral("12/7/2026"));
+    };
+
+    // The reference goes through the same PostScript and back as the printed
+    // job, so that both carry the same fonts and their words the same boxes.
+    const QDir dir(m_dir.path());
+    const QString reference = dir.filePath(QStringLiteral("reference.pdf"));
+    QVERIFY(print::writePdf(reference, QStringLiteral("Reference"), draw));
+    QVERIFY(run(QStringLiteral("pdftocairo"),
+                {QStringLiteral("-ps"), reference, dir.filePath(QStringLiteral("reference.ps"))}));
+    QVERIFY(run(QStringLiteral("ps2pdf"), {dir.filePath(QStringLiteral("reference.ps")),
+                                           dir.filePath(QStringLiteral("page.pdf"))}));
+    const pdftools::Document onPage = pdftools::read(dir.filePath(QStringLiteral("page.pdf")));
+    QVERIFY(onPage.words.size() > 20);
+
+    QFile::remove(marginPrinterOutput());
+    QVERIFY(print::printOnPrinter(kMarginQueue, QStringLiteral("Margins ") + printout, draw));
+    // The backend writes the file as the job runs; it is whole once it ends.
+    const bool printed = QTest::qWaitFor(
+        [&] {
+            QFile file(marginPrinterOutput());
+            return file.open(QIODevice::ReadOnly) && file.readAll().contains("%%EOF");
+        },
+        60000);
+    QVERIFY2(printed, qPrintable(logTail()));
+    const QString paperPdf = dir.filePath(QStringLiteral("paper.pdf"));
+    QVERIFY(run(QStringLiteral("ps2pdf"), {marginPrinterOutput(), paperPdf}));
+    const pdftools::Document onPaper = pdftools::read(paperPdf);
+
+    QCOMPARE(onPaper.pages, onPage.pages);
+    QCOMPARE(onPaper.pageWidth, 8.5);
+    QCOMPARE(onPaper.pageHeight, 11.0);
+    QCOMPARE(onPaper.words.size(), onPage.words.size());
+    for (const pdftools::Word& word : onPage.words) {
+        const pdftools::Word* moved =
+            onPaper.wordNear(word.page, word.text, word.x + kLeftMargin, word.y + kTopMargin, 0.01);
+        QVERIFY2(moved, qPrintable(QStringLiteral("\"%1\" at (%2, %3) on the page")
+                                       .arg(word.text)
+                                       .arg(word.x)
+                                       .arg(word.y)));
+    }
+    for (const pdftools::Word& word : onPaper.words) {
+        QVERIFY2(word.x >= kLeftMargin - 0.01 && word.y >= kTopMargin - 0.01,
+                 qPrintable(word.text));
+    }
+    // The tag's left column stands at x = 0 itself: on paper, at the margin.
+    if (printout == QStringLiteral("tag")) {
+        const auto atEdge = [](const pdftools::Document& pdf, double x) {
+            int count = 0;
+            for (const pdftools::Word& word : pdf.words)
+                count += std::abs(word.x - x) < 0.01;
+            return count;
+        };
+        QVERIFY(atEdge(onPage, 0) >= 30);
+        QCOMPARE(atEdge(onPaper, kLeftMargin), atEdge(onPage, 0));
+    }
 }
 
 VINTRELO_TEST_MAIN(CupsPrinterTest)

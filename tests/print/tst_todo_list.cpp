@@ -4,6 +4,7 @@
 #include "TestMain.h"
 #include "print/PageSurface.h"
 #include "print/ToDoList.h"
+#include "store/LongDate.h"
 
 using namespace pagechecks;
 using print::PageOp;
@@ -82,6 +83,10 @@ private Q_SLOTS:
     void longActionRunsOnAcrossTheNotesColumn();
     void longDueDatesArePrintedShortSoTheyStayInTheirColumn_data();
     void longDueDatesArePrintedShortSoTheyStayInTheirColumn();
+    void noDueDateReachesTheColumnRule();
+    void aSheetPrintsAllItsDatesInOneForm();
+    void datePrintedStaysWithinThePrintableWidthEveryDay_data();
+    void datePrintedStaysWithinThePrintableWidthEveryDay();
     void savedPdfIsNamedAfterTheDay();
 };
 
@@ -203,6 +208,8 @@ void ToDoListTest::longDueDatesArePrintedShortSoTheyStayInTheirColumn_data()
                                             << "9/30/2026";
     QTest::newRow("overdue long date") << "Monday, December 7, 2026"
                                        << "12/7/2026";
+    QTest::newRow("one of the shortest long dates") << "Friday, May 1, 2026"
+                                                    << "5/1/2026";
     QTest::newRow("short date kept") << "12/7/2026"
                                      << "12/7/2026";
     QTest::newRow("not a date kept") << "when the airlock stops bubbling"
@@ -217,8 +224,82 @@ void ToDoListTest::longDueDatesArePrintedShortSoTheyStayInTheirColumn()
     print::drawToDoList(
         page, {ToDoRow{QStringLiteral("2026-000040"), shown, QStringLiteral("Rack")}}, kToday);
     QCOMPARE(textsAt(page, 1, 1.565, 1.25).value(0).text, printed);
+    // Only a date that would reach the rule after its column is rewritten.
     if (printed != shown)
-        QVERIFY(page.textWidth(shown) > 3.125 - 1.565);
+        QVERIFY(page.textWidth(shown) > 3.0 - 1.565);
+}
+
+void ToDoListTest::noDueDateReachesTheColumnRule()
+{
+    for (QDate day(2026, 1, 1); day.year() <= 2027; day = day.addDays(1)) {
+        const QString shown = store::formatLongDate(day);
+        RecordingSurface page;
+        print::drawToDoList(
+            page, {ToDoRow{QStringLiteral("2026-000040"), shown, QStringLiteral("Rack")}}, kToday);
+        const PageOp date = textsAt(page, 1, 1.565, 1.25).value(0);
+        QVERIFY(date.text == shown || date.text == day.toString(QStringLiteral("M/d/yyyy")));
+        page.setFont(date.fontFamily, date.fontPoints);
+        QCOMPARE(date.fontPoints, 12.0);
+        // Clear of the rule at 3.0 inches by at least a thirty-second of an inch.
+        QVERIFY2(1.565 + page.textWidth(date.text) <= 3.0 - 1.0 / 32, qPrintable(shown));
+    }
+}
+
+void ToDoListTest::aSheetPrintsAllItsDatesInOneForm()
+{
+    const QVector<ToDoRow> rows{
+        {QStringLiteral("2026-000040"), QStringLiteral("Friday, May 1, 2026"), QStringLiteral("A")},
+        {QStringLiteral("2026-000041"), QStringLiteral("Wednesday, September 30, 2026"),
+         QStringLiteral("B")},
+        {QStringLiteral("2026-000042"), QStringLiteral("12/7/2026"), QStringLiteral("C")},
+        {QStringLiteral("2026-000043"), QStringLiteral("when it clears"), QStringLiteral("D")}};
+    QVector<ToDoRow> many;
+    for (int i = 0; i < 20; ++i)
+        many += rows; // 80 rows: three pages
+    const RecordingSurface page = drawn(many);
+    QCOMPARE(page.pageCount(), 3);
+    const QStringList printed{QStringLiteral("5/1/2026"), QStringLiteral("9/30/2026"),
+                              QStringLiteral("12/7/2026"), QStringLiteral("when it clears")};
+    int row = 0;
+    for (const PageOp& op : page.texts()) {
+        if (near(op.x, 1.565))
+            QCOMPARE(op.text, printed.at(row++ % printed.size()));
+    }
+    QCOMPARE(row, many.size());
+}
+
+void ToDoListTest::datePrintedStaysWithinThePrintableWidthEveryDay_data()
+{
+    QTest::addColumn<double>("printableWidth");
+    QTest::newRow("paper without margins") << 8.5;
+    QTest::newRow("printer with quarter-inch margins") << 8.0;
+}
+
+void ToDoListTest::datePrintedStaysWithinThePrintableWidthEveryDay()
+{
+    QFETCH(double, printableWidth);
+    int smaller = 0;
+    for (QDate day(2027, 1, 1); day.year() == 2027; day = day.addDays(1)) {
+        const QString today = store::formatLongDate(day);
+        RecordingSurface page;
+        page.setPrintableWidth(printableWidth);
+        print::drawToDoList(page, dueActions(1), today);
+        const PageOp date = textsAt(page, 1, 5.375, 0.53).value(0);
+        // The whole date, year and all, in the printout's own face.
+        QCOMPARE(date.text, QStringLiteral("Date Printed : ") + today);
+        QCOMPARE(date.fontFamily, QStringLiteral("Arial"));
+        QVERIFY(date.fontPoints >= 8 && date.fontPoints <= 12);
+        page.setFont(date.fontFamily, date.fontPoints);
+        QVERIFY2(5.375 + page.textWidth(date.text) <= printableWidth, qPrintable(today));
+        // Made smaller only when 12 points would not fit.
+        page.setFont(date.fontFamily, 12);
+        const bool fitsAt12 = 5.375 + page.textWidth(date.text) <= printableWidth;
+        QCOMPARE(date.fontPoints == 12.0, fitsAt12);
+        smaller += !fitsAt12;
+        // The rows go on in 12 points.
+        QCOMPARE(textsAt(page, 1, 3.125, 1.25).value(0).fontPoints, 12.0);
+    }
+    QVERIFY(smaller > 0);
 }
 
 void ToDoListTest::savedPdfIsNamedAfterTheDay()

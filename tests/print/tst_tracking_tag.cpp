@@ -4,6 +4,7 @@
 #include "TestMain.h"
 #include "print/PageSurface.h"
 #include "print/TrackingTag.h"
+#include "store/LongDate.h"
 
 using namespace pagechecks;
 using print::PageOp;
@@ -65,6 +66,8 @@ private Q_SLOTS:
     void particularsStandInTheirTwoColumns();
     void emptyValuesPrintTheLabelAlone();
     void longStartDateStaysOnThePage();
+    void everyStartDateStaysWithinThePrintableWidth_data();
+    void everyStartDateStaysWithinThePrintableWidth();
     void scheduleFlowsIntoTheSecondColumnAfter27Lines_data();
     void scheduleFlowsIntoTheSecondColumnAfter27Lines();
     void longScheduleContinuesOnASecondPageWithTheSameHeader();
@@ -171,6 +174,30 @@ void TrackingTagTest::longStartDateStaysOnThePage()
     const RecordingSurface shortDate = drawn(tag);
     QCOMPARE(textStarting(shortDate, 1, QStringLiteral("Start Date: ")).fontPoints, 18.0);
     QCOMPARE(textStarting(shortDate, 1, QStringLiteral("Batch I.D.: ")).fontPoints, 18.0);
+}
+
+void TrackingTagTest::everyStartDateStaysWithinThePrintableWidth_data()
+{
+    QTest::addColumn<double>("printableWidth");
+    QTest::newRow("paper without margins") << 8.5;
+    QTest::newRow("printer with quarter-inch margins") << 8.0;
+}
+
+void TrackingTagTest::everyStartDateStaysWithinThePrintableWidth()
+{
+    QFETCH(double, printableWidth);
+    TagData tag = annSmithsMerlot(1);
+    for (QDate day(2027, 1, 1); day.year() == 2027; day = day.addDays(1)) {
+        tag.startDate = store::formatLongDate(day);
+        RecordingSurface page;
+        page.setPrintableWidth(printableWidth);
+        print::drawTrackingTag(page, tag);
+        const PageOp date = textStarting(page, 1, QStringLiteral("Start Date: "));
+        QCOMPARE(date.text, QStringLiteral("Start Date: ") + tag.startDate);
+        QVERIFY(date.fontPoints >= 12 && date.fontPoints <= 18);
+        page.setFont(date.fontFamily, date.fontPoints);
+        QVERIFY2(4.25 + page.textWidth(date.text) <= printableWidth, qPrintable(date.text));
+    }
 }
 
 void TrackingTagTest::scheduleFlowsIntoTheSecondColumnAfter27Lines_data()

@@ -1,9 +1,18 @@
 #include "MessageScript.h"
 
+#include <QApplication>
+#include <QWidget>
+
 MessageScript::MessageScript()
 {
     widgets::Messages::setResponder([this](const widgets::Messages::Shown& shown) {
         m_shown << shown;
+        QStringList windows;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible())
+                windows << window->objectName();
+        }
+        m_windows << windows;
         if (m_answers.isEmpty()) {
             m_unexpected << shown.text;
             return static_cast<int>(shown.buttons.size()) - 1;
@@ -50,5 +59,6 @@ void MessageScript::clear()
     m_answers.clear();
     m_folders.clear();
     m_shown.clear();
+    m_windows.clear();
     m_unexpected.clear();
 }

@@ -19,6 +19,8 @@ public:
 
     const QList<widgets::Messages::Shown>& shown() const { return m_shown; }
     QStringList texts() const;
+    // For each box shown, the objectNames of the windows on the screen behind it.
+    const QList<QStringList>& windowsBehind() const { return m_windows; }
     QStringList unexpected() const { return m_unexpected; }
     int pendingAnswers() const { return static_cast<int>(m_answers.size()); }
     void clear();
@@ -27,5 +29,6 @@ private:
     QQueue<int> m_answers;
     QQueue<QString> m_folders;
     QList<widgets::Messages::Shown> m_shown;
+    QList<QStringList> m_windows;
     QStringList m_unexpected;
 };

@@ -5,6 +5,7 @@
 #include "TaskTesting.h"
 #include "TestMain.h"
 
+#include <QDir>
 #include <QFile>
 
 using namespace tasks_testing;
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void completedTwinOfAListedActionIsNeverOpened();
     void actionStoredInAnotherDateFormOpens();
     void damagedFilesAreSkippedAndNamedOnce();
+    void damagedFilesAreNamedOncePerVisitOverTheList();
     void fileGoneSinceTheListWasMadeIsReported();
 };
 
@@ -335,6 +337,67 @@ void DueListTest::damagedFilesAreSkippedAndNamedOnce()
     QVERIFY(!text.contains(QStringLiteral("2026-000041")));
     QVERIFY(!text.contains(QStringLiteral("temp.txt")));
     QCOMPARE(fx.snapshot(), before);
+}
+
+void DueListTest::damagedFilesAreNamedOncePerVisitOverTheList()
+{
+    DataFixture fx;
+    const QString due = longDate(2026, 12, 7);
+    fx.writeBatch(
+        QStringLiteral("2026-000041"),
+        batchOf(QStringLiteral("Al"), {action(QStringLiteral("1"), due, QStringLiteral("A1")),
+                                       action(QStringLiteral("2"), due, QStringLiteral("A2")),
+                                       action(QStringLiteral("3"), due, QStringLiteral("A3"))}));
+    // Cut short inside its second record, as a full disk or a pulled stick leaves it.
+    QStringList cut = store::batchToLines(
+        batchOf(QStringLiteral("Bo"), {action(QStringLiteral("1"), due, QStringLiteral("B1")),
+                                       action(QStringLiteral("2"), due, QStringLiteral("B2"))}));
+    cut = cut.mid(0, cut.size() - 8);
+    fx.writeLines(activeFile(QStringLiteral("2026-000042")), cut);
+    fx.writeBatch(
+        QStringLiteral("2026-000043"),
+        batchOf(QStringLiteral("Cy"),
+                {action(QStringLiteral("1"), QStringLiteral("soonish"), QStringLiteral("C1"))}));
+    MessageScript script;
+    script.answer(0);
+    AppHarness app(fx);
+    openTaskList(app);
+
+    // Over the list, naming each file and what is wrong with it, and advice that works.
+    QCOMPARE(script.shown().size(), 1);
+    QCOMPARE(script.windowsBehind().at(0), QStringList{QStringLiteral("ThingsToDoToday")});
+    const QString text = script.texts().at(0);
+    for (const QString& part :
+         {fx.path(activeFile(QStringLiteral("2026-000042"))), QStringLiteral("cut short"),
+          fx.path(activeFile(QStringLiteral("2026-000043"))), QStringLiteral("\"soonish\""),
+          QStringLiteral("\"Backups\" in the README"), QStringLiteral("text editor")})
+        QVERIFY2(text.contains(QDir::toNativeSeparators(part)), qPrintable(part + "\n" + text));
+    QVERIFY(!text.contains(QStringLiteral("Open them in the batch editor")));
+    // Only the file whose due date is wrong can be corrected in the batch editor.
+    QCOMPARE(text.count(QStringLiteral("batch editor")), 2);
+
+    // A completion, a postponement and its note each reload the list: no repeat.
+    doubleClickRow(app, 1);
+    tick(app);
+    QVERIFY(app.click(QStringLiteral("UpdateCommand")));
+    QCOMPARE(grid(app)->rows(), 3);
+    doubleClickRow(app, 1);
+    postpone(app, QStringLiteral("2"));
+    QCOMPARE(app.visibleName(), QStringLiteral("InsertNewAction"));
+    type(app, QStringLiteral("Text4"), QStringLiteral("Waited"));
+    QVERIFY(app.click(QStringLiteral("CommandButton3")));
+    QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
+    QCOMPARE(grid(app)->rows(), 1); // both later actions moved out of today
+    QCOMPARE(script.shown().size(), 1);
+
+    // The next visit from the main menu names them again.
+    QVERIFY(app.click(QStringLiteral("CommandButton1")));
+    script.answer(0);
+    QVERIFY(app.click(QStringLiteral("CommandButton1")));
+    QCOMPARE(script.shown().size(), 2);
+    QCOMPARE(script.windowsBehind().at(1), QStringList{QStringLiteral("ThingsToDoToday")});
+    QCOMPARE(script.texts().at(1), text);
+    QVERIFY(script.unexpected().isEmpty());
 }
 
 void DueListTest::fileGoneSinceTheListWasMadeIsReported()

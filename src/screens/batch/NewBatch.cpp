@@ -65,7 +65,7 @@ void NewBatch::Form_Load()
     try {
         batchId = store::nextBatchId(root, store::Clock::today());
     } catch (const store::StoreError& error) {
-        widgets::Messages::warning(this, error.message());
+        widgets::Messages::warningWhenShown(this, error.message());
         // Without an identifier no batch can be started.
         shell().switchScreen(this, QStringLiteral("MainMenu"));
         return;
@@ -82,7 +82,7 @@ void NewBatch::Form_Load()
     // Said now, before the user types a whole form that could not be saved.
     const QString holder = store::folderHoldingBatch(root, batchId);
     if (!holder.isEmpty())
-        widgets::Messages::warning(this, identifierInUseMessage(root, batchId, holder));
+        widgets::Messages::warningWhenShown(this, identifierInUseMessage(root, batchId, holder));
 }
 
 void NewBatch::loadRecipeList()

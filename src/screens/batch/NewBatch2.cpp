@@ -89,9 +89,10 @@ void NewBatch2::Form_Load()
         }
         showSchedule(store::scheduleFromRecipe(recipe, start, QDir::toNativeSeparators(path)));
     } catch (const store::StoreError& error) {
-        // Shown now, and "Continue" refuses with it, so nothing half-planned is written.
+        // Shown over the preview once it is up, and "Continue" refuses with it, so
+        // nothing half-planned is written.
         m_problem = error.message();
-        widgets::Messages::warning(this, m_problem);
+        widgets::Messages::warningWhenShown(this, m_problem);
     }
 }
 

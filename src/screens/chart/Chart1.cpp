@@ -69,7 +69,7 @@ void Chart1::Form_Load()
     grid.setCurrentCell(1, 1);
 
     if (!chart.problem.isEmpty())
-        widgets::Messages::warning(this, chart.problem);
+        widgets::Messages::warningWhenShown(this, chart.problem);
 }
 
 void Chart1::CommandButton1_Click()

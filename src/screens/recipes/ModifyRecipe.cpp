@@ -42,7 +42,7 @@ void ModifyRecipe::Form_Load()
     try {
         files = store::listDataFiles(store::recipeFolderPath(root), tr("the recipes"));
     } catch (const store::StoreError& error) {
-        widgets::Messages::warning(this, error.message());
+        widgets::Messages::warningWhenShown(this, error.message());
     }
     QStringList cells;
     QStringList unreadable;
@@ -64,9 +64,9 @@ void ModifyRecipe::Form_Load()
     }
     grid->setCurrentCell(1, kNumberCol);
     if (!unreadable.isEmpty()) {
-        widgets::Messages::warning(this,
-                                   tr("These recipe files could not be read and are not listed:") +
-                                       QStringLiteral("\n\n") + unreadable.join(QLatin1Char('\n')));
+        widgets::Messages::warningWhenShown(
+            this, tr("These recipe files could not be read and are not listed:") +
+                      QStringLiteral("\n\n") + unreadable.join(QLatin1Char('\n')));
     }
 }
 

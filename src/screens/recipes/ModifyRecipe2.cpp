@@ -54,7 +54,7 @@ void ModifyRecipe2::Form_Load()
     try {
         recipe = readOwnRecipe(state().DataRoot, number);
     } catch (const store::StoreError& error) {
-        widgets::Messages::warning(this, error.message());
+        widgets::Messages::warningWhenShown(this, error.message());
         backToMainMenu();
         return;
     }
@@ -63,7 +63,7 @@ void ModifyRecipe2::Form_Load()
     ui->Editor->loadSteps(recipe.steps);
     const QString problem = ui->Editor->loadActions(state().DataRoot);
     if (!problem.isEmpty())
-        widgets::Messages::warning(this, problem);
+        widgets::Messages::warningWhenShown(this, problem);
 }
 
 void ModifyRecipe2::CommandButton1_Click()

@@ -30,7 +30,7 @@ void NewRecipe::Form_Load()
     ui->Editor->setUpGrid(4);
     const QString problem = ui->Editor->loadActions(state().DataRoot);
     if (!problem.isEmpty())
-        widgets::Messages::warning(this, problem);
+        widgets::Messages::warningWhenShown(this, problem);
     ui->Editor->grid()->setCurrentCell(1, RecipeEditor::kActionCol);
 }
 

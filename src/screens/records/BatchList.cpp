@@ -55,7 +55,7 @@ void BatchList::Form_Load()
     try {
         batches = store::listBatchSummaries(state().DataRoot, m_kind.folder);
     } catch (const store::StoreError& error) {
-        widgets::Messages::warning(this, error.message());
+        widgets::Messages::warningWhenShown(this, error.message());
     }
 
     QStringList texts{tr("Batch I.D."), tr("Customer"), tr("Variety"), tr("Start Date"),

@@ -29,7 +29,7 @@ void Completed2::Form_Load()
     try {
         batch = store::readBatchFile(state().DataRoot, store::BatchFolder::Completed, batchId);
     } catch (const store::StoreError& error) {
-        widgets::Messages::warning(this, error.message());
+        widgets::Messages::warningWhenShown(this, error.message());
         CommandButton1_Click();
         return;
     }

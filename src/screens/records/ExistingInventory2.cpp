@@ -76,7 +76,7 @@ void ExistingInventory2::Form_Load()
         batch = store::readBatchFile(state().DataRoot, store::BatchFolder::Active, batchId);
     } catch (const store::StoreError& error) {
         // Half a batch on screen would be saved back as half a batch.
-        widgets::Messages::warning(this, error.message());
+        widgets::Messages::warningWhenShown(this, error.message());
         backToList();
         return;
     }

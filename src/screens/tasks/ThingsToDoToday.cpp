@@ -95,7 +95,7 @@ void ThingsToDoToday::Form_Load()
         widgets::WaitCursor wait;
         scan = store::scanDueActions(run.DataRoot, todayOf(run));
     } catch (const store::StoreError& error) {
-        widgets::Messages::warning(this, error.message());
+        widgets::Messages::warningWhenShown(this, error.message());
     }
 
     const int count = static_cast<int>(scan.actions.size());
@@ -122,15 +122,29 @@ void ThingsToDoToday::Form_Load()
     }
     ui->CommandButton2->show();
 
-    if (!scan.skipped.isEmpty()) {
-        const QString folder = QDir::toNativeSeparators(
-            store::batchFolderPath(run.DataRoot, store::BatchFolder::Active));
-        widgets::Messages::warning(
-            this, tr("These batch files in \"%1\" are damaged or cannot be read, so their "
-                     "actions are not listed:\n\n%2\n\nOpen them in the batch editor to "
-                     "correct them, or restore them from your backup.")
-                      .arg(folder, scan.skipped.join(QLatin1Char('\n'))));
-    }
+    tellOfDamagedFiles(scan);
+}
+
+void ThingsToDoToday::tellOfDamagedFiles(const store::DueScan& scan)
+{
+    store::RunState& run = state();
+    bool news = false;
+    for (const QString& name : scan.skipped)
+        news = news || !run.DamagedFilesNamed.contains(name);
+    run.DamagedFilesNamed = scan.skipped;
+    if (!news)
+        return;
+    const QString folder =
+        QDir::toNativeSeparators(store::batchFolderPath(run.DataRoot, store::BatchFolder::Active));
+    widgets::Messages::warningWhenShown(
+        this, tr("These batch files in \"%1\" are damaged, so their actions are not listed:"
+                 "\n\n%2\n\n"
+                 "To restore a file from a backup copy of the data folder, close Vintrelo and "
+                 "copy the file back into \"%1\" (see \"Backups\" in the README). To repair "
+                 "it instead, open it in a text editor: a batch file has 26 lines about the "
+                 "batch, then 13 lines for each action. The batch editor cannot open a file "
+                 "that is cut short.")
+                  .arg(folder, scan.problems.join(QStringLiteral("\n\n"))));
 }
 
 void ThingsToDoToday::followMouseToRow()
@@ -231,6 +245,8 @@ void ThingsToDoToday::CommandButton5_Click()
 
 void ThingsToDoToday::CommandButton1_Click()
 {
+    // The next visit names damaged files again.
+    state().DamagedFilesNamed.clear();
     shell().switchScreen(this, QStringLiteral("MainMenu"));
 }
 

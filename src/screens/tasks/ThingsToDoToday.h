@@ -2,6 +2,7 @@
 
 #include "app/Screen.h"
 #include "store/ActionChanges.h"
+#include "store/DueActions.h"
 
 #include <memory>
 
@@ -45,6 +46,8 @@ private:
     bool requireOpenedAction();
     bool openedActionNowCompleted() const;
     void reload();
+    // Names damaged batch files the scan left out, once per visit to the list.
+    void tellOfDamagedFiles(const store::DueScan& scan);
 
     std::unique_ptr<Ui::ThingsToDoToday> ui;
 };
