@@ -1,6 +1,7 @@
 #include "app/Screen.h"
 
 #include "app/Shell.h"
+#include "widgets/FormRules.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -16,6 +17,11 @@ QString Screen::screenName() const
 {
     QString name = QString::fromLatin1(metaObject()->className());
     return name.mid(name.lastIndexOf(QLatin1Char(':')) + 1);
+}
+
+void Screen::setUpControls()
+{
+    widgets::applyFormRules(this);
 }
 
 Shell& Screen::shell() const

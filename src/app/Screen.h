@@ -22,6 +22,10 @@ public:
     // The form's class name, the key of the screen switch.
     QString screenName() const;
 
+    // Applies the rules every form follows (widgets::applyFormRules). The shell
+    // calls it once, when the form's controls exist and before Form_Load.
+    void setUpControls();
+
 public Q_SLOTS:
     // Fills the screen from the data folder and the run state; runs once per load.
     virtual void Form_Load() {}

@@ -23,6 +23,8 @@ int show(QWidget* parent, const Shown& shown, QMessageBox::Icon icon)
         return responder()(shown);
 
     QMessageBox box(icon, shown.title, shown.text, QMessageBox::NoButton, parent);
+    // Texts carry values from files and from the user: never read as markup.
+    box.setTextFormat(Qt::PlainText);
     QList<QAbstractButton*> buttons;
     for (const QString& caption : shown.buttons)
         buttons << box.addButton(caption, QMessageBox::AcceptRole);
