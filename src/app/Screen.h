@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 namespace store {
 struct RunState;
 }
@@ -38,6 +40,13 @@ protected:
     // so no hidden screen keeps the program running without a window.
     virtual void closeByTitleBar() = 0;
     void closeEvent(QCloseEvent* event) override;
+
+    // Return presses the push button that has the focus; elsewhere it presses the
+    // screen's default button, when it has one.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QPushButton* buttonForReturn() const;
 };
 
 } // namespace app

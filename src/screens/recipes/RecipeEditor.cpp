@@ -126,7 +126,7 @@ void RecipeEditor::Grid1_DblClick()
 
 void RecipeEditor::Grid1_KeyPress(int key, const QString& text)
 {
-    // Any key that gives a character opens the editor; Tab still moves between cells.
+    // Any key that gives a character opens the editor; Tab moves on to the next control.
     if (text.isEmpty() || key == Qt::Key_Tab || key == Qt::Key_Backtab)
         return;
     Grid1_DblClick();
