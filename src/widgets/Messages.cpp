@@ -54,6 +54,12 @@ bool question(QWidget* parent, const QString& text, const QString& title)
                 QMessageBox::Warning) == 0;
 }
 
+bool leaveWithoutSaving(QWidget* parent)
+{
+    return question(parent, QObject::tr("The changes made on this screen have not been saved.\n\n"
+                                        "Do you want to leave without saving them?"));
+}
+
 int choice(QWidget* parent, const QString& text, const QStringList& buttons, const QString& title)
 {
     return show(parent, {Shown::Choice, title, text, buttons}, QMessageBox::Warning);

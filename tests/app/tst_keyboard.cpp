@@ -1,6 +1,7 @@
-// The screens from the keyboard: Return presses the focused button or the
-// default one, Tab walks each screen in its visual order, and a pick from a
-// list leaves the focus in its box.
+// The screens from the keyboard, and leaving them: Return presses the focused
+// button or the default one, Tab walks each screen in its visual order, a pick
+// from a list leaves the focus in its box, and nothing typed is lost without a
+// question.
 #include "MessageScript.h"
 #include "ScreenWalk.h"
 #include "TestMain.h"
@@ -13,6 +14,11 @@
 using namespace screen_walk;
 
 namespace {
+
+const QString kSaveQuestion = QStringLiteral("Are you sure you want to save the changes ?");
+const QString kLeaveQuestion = QStringLiteral(
+    "The changes made on this screen have not been saved.\n\nDo you want to leave without "
+    "saving them?");
 
 QWidget* focused()
 {
@@ -69,6 +75,8 @@ private Q_SLOTS:
     void tabWalksTheVisualOrder();
     void pickFromAListKeepsTheFocusInItsBox();
     void pickListsCloseWhenTheirBoxIsLeft();
+    void leavingWithChangesAsksOnce_data();
+    void leavingWithChangesAsksOnce();
 };
 
 void TestKeyboard::returnPressesTheFocusedButton_data()
@@ -377,6 +385,104 @@ void TestKeyboard::pickListsCloseWhenTheirBoxIsLeft()
     QVERIFY(varieties->isVisible());
     QCOMPARE(focused(), varieties);
     QVERIFY(script.shown().isEmpty());
+}
+
+void TestKeyboard::leavingWithChangesAsksOnce_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("way");    // "quit", "title bar" or "save no"
+    QTest::addColumn<QString>("change"); // "", "typed" or "open edit"
+    QTest::addColumn<int>("answer");     // to the question to leave: 0 leave, 1 stay
+    QTest::addColumn<QString>("then");   // the screen shown afterwards
+    QTest::addColumn<QStringList>("asked");
+    const QStringList leave{kLeaveQuestion};
+    const QStringList saveThenLeave{kSaveQuestion, kLeaveQuestion};
+    const struct
+    {
+        const char* screen;
+        const char* back;
+    } editors[] = {{"ExistingInventory2", "ExistingInventory"},
+                   {"NewRecipe", "MainMenu"},
+                   {"ModifyRecipe2", "MainMenu"}};
+    for (const auto& editor : editors) {
+        for (const char* way : {"quit", "title bar", "save no"}) {
+            if (QByteArray(editor.screen) == "NewRecipe" && QByteArray(way) == "save no")
+                continue; // it saves without a question
+            const QStringList before =
+                QByteArray(way) == "save no" ? QStringList{kSaveQuestion} : QStringList();
+            const QStringList both = QByteArray(way) == "save no" ? saveThenLeave : leave;
+            const QByteArray row = QByteArray(editor.screen) + ", " + way;
+            QTest::newRow(row + ", nothing changed")
+                << editor.screen << way << "" << 1 << editor.back << before;
+            QTest::newRow(row + ", changed, stay")
+                << editor.screen << way << "typed" << 1 << editor.screen << both;
+            QTest::newRow(row + ", edit still open, stay")
+                << editor.screen << way << "open edit" << 1 << editor.screen << both;
+            QTest::newRow(row + ", changed, leave")
+                << editor.screen << way << "typed" << 0 << editor.back << both;
+        }
+    }
+}
+
+void TestKeyboard::leavingWithChangesAsksOnce()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, way);
+    QFETCH(QString, change);
+    QFETCH(int, answer);
+    QFETCH(QString, then);
+    QFETCH(QStringList, asked);
+    DataFixture fx;
+    fillShop(fx);
+    const auto before = fx.snapshot();
+    MessageScript script;
+    AppHarness app(fx);
+    QVERIFY(open(app, screen));
+
+    // A change: a cell typed and stored, or still open in the cell editor.
+    const bool recipe = screen != QLatin1String("ExistingInventory2");
+    const int row = 1;
+    const int col = recipe ? 1 : 5;
+    QString typed;
+    if (!change.isEmpty()) {
+        doubleClickCell(grid(app), row, col);
+        QLineEdit* overlay = box(app, QStringLiteral("Text1"));
+        QVERIFY(overlay->isVisible());
+        overlay->selectAll();
+        QTest::keyClicks(overlay, QStringLiteral("stirred well"));
+        typed = overlay->text();
+        if (change == QLatin1String("typed"))
+            QTest::keyClick(overlay, Qt::Key_Return);
+    }
+
+    if (way == QLatin1String("save no"))
+        script.answer(1);
+    if (!change.isEmpty())
+        script.answer(answer);
+    // Quit is CommandButton1 in the batch editor and CommandButton2 in a recipe
+    // editor; Save is the other one.
+    const QString quit = QStringLiteral("CommandButton%1").arg(recipe ? 2 : 1);
+    const QString save = QStringLiteral("CommandButton%1").arg(recipe ? 1 : 2);
+    if (way == QLatin1String("title bar"))
+        app.visible()->close();
+    else
+        QVERIFY(app.click(way == QLatin1String("quit") ? quit : save));
+    AppHarness::settle();
+
+    QCOMPARE(script.texts(), asked);
+    QCOMPARE(app.visibleName(), then);
+    QCOMPARE(fx.snapshot(), before);
+    if (then == screen) {
+        // Back in the editor with what was typed, still open if it was (a recipe
+        // editor's Save stores an open edit before it asks).
+        const bool stillOpen =
+            change == QLatin1String("open edit") && !(recipe && way == QLatin1String("save no"));
+        QCOMPARE(box(app, QStringLiteral("Text1"))->isVisible(), stillOpen);
+        QCOMPARE(stillOpen ? box(app, QStringLiteral("Text1"))->text()
+                           : grid(app)->textAt(row, col),
+                 typed);
+    }
+    QCOMPARE(script.pendingAnswers(), 0);
 }
 
 VINTRELO_TEST_MAIN(TestKeyboard)

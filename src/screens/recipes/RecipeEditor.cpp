@@ -7,6 +7,7 @@
 #include "ui_RecipeEditor.h"
 #include "widgets/CellEditor.h"
 #include "widgets/Grid.h"
+#include "widgets/GridContent.h"
 
 #include <QListWidget>
 
@@ -111,6 +112,11 @@ QVector<store::RecipeRow> RecipeEditor::rows()
     for (int row = 1; row < grid->rows(); ++row)
         result.append({grid->textAt(row, kDayCol), grid->textAt(row, kActionCol)});
     return result;
+}
+
+QStringList RecipeEditor::content() const
+{
+    return widgets::gridContent(ui->Grid1, m_cellEditor, ui->Text1->text());
 }
 
 void RecipeEditor::editorCommitted(int row, int col, int how)
