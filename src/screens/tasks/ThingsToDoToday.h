@@ -3,6 +3,7 @@
 #include "app/Screen.h"
 #include "store/ActionChanges.h"
 
+#include <QPair>
 #include <memory>
 
 namespace Ui {
@@ -38,7 +39,8 @@ protected:
 
 private:
     void setDetailPanelVisible(bool visible);
-    // A double-click that opens nothing leaves no action open to act on.
+    // A double-click that opens nothing: an action already shown in the panel
+    // stays open, with what was typed for it; otherwise the panel closes.
     void closeWithoutAction();
     void followMouseToRow();
     store::OpenedAction openedAction() const;
@@ -47,6 +49,8 @@ private:
     void reload();
 
     std::unique_ptr<Ui::ThingsToDoToday> ui;
+    // The batch and record shown in the panel before a double-click.
+    QPair<QString, qint16> m_shownAction;
 };
 
 } // namespace screens
