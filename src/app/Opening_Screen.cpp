@@ -18,6 +18,8 @@ Opening_Screen::Opening_Screen(QWidget* parent) : Screen(parent), ui(new Ui::Ope
     connect(ui->AboutButton, &QPushButton::clicked, this, &Opening_Screen::AboutButton_Click);
     connect(ui->CommandButton2, &QPushButton::clicked, this, &Opening_Screen::CommandButton2_Click);
     connect(ui->CommandButton1, &QPushButton::clicked, this, &Opening_Screen::CommandButton1_Click);
+    // Return at start-up proceeds: the default button starts with the focus.
+    ui->CommandButton2->setFocus(Qt::OtherFocusReason);
 }
 
 Opening_Screen::~Opening_Screen() = default;

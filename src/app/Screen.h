@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 namespace store {
 struct RunState;
 }
@@ -22,6 +24,10 @@ public:
     // The form's class name, the key of the screen switch.
     QString screenName() const;
 
+    // Applies the rules every form follows (widgets::applyFormRules). The shell
+    // calls it once, when the form's controls exist and before Form_Load.
+    void setUpControls();
+
 public Q_SLOTS:
     // Fills the screen from the data folder and the run state; runs once per load.
     virtual void Form_Load() {}
@@ -34,6 +40,13 @@ protected:
     // so no hidden screen keeps the program running without a window.
     virtual void closeByTitleBar() = 0;
     void closeEvent(QCloseEvent* event) override;
+
+    // Return presses the push button that has the focus; elsewhere it presses the
+    // screen's default button, when it has one.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QPushButton* buttonForReturn() const;
 };
 
 } // namespace app

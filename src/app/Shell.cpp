@@ -62,6 +62,7 @@ Screen* Shell::load(const QString& name)
     if (factory == m_factories.constEnd())
         return nullptr;
     Screen* screen = (*factory)();
+    screen->setUpControls();
     widgets::nameControlsForScreenReaders(screen);
     m_loaded.insert(name, screen);
     screen->Form_Load();

@@ -1,6 +1,7 @@
 #include "widgets/CellEditor.h"
 
 #include "widgets/Grid.h"
+#include "widgets/SingleLine.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -14,6 +15,7 @@ CellEditor::CellEditor(Grid* grid, QLineEdit* overlay, QObject* parent)
 {
     m_overlay->hide();
     m_overlay->setFont(m_grid->font());
+    keepOnOneLine(m_overlay);
     m_overlay->installEventFilter(this);
     connect(m_grid, &Grid::leaveCell, this, &CellEditor::Grid1_LeaveCell);
     // The overlay follows its cell when the grid scrolls or is resized.

@@ -49,6 +49,8 @@ int present(QWidget* parent, const Shown& shown, QMessageBox::Icon icon)
         return responder()(shown);
 
     QMessageBox box(icon, shown.title, shown.text, QMessageBox::NoButton, parent);
+    // Texts carry values from files and from the user: never read as markup.
+    box.setTextFormat(Qt::PlainText);
     QList<QAbstractButton*> buttons;
     for (const QString& caption : shown.buttons)
         buttons << box.addButton(caption, QMessageBox::AcceptRole);
@@ -112,6 +114,12 @@ bool question(QWidget* parent, const QString& text, const QString& title)
 {
     return show(parent, {Shown::Question, title, text, {QObject::tr("&Yes"), QObject::tr("&No")}},
                 QMessageBox::Warning) == 0;
+}
+
+bool leaveWithoutSaving(QWidget* parent)
+{
+    return question(parent, QObject::tr("The changes made on this screen have not been saved.\n\n"
+                                        "Do you want to leave without saving them?"));
 }
 
 int choice(QWidget* parent, const QString& text, const QStringList& buttons, const QString& title)

@@ -25,6 +25,9 @@ void warningWhenShown(QWidget* parent, const QString& text, const QString& title
 void information(QWidget* parent, const QString& text, const QString& title = kTitle);
 // Exclamation icon, Yes and No, No the default. True for Yes.
 bool question(QWidget* parent, const QString& text, const QString& title = kTitle);
+// Asked before a screen is left with changes that were not saved: true to leave
+// and lose them; No, the default, goes back to the screen with every change.
+bool leaveWithoutSaving(QWidget* parent);
 // Exclamation icon and the given buttons; the last one is the default and Escape.
 // Returns the index of the button chosen.
 int choice(QWidget* parent, const QString& text, const QStringList& buttons,

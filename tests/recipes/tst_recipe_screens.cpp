@@ -13,6 +13,9 @@ using namespace recipes_test;
 namespace {
 
 const QString kRecipe3 = QStringLiteral("Recipes/0003.txt");
+const QString kLeaveQuestion = QStringLiteral(
+    "The changes made on this screen have not been saved.\n\nDo you want to leave without "
+    "saving them?");
 
 // Recipe 0003 as the shop's six-week red kit.
 const QByteArray kRedKitBytes("0003 - Red kit, six weeks\r\n"
@@ -354,7 +357,9 @@ void RecipeScreensTest::quitWritesNothing()
     typeDescription(app, QStringLiteral("Never mind"));
     enterCell(app, 1, 0, QStringLiteral("1"));
     enterCell(app, 1, 1, QStringLiteral("Stir"));
+    script.answer(0); // yes, leave without the recipe
     QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    QCOMPARE(script.texts(), QStringList{kLeaveQuestion});
     QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
     QCOMPARE(fx.snapshot(), before);
     // The next opening starts afresh with the same number.
@@ -362,7 +367,8 @@ void RecipeScreensTest::quitWritesNothing()
     QCOMPARE(numberShown(app), QStringLiteral("0002"));
     QVERIFY(app.control<QLineEdit>(QStringLiteral("Name_TextBox"))->text().isEmpty());
     QCOMPARE(gridRows(gridOf(app)), QStringList(4, QStringLiteral("|")));
-    QVERIFY(script.shown().isEmpty());
+    QCOMPARE(script.shown().size(), 1);
+    QVERIFY(script.unexpected().isEmpty());
 }
 
 void RecipeScreensTest::failedWriteKeepsTheScreenAndTheInput()
@@ -544,24 +550,28 @@ void RecipeScreensTest::declinedOrQuitChangesNothing()
     fx.writeBytes(kRecipe3, kRedKitBytes);
     const auto before = fx.snapshot();
     MessageScript script;
-    script.answer(1);
+    script.answer(1).answer(0); // no to saving, yes to leaving without the changes
     AppHarness app(fx);
     QVERIFY(openRecipeList(app));
     doubleClickCell(gridOf(app), 1, 0);
     typeDescription(app, QString()); // even with the description emptied
     enterCell(app, 1, 1, QStringLiteral("Changed"));
     QVERIFY(app.click(QStringLiteral("CommandButton1")));
-    QCOMPARE(script.shown().size(), 1);
+    QCOMPARE(script.texts(),
+             (QStringList{QStringLiteral("Are you sure you want to save the changes ?"),
+                          kLeaveQuestion}));
     QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
     QCOMPARE(fx.snapshot(), before);
 
     QVERIFY(app.click(QStringLiteral("CommandButton8")));
     doubleClickCell(gridOf(app), 1, 0);
     enterCell(app, 1, 1, QStringLiteral("Changed"));
+    script.answer(0);
     QVERIFY(app.click(QStringLiteral("CommandButton2")));
     QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
-    QCOMPARE(script.shown().size(), 1); // Quit asks nothing
+    QCOMPARE(script.texts().mid(2), QStringList{kLeaveQuestion}); // Quit asks only that
     QCOMPARE(fx.snapshot(), before);
+    QVERIFY(script.unexpected().isEmpty());
 }
 
 void RecipeScreensTest::emptyDescriptionIsRefusedAfterYes()

@@ -108,6 +108,9 @@ const QString kEditHint = QStringLiteral("Double Click in any Cell to edit the i
 const QString kAcceptHint = QStringLiteral("Single click off that Cell to accept the change.");
 const QString kSaveQuestion = QStringLiteral("Are you sure you want to save the changes ?");
 const QString kDeleteQuestion = QStringLiteral("Are you sure you want to Delete the Row ?");
+const QString kLeaveQuestion = QStringLiteral(
+    "The changes made on this screen have not been saved.\n\nDo you want to leave without "
+    "saving them?");
 
 } // namespace
 
@@ -537,18 +540,21 @@ void TestBatchEditor::saveAnsweredNoAndQuitWriteNothing()
     QVERIFY(openEditor(app, kBatch));
     retype(app, 2, Completed, QStringLiteral("12/8/2026"));
     clickCell(grid(app), 1, Notes);
-    script.answer(1);
+    // No to saving, then yes to leaving without the change.
+    script.answer(1).answer(0);
     QVERIFY(app.click(QStringLiteral("CommandButton2")));
-    QCOMPARE(script.texts(), QStringList{kSaveQuestion});
+    QCOMPARE(script.texts(), (QStringList{kSaveQuestion, kLeaveQuestion}));
     QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory"));
     QCOMPARE(shop.fx.snapshot(), before);
 
     doubleClickCell(grid(app), 1, 1);
     retype(app, 3, Completed, QStringLiteral("12/8/2026"));
+    script.answer(0);
     QVERIFY(app.click(QStringLiteral("CommandButton1")));
     QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory"));
-    QCOMPARE(script.shown().size(), 1);
+    QCOMPARE(script.texts().mid(2), QStringList{kLeaveQuestion});
     QCOMPARE(shop.fx.snapshot(), before);
+    QVERIFY(script.unexpected().isEmpty());
 }
 
 void TestBatchEditor::failedSaveLeavesTheFileAndKeepsTheEdits_data()

@@ -21,7 +21,7 @@ private Q_SLOTS:
     void batchesFollowInFileNameOrder();
     void onlyTheTopmostRowOfABatchOpens();
     void openedActionShowsItsRecordAndQuitKeepsPrintHidden();
-    void refusedDoubleClickClosesAnOpenPanel();
+    void refusedDoubleClickKeepsTheOpenActionAndWhatWasTyped();
     void doubleClickOnHeadingOpensNothing();
     void completedTwinOfAListedActionIsNeverOpened();
     void actionStoredInAnotherDateFormOpens();
@@ -205,7 +205,12 @@ void DueListTest::openedActionShowsItsRecordAndQuitKeepsPrintHidden()
     for (const char* hidden : {"CommandButton1", "CommandButton2", "Frame2"})
         QVERIFY2(!isShown(app, QString::fromLatin1(hidden)), hidden);
 
+    // "Quit this screen" also takes the postpone frame away: its "Accept" would
+    // act on an action no longer shown.
+    QVERIFY(app.click(QStringLiteral("PushCommand")));
+    QVERIFY(isShown(app, QStringLiteral("Frame2")));
     QVERIFY(app.click(QStringLiteral("CommandButton5")));
+    QVERIFY(!isShown(app, QStringLiteral("Frame2")));
     QVERIFY(isShown(app, QStringLiteral("CommandButton1")));
     QVERIFY(!isShown(app, QStringLiteral("UpdateCommand")));
     QVERIFY(!isShown(app, QStringLiteral("CommandButton5")));
@@ -217,14 +222,14 @@ void DueListTest::openedActionShowsItsRecordAndQuitKeepsPrintHidden()
     QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
 }
 
-void DueListTest::refusedDoubleClickClosesAnOpenPanel()
+void DueListTest::refusedDoubleClickKeepsTheOpenActionAndWhatWasTyped()
 {
     DataFixture fx;
     const QString due = longDate(2026, 12, 7);
-    fx.writeBatch(
-        QStringLiteral("2026-000041"),
+    const store::BatchFile batch =
         batchOf(QStringLiteral("Al"), {action(QStringLiteral("1"), due, QStringLiteral("A1")),
-                                       action(QStringLiteral("2"), due, QStringLiteral("A2"))}));
+                                       action(QStringLiteral("2"), due, QStringLiteral("A2"))});
+    fx.writeBatch(QStringLiteral("2026-000041"), batch);
     const auto before = fx.snapshot();
     MessageScript script;
     script.answer(0);
@@ -232,18 +237,37 @@ void DueListTest::refusedDoubleClickClosesAnOpenPanel()
     openTaskList(app);
     doubleClickRow(app, 1);
     QVERIFY(isShown(app, QStringLiteral("UpdateCommand")));
+    type(app, QStringLiteral("AmountText"), QStringLiteral("5 g"));
+    type(app, QStringLiteral("MeasurementText"), QStringLiteral("1.010"));
+    type(app, QStringLiteral("NotesText"), QStringLiteral("typed before the refusal"));
     QVERIFY(app.click(QStringLiteral("PushCommand")));
     QVERIFY(isShown(app, QStringLiteral("Frame2")));
 
-    // Row 2 is refused: no action is left open to complete or postpone.
+    // Row 2 is refused: the panel stays on row 1's action, with what was typed.
     doubleClickRow(app, 2);
     QCOMPARE(script.shown().size(), 1);
-    QCOMPARE(app.state().SelectedActionIndex, qint16(0));
-    for (const char* hidden :
+    QCOMPARE(app.state().SelectedActionIndex, qint16(1));
+    QCOMPARE(app.state().SelectedBatchID, QStringLiteral("2026-000041"));
+    QCOMPARE(labelText(app, QStringLiteral("ActionLabel")), QStringLiteral("A1"));
+    for (const char* shown :
          {"UpdateCommand", "PushCommand", "CheckBox1", "Frame2", "CommandButton5"})
-        QVERIFY2(!isShown(app, QString::fromLatin1(hidden)), hidden);
-    QVERIFY(isShown(app, QStringLiteral("CommandButton1")));
+        QVERIFY2(isShown(app, QString::fromLatin1(shown)), shown);
+    QVERIFY(!isShown(app, QStringLiteral("CommandButton1")));
+    QCOMPARE(app.control<QLineEdit>(QStringLiteral("NotesText"))->text(),
+             QStringLiteral("typed before the refusal"));
     QCOMPARE(fx.snapshot(), before);
+
+    // And completing it then writes what was typed into that action.
+    QVERIFY(app.click(QStringLiteral("CommandButton4")));
+    tick(app);
+    QVERIFY(app.click(QStringLiteral("UpdateCommand")));
+    store::BatchFile expected = batch;
+    expected.records[0].Amount = QStringLiteral("5 g");
+    expected.records[0].Measurement = QStringLiteral("1.010");
+    expected.records[0].Notes = QStringLiteral("typed before the refusal");
+    expected.records[0].DateCompleted = due;
+    QCOMPARE(fx.bytes(activeFile(QStringLiteral("2026-000041"))), bytesOf(expected));
+    QVERIFY(script.unexpected().isEmpty());
 }
 
 void DueListTest::doubleClickOnHeadingOpensNothing()

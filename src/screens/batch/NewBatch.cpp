@@ -14,8 +14,10 @@
 #include "widgets/Messages.h"
 #include "widgets/Twips.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QKeyEvent>
 
 namespace screens {
 
@@ -242,20 +244,28 @@ void NewBatch::Colour_Text_Click()
     popUpUnder(ui->Colour_List, ui->Colour_Text, kColourListTwips);
 }
 
+void NewBatch::pick(QListWidget* list, QLineEdit* box)
+{
+    const QList<QListWidgetItem*> picked = list->selectedItems();
+    if (!picked.isEmpty())
+        box->setText(trimBlanks(picked.constFirst()->text()));
+    // The focus goes back to the box before the list hides: a focused list that
+    // hides hands the focus to the next box with its text selected, and the next
+    // key typed would replace it.
+    box->setFocus(Qt::OtherFocusReason);
+    box->deselect();
+    box->setCursorPosition(static_cast<int>(box->text().size()));
+    list->hide();
+}
+
 void NewBatch::Variety_List_DblClick()
 {
-    const QList<QListWidgetItem*> picked = ui->Variety_List->selectedItems();
-    if (!picked.isEmpty())
-        ui->Variety_Text->setText(trimBlanks(picked.constFirst()->text()));
-    ui->Variety_List->hide();
+    pick(ui->Variety_List, ui->Variety_Text);
 }
 
 void NewBatch::Colour_List_DblClick()
 {
-    const QList<QListWidgetItem*> picked = ui->Colour_List->selectedItems();
-    if (!picked.isEmpty())
-        ui->Colour_Text->setText(trimBlanks(picked.constFirst()->text()));
-    ui->Colour_List->hide();
+    pick(ui->Colour_List, ui->Colour_Text);
 }
 
 void NewBatch::Variety_List_LostFocus()
@@ -273,6 +283,33 @@ void NewBatch::Frame_Click()
     hidePickLists();
 }
 
+bool NewBatch::pickListKey(QListWidget* list, QLineEdit* box, QKeyEvent* key)
+{
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        pick(list, box);
+        return true;
+    case Qt::Key_Escape:
+        box->setFocus(Qt::OtherFocusReason);
+        list->hide();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void NewBatch::openFromKeyboard(QListWidget* list, QLineEdit* box, int heightTwips)
+{
+    popUpUnder(list, box, heightTwips);
+    if (list->count() == 0)
+        return;
+    if (!list->currentItem())
+        list->setCurrentRow(0);
+    list->currentItem()->setSelected(true);
+    list->setFocus(Qt::OtherFocusReason);
+}
+
 bool NewBatch::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
@@ -287,6 +324,29 @@ bool NewBatch::eventFilter(QObject* watched, QEvent* event)
             Variety_List_LostFocus();
         else if (watched == ui->Colour_List)
             Colour_List_LostFocus();
+        // A box left for anything but its own list takes its list away, so the
+        // list never stays open over the boxes below while the user types there.
+        else if (watched == ui->Variety_Text && QApplication::focusWidget() != ui->Variety_List)
+            ui->Variety_List->hide();
+        else if (watched == ui->Colour_Text && QApplication::focusWidget() != ui->Colour_List)
+            ui->Colour_List->hide();
+    } else if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Down opens a box's list from the keyboard; Return picks, Escape closes.
+        const bool down = key->key() == Qt::Key_Down &&
+                          (key->modifiers() & ~(Qt::AltModifier | Qt::KeypadModifier)) == 0;
+        if (watched == ui->Variety_Text && down) {
+            openFromKeyboard(ui->Variety_List, ui->Variety_Text, kVarietyListTwips);
+            return true;
+        }
+        if (watched == ui->Colour_Text && down) {
+            openFromKeyboard(ui->Colour_List, ui->Colour_Text, kColourListTwips);
+            return true;
+        }
+        if (watched == ui->Variety_List)
+            return pickListKey(ui->Variety_List, ui->Variety_Text, key);
+        if (watched == ui->Colour_List)
+            return pickListKey(ui->Colour_List, ui->Colour_Text, key);
     }
     return app::Screen::eventFilter(watched, event);
 }

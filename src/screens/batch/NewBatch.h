@@ -12,6 +12,8 @@ namespace store {
 struct PendingBatch;
 }
 
+class QKeyEvent;
+class QLineEdit;
 class QListWidget;
 
 namespace screens {
@@ -51,6 +53,9 @@ private:
     void loadVarietyList();
     void popUpUnder(QListWidget* list, QWidget* textBox, int heightTwips);
     void hidePickLists();
+    void pick(QListWidget* list, QLineEdit* box);
+    void openFromKeyboard(QListWidget* list, QLineEdit* box, int heightTwips);
+    bool pickListKey(QListWidget* list, QLineEdit* box, QKeyEvent* key);
     bool refuse(const QString& text, QWidget* focus = nullptr);
 
     std::unique_ptr<Ui::NewBatch> ui;

@@ -64,13 +64,25 @@ void ModifyRecipe2::Form_Load()
     const QString problem = ui->Editor->loadActions(state().DataRoot);
     if (!problem.isEmpty())
         widgets::Messages::warningWhenShown(this, problem);
+    m_loaded = content();
+}
+
+QStringList ModifyRecipe2::content() const
+{
+    return QStringList{ui->Name_TextBox->text()} + ui->Editor->content();
+}
+
+bool ModifyRecipe2::mayLeave()
+{
+    return content() == m_loaded || widgets::Messages::leaveWithoutSaving(this);
 }
 
 void ModifyRecipe2::CommandButton1_Click()
 {
     const QVector<store::RecipeRow> rows = ui->Editor->rows();
     if (!widgets::Messages::question(this, tr("Are you sure you want to save the changes ?"))) {
-        backToMainMenu();
+        if (mayLeave())
+            backToMainMenu();
         return;
     }
     if (ui->Name_TextBox->text().isEmpty()) {
@@ -93,7 +105,8 @@ void ModifyRecipe2::CommandButton1_Click()
 
 void ModifyRecipe2::CommandButton2_Click()
 {
-    backToMainMenu();
+    if (mayLeave())
+        backToMainMenu();
 }
 
 void ModifyRecipe2::backToMainMenu()

@@ -2,6 +2,7 @@
 
 #include "app/Screen.h"
 
+#include <QStringList>
 #include <memory>
 
 namespace Ui {
@@ -35,7 +36,13 @@ protected:
 private:
     void backToMainMenu();
 
+    // The description and the steps now, to compare with m_loaded.
+    QStringList content() const;
+    // True when nothing would be lost, or the user chose to lose it.
+    bool mayLeave();
+
     std::unique_ptr<Ui::ModifyRecipe2> ui;
+    QStringList m_loaded;
 };
 
 } // namespace screens

@@ -32,6 +32,17 @@ void NewRecipe::Form_Load()
     if (!problem.isEmpty())
         widgets::Messages::warningWhenShown(this, problem);
     ui->Editor->grid()->setCurrentCell(1, RecipeEditor::kActionCol);
+    m_loaded = content();
+}
+
+QStringList NewRecipe::content() const
+{
+    return QStringList{ui->Name_TextBox->text()} + ui->Editor->content();
+}
+
+bool NewRecipe::mayLeave()
+{
+    return content() == m_loaded || widgets::Messages::leaveWithoutSaving(this);
 }
 
 bool NewRecipe::offerNextNumber()
@@ -79,7 +90,8 @@ void NewRecipe::CommandButton1_Click()
 
 void NewRecipe::CommandButton2_Click()
 {
-    shell().switchScreen(this, QStringLiteral("MainMenu"));
+    if (mayLeave())
+        shell().switchScreen(this, QStringLiteral("MainMenu"));
 }
 
 } // namespace screens

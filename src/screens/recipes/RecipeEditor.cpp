@@ -7,6 +7,7 @@
 #include "ui_RecipeEditor.h"
 #include "widgets/CellEditor.h"
 #include "widgets/Grid.h"
+#include "widgets/GridContent.h"
 
 #include <QListWidget>
 
@@ -113,6 +114,11 @@ QVector<store::RecipeRow> RecipeEditor::rows()
     return result;
 }
 
+QStringList RecipeEditor::content() const
+{
+    return widgets::gridContent(ui->Grid1, m_cellEditor, ui->Text1->text());
+}
+
 void RecipeEditor::editorCommitted(int row, int col, int how)
 {
     if (col == kActionCol && how == static_cast<int>(widgets::CellEditor::Commit::LeaveCell))
@@ -126,7 +132,7 @@ void RecipeEditor::Grid1_DblClick()
 
 void RecipeEditor::Grid1_KeyPress(int key, const QString& text)
 {
-    // Any key that gives a character opens the editor; Tab still moves between cells.
+    // Any key that gives a character opens the editor; Tab moves on to the next control.
     if (text.isEmpty() || key == Qt::Key_Tab || key == Qt::Key_Backtab)
         return;
     Grid1_DblClick();

@@ -49,6 +49,9 @@ public:
 
     // The grid's rows for saving, with an edit still open stored first.
     QVector<store::RecipeRow> rows();
+    // What the grid holds now, an open edit included, without closing it: for
+    // telling whether leaving the screen would lose anything.
+    QStringList content() const;
 
     widgets::Grid* grid() const;
     widgets::CellEditor* cellEditor() const { return m_cellEditor; }

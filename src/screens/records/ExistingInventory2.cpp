@@ -7,6 +7,7 @@
 #include "store/StoreError.h"
 #include "ui_ExistingInventory2.h"
 #include "widgets/CellEditor.h"
+#include "widgets/GridContent.h"
 #include "widgets/Messages.h"
 
 namespace screens {
@@ -84,6 +85,17 @@ void ExistingInventory2::Form_Load()
     fillActionGrid(ui->Grid1, batch.records);
     if (ui->Grid1->rows() > 1)
         ui->Grid1->setCurrentCell(1, DueDateColumn);
+    m_loaded = content();
+}
+
+QStringList ExistingInventory2::content() const
+{
+    return widgets::gridContent(ui->Grid1, m_editor, ui->Text1->text());
+}
+
+bool ExistingInventory2::mayLeave()
+{
+    return content() == m_loaded || widgets::Messages::leaveWithoutSaving(this);
 }
 
 void ExistingInventory2::Grid1_DblClick()
@@ -100,7 +112,8 @@ void ExistingInventory2::Grid1_DblClick()
 void ExistingInventory2::CommandButton2_Click()
 {
     if (!widgets::Messages::question(this, tr("Are you sure you want to save the changes ?"))) {
-        backToList();
+        if (mayLeave())
+            backToList();
         return;
     }
     m_editor->commitPending();
@@ -187,7 +200,8 @@ void ExistingInventory2::CommandButton5_Click()
 
 void ExistingInventory2::CommandButton1_Click()
 {
-    backToList();
+    if (mayLeave())
+        backToList();
 }
 
 void ExistingInventory2::backToList()

@@ -3,6 +3,7 @@
 #include "app/Screen.h"
 #include "print/TrackingTag.h"
 
+#include <QStringList>
 #include <memory>
 
 class QKeyEvent;
@@ -50,9 +51,14 @@ protected:
 
 private:
     void backToList();
+    // What the grid holds now, an open edit included, to compare with m_loaded.
+    QStringList content() const;
+    // True when nothing would be lost, or the user chose to lose it.
+    bool mayLeave();
 
     std::unique_ptr<Ui::ExistingInventory2> ui;
     widgets::CellEditor* m_editor;
+    QStringList m_loaded;
 };
 
 } // namespace screens

@@ -158,6 +158,7 @@ void ThingsToDoToday::Grid1_DblClick()
 {
     store::RunState& run = state();
     widgets::Grid* grid = ui->Grid1;
+    m_shownAction = {run.SelectedBatchID, run.SelectedActionIndex};
     run.SelectedActionIndex = 0;
     const int r = grid->row();
     const QString batchId = r >= 1 ? grid->textAt(r, BatchColumn) : QString();
@@ -230,6 +231,14 @@ void ThingsToDoToday::setDetailPanelVisible(bool visible)
 
 void ThingsToDoToday::closeWithoutAction()
 {
+    store::RunState& run = state();
+    if (!ui->UpdateCommand->isHidden() && m_shownAction.second >= 1) {
+        // The panel stays with the action it shows, and with what was typed
+        // for it; the buttons go on acting on that action.
+        run.SelectedBatchID = m_shownAction.first;
+        run.SelectedActionIndex = m_shownAction.second;
+        return;
+    }
     setDetailPanelVisible(false);
     ui->Frame2->hide();
     ui->CommandButton5->hide();
@@ -241,6 +250,8 @@ void ThingsToDoToday::CommandButton5_Click()
     ui->CommandButton1->show();
     ui->CommandButton5->hide();
     setDetailPanelVisible(false);
+    // Its "Accept" would act on an action no longer shown.
+    ui->Frame2->hide();
 }
 
 void ThingsToDoToday::CommandButton1_Click()
@@ -332,6 +343,9 @@ void ThingsToDoToday::PushCommand_Click()
 {
     ui->CheckBox1->setChecked(false);
     ui->Frame2->show();
+    // Ready for the number of days, from the keyboard too.
+    ui->PushText->setFocus(Qt::OtherFocusReason);
+    ui->PushText->selectAll();
 }
 
 void ThingsToDoToday::CommandButton4_Click()

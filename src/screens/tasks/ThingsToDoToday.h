@@ -4,6 +4,7 @@
 #include "store/ActionChanges.h"
 #include "store/DueActions.h"
 
+#include <QPair>
 #include <memory>
 
 namespace Ui {
@@ -39,7 +40,8 @@ protected:
 
 private:
     void setDetailPanelVisible(bool visible);
-    // A double-click that opens nothing leaves no action open to act on.
+    // A double-click that opens nothing: an action already shown in the panel
+    // stays open, with what was typed for it; otherwise the panel closes.
     void closeWithoutAction();
     void followMouseToRow();
     store::OpenedAction openedAction() const;
@@ -50,6 +52,8 @@ private:
     void tellOfDamagedFiles(const store::DueScan& scan);
 
     std::unique_ptr<Ui::ThingsToDoToday> ui;
+    // The batch and record shown in the panel before a double-click.
+    QPair<QString, qint16> m_shownAction;
 };
 
 } // namespace screens
