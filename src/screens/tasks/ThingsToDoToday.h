@@ -24,7 +24,7 @@ public:
 
 public Q_SLOTS:
     void Form_Load() override;
-    void Grid1_DblClick();
+    void Grid1_DblClick(int row, int col);
     void CommandButton1_Click(); // Back to Main Menu
     void CommandButton2_Click(); // Print To Do List
     void CommandButton5_Click(); // Quit this screen
@@ -40,7 +40,6 @@ private:
     void setDetailPanelVisible(bool visible);
     // A double-click that opens nothing leaves no action open to act on.
     void closeWithoutAction();
-    void followMouseToRow();
     store::OpenedAction openedAction() const;
     bool requireOpenedAction();
     bool openedActionNowCompleted() const;
