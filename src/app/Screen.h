@@ -22,6 +22,12 @@ public:
     // The form's class name, the key of the screen switch.
     QString screenName() const;
 
+    // A screen holding grids opens, the first time it is shown, at the size the
+    // user last gave it, or else as large as its grids need (as far as the
+    // screen allows, never smaller than designed); the size the user gives it
+    // is kept for the next time.
+    void setVisible(bool visible) override;
+
 public Q_SLOTS:
     // Fills the screen from the data folder and the run state; runs once per load.
     virtual void Form_Load() {}
@@ -34,6 +40,17 @@ protected:
     // so no hidden screen keeps the program running without a window.
     virtual void closeByTitleBar() = 0;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    bool holdsGrid() const;
+    QSize roomOnScreen() const;
+    void openAtChosenSize();
+    void rememberChosenSize();
+
+    bool m_sized = false; // opened at its size once
+    QSize m_openedSize;
+    bool m_openedMaximized = false;
 };
 
 } // namespace app
