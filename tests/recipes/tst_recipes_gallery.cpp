@@ -54,5 +54,5 @@ void RecipesGalleryTest::recipeScreens()
     QVERIFY(script.shown().isEmpty());
 }
 
-VINTRELO_TEST_MAIN(RecipesGalleryTest)
+VINTRELO_TEST_MAIN_ON_DESKTOP(RecipesGalleryTest)
 #include "tst_recipes_gallery.moc"
