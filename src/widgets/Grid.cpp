@@ -141,6 +141,10 @@ void Grid::placeStrips()
 void Grid::updateGeometries()
 {
     QTableView::updateGeometries();
+    // Scrolled by pixels, the view would take a step of a few pixels in a long
+    // list; the wheel and the arrows move by rows, as they would by items.
+    if (verticalScrollBar()->singleStep() != verticalHeader()->defaultSectionSize())
+        verticalScrollBar()->setSingleStep(verticalHeader()->defaultSectionSize());
     syncStrips();
 }
 

@@ -793,7 +793,9 @@ void TestGrid::keptHeadingsAnswerTheMouse()
     QWheelEvent wheel(QPointF(5, 5), headings->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(headings, &wheel);
-    QVERIFY(grid.verticalScrollBar()->value() < before);
+    // By whole rows, however long the list: three to a notch.
+    QCOMPARE(before - grid.verticalScrollBar()->value(),
+             QApplication::wheelScrollLines() * grid.rowHeight(1));
     for (int row = 1; row < 60; ++row) {
         const QRect day = grid.cellRect(row, 0);
         if (!day.isEmpty() && day.height() == grid.rowHeight(row))
