@@ -28,6 +28,12 @@ public:
     // calls it once, when the form's controls exist and before Form_Load.
     void setUpControls();
 
+    // A screen holding grids opens, the first time it is shown, at the size the
+    // user last gave it, or else as large as its grids need (as far as the
+    // screen allows, never smaller than designed); the size the user gives it
+    // is kept for the next time.
+    void setVisible(bool visible) override;
+
 public Q_SLOTS:
     // Fills the screen from the data folder and the run state; runs once per load.
     virtual void Form_Load() {}
@@ -44,9 +50,18 @@ protected:
     // Return presses the push button that has the focus; elsewhere it presses the
     // screen's default button, when it has one.
     void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QPushButton* buttonForReturn() const;
+    bool holdsGrid() const;
+    QSize roomOnScreen() const;
+    void openAtChosenSize();
+    void rememberChosenSize();
+
+    bool m_sized = false; // opened at its size once
+    QSize m_openedSize;
+    bool m_openedMaximized = false;
 };
 
 } // namespace app

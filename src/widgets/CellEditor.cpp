@@ -53,6 +53,23 @@ void CellEditor::open()
     Q_EMIT opened(m_row, m_col);
 }
 
+bool CellEditor::openAt(int row, int col)
+{
+    if (row < m_grid->fixedRows() || col < m_grid->fixedCols())
+        return false;
+    if ((row != m_grid->row() || col != m_grid->col()) && !m_grid->setCurrentCell(row, col))
+        return false;
+    open();
+    return isOpen();
+}
+
+void CellEditor::openTyping(const QString& typed)
+{
+    open();
+    if (isOpen() && !typed.isEmpty() && typed.at(0).isPrint())
+        m_overlay->insert(typed);
+}
+
 void CellEditor::place()
 {
     if (m_row < 0)
@@ -96,6 +113,15 @@ void CellEditor::moveRow(int step)
         m_grid->setCurrentCell(target, m_grid->col());
 }
 
+// Tab leaves the box for the next cell, as it would leave a cell of the grid;
+// the focus must not go on to a button while the box stays open.
+void CellEditor::moveCell(bool forward)
+{
+    m_grid->setFocus(Qt::TabFocusReason);
+    if (!m_grid->stepCurrentCell(forward))
+        commitPending();
+}
+
 bool CellEditor::Text1_KeyDown(QKeyEvent* event)
 {
     if (!isOpen())
@@ -121,6 +147,12 @@ bool CellEditor::Text1_KeyDown(QKeyEvent* event)
         return true;
     case Qt::Key_Up:
         moveRow(-1);
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            return false;
+        moveCell(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
         return true;
     default:
         return false;

@@ -17,7 +17,8 @@ class Grid;
 //  - any change of the grid's current cell first stores the open edit into the
 //    cell being left (the grid's leaveCell);
 //  - Enter stores it into the current cell, Escape discards it, Down and Up
-//    move the current row, which stores it through the leave-cell rule.
+//    move the current row, Tab and Shift+Tab the current cell, which stores it
+//    through the leave-cell rule.
 // The overlay stays open when it loses the focus, until one of those closes it.
 class CellEditor : public QObject
 {
@@ -44,6 +45,12 @@ public:
     // Opens over the grid's current cell; does nothing without a current cell.
     // Already open over that cell, it keeps the typed text and takes the focus.
     void open();
+    // Opens over a cell the user pointed at, making it current first. Fixed
+    // cells and places beside the cells (-1) open nothing; returns whether it opened.
+    bool openAt(int row, int col);
+    // Opens as a key typed on the grid does: a key that gives a printable
+    // character goes into the box (replacing the old text, which open() selects).
+    void openTyping(const QString& typed);
     // Stores an open edit into its cell as leaving the cell would; used before a
     // screen reads the grid (saving, printing), so nothing typed is lost.
     void commitPending();
@@ -64,6 +71,7 @@ private:
     void place();
     void store(Commit how);
     void moveRow(int step);
+    void moveCell(bool forward);
 
     Grid* m_grid;
     // Kept, not asked of the grid: events reach the filter while the grid is

@@ -3,6 +3,7 @@
 #include "widgets/GridModel.h"
 #include "widgets/Twips.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -10,7 +11,9 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QSet>
+#include <QStyle>
 #include <algorithm>
 
 namespace widgets {
@@ -29,7 +32,157 @@ Grid::Grid(QWidget* parent) : QTableView(parent), m_model(new GridModel(this))
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTabKeyNavigation(true);
+    // By pixels: the fixed row and column cover the edges of the viewport, and
+    // scrolling by whole rows would hide a row under them.
+    setHorizontalScrollMode(ScrollPerPixel);
+    setVerticalScrollMode(ScrollPerPixel);
     updateFixedColours();
+
+    m_topStrip = makeStrip();
+    m_leftStrip = makeStrip();
+    m_cornerStrip = makeStrip(); // made last, so it lies over the other two
+    // The strips follow this view's sizes and scrolling.
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int col, int, int width) {
+                for (QTableView* strip : {m_topStrip, m_leftStrip, m_cornerStrip})
+                    strip->setColumnWidth(col, width);
+                placeStrips();
+            });
+    connect(verticalHeader(), &QHeaderView::sectionResized, this, [this](int row, int, int height) {
+        m_leftStrip->setRowHeight(row, height);
+        if (row == 0) {
+            m_topStrip->setRowHeight(0, height);
+            m_cornerStrip->setRowHeight(0, height);
+        }
+        placeStrips();
+    });
+    auto follow = [](QScrollBar* leader, QScrollBar* follower) {
+        connect(leader, &QScrollBar::valueChanged, follower, &QScrollBar::setValue);
+        // A strip may learn of new rows or columns after this view scrolled there.
+        connect(follower, &QScrollBar::rangeChanged, leader,
+                [leader, follower] { follower->setValue(leader->value()); });
+    };
+    follow(horizontalScrollBar(), m_topStrip->horizontalScrollBar());
+    follow(verticalScrollBar(), m_leftStrip->verticalScrollBar());
+    syncStrips();
+}
+
+QTableView* Grid::makeStrip()
+{
+    auto* strip = new QTableView(this);
+    strip->setModel(m_model);
+    strip->horizontalHeader()->hide();
+    strip->verticalHeader()->hide();
+    strip->horizontalHeader()->setMinimumSectionSize(0);
+    strip->verticalHeader()->setMinimumSectionSize(0);
+    strip->setFrameShape(QFrame::NoFrame);
+    strip->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    strip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    strip->setHorizontalScrollMode(ScrollPerPixel);
+    strip->setVerticalScrollMode(ScrollPerPixel);
+    // Only shows: the grid takes the focus, the clicks and the wheel.
+    strip->setFocusPolicy(Qt::NoFocus);
+    strip->setSelectionMode(QAbstractItemView::NoSelection);
+    strip->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    strip->setAutoScroll(false);
+    strip->setTabKeyNavigation(false);
+    strip->viewport()->installEventFilter(this);
+    strip->hide();
+    return strip;
+}
+
+// Looks and sizes the strips take from this view.
+void Grid::syncStrips()
+{
+    if (!m_cornerStrip)
+        return; // still being built
+    for (QTableView* strip : {m_topStrip, m_leftStrip, m_cornerStrip}) {
+        strip->setWordWrap(wordWrap());
+        strip->setShowGrid(showGrid());
+        strip->setGridStyle(gridStyle());
+        strip->setTextElideMode(textElideMode());
+        for (int col = 0; col < cols(); ++col) {
+            if (strip->columnWidth(col) != columnWidth(col))
+                strip->setColumnWidth(col, columnWidth(col));
+        }
+        if (rows() > 0 && strip->rowHeight(0) != rowHeight(0))
+            strip->setRowHeight(0, rowHeight(0));
+    }
+    placeStrips();
+}
+
+QSize Grid::fixedExtent() const
+{
+    const QSize area = viewport()->size();
+    const int width = m_fixedCols > 0 && cols() > 0 ? std::min(columnWidth(0), area.width()) : 0;
+    const int height = m_fixedRows > 0 && rows() > 0 ? std::min(rowHeight(0), area.height()) : 0;
+    return QSize(width, height);
+}
+
+void Grid::placeStrips()
+{
+    if (!m_cornerStrip)
+        return;
+    const QRect area = viewport()->geometry();
+    const QSize fixed = fixedExtent();
+    const QRect top(area.topLeft(), QSize(area.width(), fixed.height()));
+    const QRect left(area.topLeft(), QSize(fixed.width(), area.height()));
+    const QRect corner(area.topLeft(), fixed);
+    for (const auto& [strip, place] : {std::pair{m_topStrip, top}, std::pair{m_leftStrip, left},
+                                       std::pair{m_cornerStrip, corner}}) {
+        if (!place.isEmpty())
+            strip->setGeometry(place);
+        strip->setHidden(place.isEmpty());
+    }
+    m_topStrip->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
+    m_leftStrip->verticalScrollBar()->setValue(verticalScrollBar()->value());
+}
+
+void Grid::updateGeometries()
+{
+    QTableView::updateGeometries();
+    // Scrolled by pixels, the view would take a step of a few pixels in a long
+    // list; the wheel and the arrows move by rows, as they would by items.
+    if (verticalScrollBar()->singleStep() != verticalHeader()->defaultSectionSize())
+        verticalScrollBar()->setSingleStep(verticalHeader()->defaultSectionSize());
+    syncStrips();
+}
+
+bool Grid::eventFilter(QObject* watched, QEvent* event)
+{
+    for (QTableView* strip : {m_topStrip, m_leftStrip, m_cornerStrip}) {
+        if (strip && watched == strip->viewport())
+            return stripEvent(strip, event);
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+// What reaches a strip is meant for the grid: a click names a fixed cell (which
+// never becomes current), a double-click is the grid's, the wheel scrolls the grid.
+bool Grid::stripEvent(QTableView* strip, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QModelIndex cell = strip->indexAt(mouse->position().toPoint());
+        m_mouseRow = cell.isValid() ? cell.row() : -1;
+        m_mouseCol = cell.isValid() ? cell.column() : -1;
+        setFocus(Qt::MouseFocusReason);
+        if (event->type() == QEvent::MouseButtonDblClick)
+            Q_EMIT cellDoubleClicked(m_mouseRow, m_mouseCol);
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+    case QEvent::ContextMenu:
+        return true;
+    case QEvent::Wheel:
+        QCoreApplication::sendEvent(viewport(), event);
+        return true;
+    default:
+        return false;
+    }
 }
 
 int Grid::rows() const
@@ -67,6 +220,7 @@ template <typename Change> void Grid::reshape(Change change)
         Q_EMIT currentCellChanged();
     }
     syncView();
+    syncStrips();
 }
 
 void Grid::syncView()
@@ -126,8 +280,9 @@ void Grid::setCols(int cols)
     if (cols == this->cols())
         return;
     keepCurrentWithin(rows(), cols);
-    reshape([&] { m_model->setCols(cols); });
     m_colTwips.resize(cols, -1);
+    m_fitting.resize(cols, false);
+    reshape([&] { m_model->setCols(cols); });
 }
 
 void Grid::setFixedRows(int fixedRows)
@@ -137,6 +292,7 @@ void Grid::setFixedRows(int fixedRows)
         return;
     m_fixedRows = fixedRows;
     m_model->setFixed(m_fixedRows, m_fixedCols);
+    placeStrips();
     if (m_row >= 0 && isFixed(m_row, m_col)) {
         const int row = std::max(m_row, m_fixedRows);
         const int col = std::max(m_col, m_fixedCols);
@@ -151,6 +307,7 @@ void Grid::setFixedCols(int fixedCols)
         return;
     m_fixedCols = fixedCols;
     m_model->setFixed(m_fixedRows, m_fixedCols);
+    placeStrips();
     if (m_row >= 0 && isFixed(m_row, m_col)) {
         const int row = std::max(m_row, m_fixedRows);
         const int col = std::max(m_col, m_fixedCols);
@@ -166,6 +323,8 @@ QString Grid::textAt(int row, int col) const
 void Grid::setTextAt(int row, int col, const QString& text)
 {
     m_model->setText(row, col, text);
+    if (inRange(row, col) && m_fitting.at(col))
+        widenColumnFor(col, text);
 }
 
 Qt::Alignment Grid::alignmentAt(int row, int col) const
@@ -193,6 +352,10 @@ void Grid::fillRows(int firstRow, const QStringList& texts)
     if (firstRow < 0 || cols() == 0 || texts.isEmpty())
         return;
     reshape([&] { m_model->fillRows(firstRow, texts); });
+    for (int col = 0; col < cols(); ++col) {
+        if (m_fitting.at(col))
+            widenColumnToFit(col);
+    }
 }
 
 void Grid::removeRow(int row)
@@ -228,6 +391,24 @@ bool Grid::setCurrentCell(int row, int col)
     return currentIndex() == cell && m_row == row && m_col == col;
 }
 
+bool Grid::stepCurrentCell(bool forward)
+{
+    if (m_row < 0)
+        return false;
+    int row = m_row;
+    int col = m_col;
+    if (forward && ++col >= cols()) {
+        col = m_fixedCols;
+        row = row + 1 < rows() ? row + 1 : m_fixedRows;
+    } else if (!forward && --col < m_fixedCols) {
+        col = cols() - 1;
+        row = row - 1 >= m_fixedRows ? row - 1 : rows() - 1;
+    }
+    if (row == m_row && col == m_col)
+        return false;
+    return setCurrentCell(row, col);
+}
+
 void Grid::setColumnWidthTwips(int col, int twips)
 {
     if (col < 0 || col >= cols())
@@ -235,6 +416,26 @@ void Grid::setColumnWidthTwips(int col, int twips)
     twips = std::max(twips, 0);
     m_colTwips[col] = twips;
     setColumnWidth(col, twipsToPixels(twips));
+    if (m_fitting.at(col))
+        widenColumnToFit(col);
+}
+
+void Grid::keepColumnFitting(int col)
+{
+    if (col < 0 || col >= cols())
+        return;
+    m_fitting[col] = true;
+    widenColumnToFit(col);
+}
+
+void Grid::widenColumnFor(int col, const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    const QFontMetrics metrics(font());
+    const int needed = metrics.horizontalAdvance(text) + 2 * metrics.averageCharWidth();
+    if (needed > columnWidth(col))
+        setColumnWidth(col, needed);
 }
 
 void Grid::widenColumnToFit(int col)
@@ -255,7 +456,34 @@ void Grid::widenColumnToFit(int col)
     }
     const int needed = widest + 2 * metrics.averageCharWidth();
     if (needed > columnWidth(col))
-        setColumnWidthTwips(col, pixelsToTwips(needed));
+        setColumnWidth(col, needed);
+}
+
+QSize Grid::sizeShowingAllCells() const
+{
+    const int frame = 2 * frameWidth();
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    // Room for the vertical scroll bar is kept: a window that cannot grow enough
+    // for every row still shows every column.
+    return QSize(horizontalHeader()->length() + frame + scrollBar,
+                 verticalHeader()->length() + frame);
+}
+
+QSize Grid::sizeShowingAllTexts() const
+{
+    QSize size = sizeShowingAllCells();
+    const int last = cols() - 1;
+    if (last < 0)
+        return size;
+    // No window shows more rows than these at once.
+    constexpr int kRowsMeasured = 200;
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    for (int row = 0; row < std::min(rows(), kRowsMeasured); ++row)
+        widest = std::max(widest, metrics.horizontalAdvance(textAt(row, last)));
+    const int needed = widest + 2 * metrics.averageCharWidth();
+    size.rwidth() -= std::max(0, columnWidth(last) - needed);
+    return size;
 }
 
 int Grid::columnWidthTwips(int col) const
@@ -281,7 +509,22 @@ QRect Grid::cellRect(int row, int col, const QWidget* relativeTo) const
 {
     if (!inRange(row, col))
         return QRect();
-    const QRect cell = visualRect(m_model->index(row, col)).intersected(viewport()->rect());
+    const bool fixedRow = m_fixedRows > 0 && row == 0;
+    const bool fixedCol = m_fixedCols > 0 && col == 0;
+    // Where the cell shows: a fixed cell at its place before any scrolling.
+    QRect cell = visualRect(m_model->index(row, col));
+    if (fixedRow)
+        cell.moveTop(cell.top() + verticalOffset());
+    if (fixedCol)
+        cell.moveLeft(cell.left() + horizontalOffset());
+    // The part of the viewport where cells of its kind show.
+    const QSize area = viewport()->size();
+    const QSize fixed = fixedExtent();
+    const int left = fixedCol ? 0 : fixed.width();
+    const int right = fixedCol ? fixed.width() : area.width();
+    const int top = fixedRow ? 0 : fixed.height();
+    const int bottom = fixedRow ? fixed.height() : area.height();
+    cell = cell.intersected(QRect(left, top, right - left, bottom - top));
     if (cell.isEmpty())
         return QRect();
     const QWidget* target = relativeTo ? relativeTo : this;
@@ -298,6 +541,52 @@ QRect Grid::cellRect(int row, int col, const QWidget* relativeTo) const
 void Grid::keyboardSearch(const QString& search)
 {
     Q_UNUSED(search);
+}
+
+namespace {
+
+// How far to scroll along one axis so that the span [start, start + length)
+// shows within [first, first + room).
+int scrollDelta(int start, int length, int first, int room, QAbstractItemView::ScrollHint hint)
+{
+    switch (hint) {
+    case QAbstractItemView::PositionAtTop:
+        return start - first;
+    case QAbstractItemView::PositionAtBottom:
+        return start + length - (first + room);
+    case QAbstractItemView::PositionAtCenter:
+        return start + length / 2 - (first + room / 2);
+    case QAbstractItemView::EnsureVisible:
+        break;
+    }
+    if (start < first || length > room)
+        return start - first;
+    if (start + length > first + room)
+        return start + length - (first + room);
+    return 0;
+}
+
+} // namespace
+
+void Grid::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    if (!index.isValid() || index.model() != m_model)
+        return;
+    const int row = index.row();
+    const int col = index.column();
+    const QSize area = viewport()->size();
+    const QSize fixed = fixedExtent();
+    // Fixed cells stay in view along the fixed edge whatever the scrolling.
+    if (!(m_fixedCols > 0 && col == 0)) {
+        const int delta = scrollDelta(columnViewportPosition(col), columnWidth(col), fixed.width(),
+                                      area.width() - fixed.width(), EnsureVisible);
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() + delta);
+    }
+    if (!(m_fixedRows > 0 && row == 0)) {
+        const int delta = scrollDelta(rowViewportPosition(row), rowHeight(row), fixed.height(),
+                                      area.height() - fixed.height(), hint);
+        verticalScrollBar()->setValue(verticalScrollBar()->value() + delta);
+    }
 }
 
 void Grid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
@@ -360,10 +649,12 @@ void Grid::mouseDoubleClickEvent(QMouseEvent* event)
     const QModelIndex cell = indexAt(event->position().toPoint());
     m_mouseRow = cell.isValid() ? cell.row() : -1;
     m_mouseCol = cell.isValid() ? cell.column() : -1;
+    const int row = m_mouseRow;
+    const int col = m_mouseCol;
     const QPointer<Grid> self(this);
     QTableView::mouseDoubleClickEvent(event);
     if (self)
-        Q_EMIT cellDoubleClicked();
+        Q_EMIT cellDoubleClicked(row, col);
 }
 
 void Grid::keyPressEvent(QKeyEvent* event)

@@ -14,6 +14,8 @@ class GridModel;
 // own. It keeps a current cell that the program can set; leaveCell() is emitted
 // before the current cell changes, by the user or by the program, while row()
 // and col() still name the cell being left. Fixed cells never become current.
+// The fixed row stays at the top and the fixed column at the left while the
+// other cells scroll: three small views over the edges of this one show them.
 class Grid : public QTableView
 {
     Q_OBJECT
@@ -56,6 +58,10 @@ public:
     // and differs. Fixed or out-of-range cells are refused (returns false).
     // Also false when a leaveCell() slot sent the current cell elsewhere.
     bool setCurrentCell(int row, int col);
+    // Moves the current cell as Tab (forward) or Shift+Tab does: to the next or
+    // previous cell that can be current, row by row, wrapping at the ends.
+    // False when there is no other such cell or the move was refused.
+    bool stepCurrentCell(bool forward);
 
     // The cell under the mouse at the last press or double-click.
     int mouseRow() const { return m_mouseRow; }
@@ -69,19 +75,35 @@ public:
     // the design widths suit the original screen face, and a date cut to
     // "Tuesday, Decemb..." would not tell the shop when an action is due.
     void widenColumnToFit(int col);
+    // Keeps a column that wide from now on: it widens again whenever a text put
+    // into it (typed, filled or set by the program) would not show whole.
+    void keepColumnFitting(int col);
+
+    // The size at which the grid would show every cell without scrolling, for
+    // windows that open as large as their grid needs.
+    QSize sizeShowingAllCells() const;
+    // The same with the last column only as wide as the texts at its top need:
+    // for a grid whose last column is made wide to scroll sideways.
+    QSize sizeShowingAllTexts() const;
 
     // A cell's rectangle in the coordinates of `relativeTo` (this grid when null),
-    // for laying the in-cell editor over it. Clipped to the visible part of the
-    // grid, so it is empty for a cell scrolled out of view.
+    // for laying the in-cell editor over it: where the cell shows, so a fixed
+    // cell is found at the edge where it stays. Clipped to the visible part of
+    // the grid, so it is empty for a cell scrolled out of view, and a scrolling
+    // cell is never reported under the fixed row or column.
     QRect cellRect(int row, int col, const QWidget* relativeTo = nullptr) const;
 
     // Typed text belongs to the screens' editors: no jumping to a matching cell.
     void keyboardSearch(const QString& search) override;
+    // Scrolls so that the cell shows whole beside the fixed row and column.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
 Q_SIGNALS:
     void leaveCell();          // before the current cell changes
     void currentCellChanged(); // after it changed
-    void cellDoubleClicked();  // a double-click anywhere in the grid
+    // A double-click on a cell, fixed ones included; row and col are -1 when it
+    // was beside or below the cells.
+    void cellDoubleClicked(int row, int col);
     void keyPressed(int key, const QString& text, Qt::KeyboardModifiers modifiers);
 
 protected:
@@ -90,6 +112,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void updateGeometries() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
 
@@ -102,6 +126,14 @@ private:
     void syncView();
     void selectCurrentCell();
     void updateFixedColours();
+    void widenColumnFor(int col, const QString& text);
+
+    // The views that keep the fixed row, the fixed column and their corner in place.
+    QTableView* makeStrip();
+    void syncStrips();
+    void placeStrips();
+    QSize fixedExtent() const; // width of the fixed column, height of the fixed row shown
+    bool stripEvent(QTableView* strip, QEvent* event);
 
     GridModel* m_model;
     int m_fixedRows = 1;
@@ -113,6 +145,10 @@ private:
     bool m_leaving = false;  // inside leaveCell()
     bool m_syncing = false;  // the view follows m_row/m_col, not the other way round
     QVector<int> m_colTwips; // as set, so widths read back exactly; -1 when unset
+    QVector<bool> m_fitting; // columns kept wide enough for their texts
+    QTableView* m_topStrip = nullptr;
+    QTableView* m_leftStrip = nullptr;
+    QTableView* m_cornerStrip = nullptr;
 };
 
 } // namespace widgets

@@ -63,5 +63,5 @@ void BatchGalleryTest::newBatchScreens()
     QVERIFY(script.unexpected().isEmpty());
 }
 
-VINTRELO_TEST_MAIN(BatchGalleryTest)
+VINTRELO_TEST_MAIN_ON_DESKTOP(BatchGalleryTest)
 #include "tst_batch_gallery.moc"

@@ -177,6 +177,7 @@ private Q_SLOTS:
     void wholeRoadWritesTheBatchAndOffersAFollowOn();
     void followOnBatchWithHandTypedEntriesAndNoSteps();
     void goBackKeepsEveryEntryAndQuitWritesNothing();
+    void previewShowsWholeDates();
     void checksComeOneAtATimeInTheirOrder();
     void pickListsPopUpUnderTheirBoxes();
     void recipeProblemsAreRefusedOnThePreview_data();
@@ -399,6 +400,31 @@ void NewBatchTest::goBackKeepsEveryEntryAndQuitWritesNothing()
     QCOMPARE(box(app, QStringLiteral("Date_TextBox"))->text(),
              QStringLiteral("Monday, December 7, 2026"));
     QVERIFY(app.control<QListWidget>(QStringLiteral("List1"))->selectedItems().isEmpty());
+    QVERIFY(script.shown().isEmpty());
+}
+
+void NewBatchTest::previewShowsWholeDates()
+{
+    DataFixture fx;
+    writeRecipes(fx);
+    MessageScript script;
+    AppHarness app(fx);
+    app.start();
+    openForm(app);
+    fillAnnsWine(app);
+    type(app, QStringLiteral("Date_TextBox"), QStringLiteral("September 30, 2026"));
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    QCOMPARE(app.visibleName(), QStringLiteral("NewBatch2"));
+
+    // The longest dates of the year are wider than the column's design width.
+    auto* grid = app.control<widgets::Grid>(QStringLiteral("Grid1"));
+    QCOMPARE(grid->textAt(1, 1), QStringLiteral("Wednesday, September 30, 2026"));
+    const QFontMetrics metrics(grid->font());
+    for (int row = 1; row < grid->rows() - 1; ++row) {
+        const int needed =
+            metrics.horizontalAdvance(grid->textAt(row, 1)) + 2 * metrics.averageCharWidth();
+        QVERIFY2(grid->columnWidth(1) >= needed, qPrintable(grid->textAt(row, 1)));
+    }
     QVERIFY(script.shown().isEmpty());
 }
 

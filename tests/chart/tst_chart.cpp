@@ -3,6 +3,7 @@
 #include "AppHarness.h"
 #include "DataFixture.h"
 #include "MessageScript.h"
+#include "ShownCells.h"
 #include "TestMain.h"
 #include "store/ChemicalChart.h"
 #include "widgets/Grid.h"
@@ -10,6 +11,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace {
 
@@ -48,6 +50,7 @@ private Q_SLOTS:
     void damagedChartShowsWhatWasReadAndNamesTheFile();
     void missingChartLeavesTheScreenUsable();
     void titleBarCloseGoesBackToTheMainMenu();
+    void namesAndHeadingsStayWhenScrolled();
 
 private:
     widgets::Grid* openChart(AppHarness& app);
@@ -293,6 +296,45 @@ void ChartTest::titleBarCloseGoesBackToTheMainMenu()
     AppHarness::settle();
     QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
     QCOMPARE(app.visibleWindowCount(), 1);
+}
+
+void ChartTest::namesAndHeadingsStayWhenScrolled()
+{
+    DataFixture fx;
+    QStringList lines;
+    for (int i = 1; i <= 12; ++i)
+        lines += entry(QStringLiteral("Ingredient %1").arg(i));
+    fx.writeLines(kChart, lines);
+    MessageScript script;
+    AppHarness app(fx);
+    widgets::Grid* grid = openChart(app);
+    QVERIFY(grid);
+    QVERIFY(QTest::qWaitForWindowExposed(app.visible()));
+    const QRect corner = grid->cellRect(0, 0);
+
+    // To the comments of the last entry: the chart scrolls right and down.
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(grid->row(), 12);
+    QCOMPARE(grid->col(), 4);
+    QVERIFY(grid->horizontalScrollBar()->value() > 0);
+    QVERIFY(grid->verticalScrollBar()->value() > 0);
+
+    // Every entry in view is still named at the left, under the kept headings.
+    QCOMPARE(cellShownAt(*grid, corner.center()), grid->model()->index(0, 0));
+    QCOMPARE(cellShownAt(*grid, grid->cellRect(0, 4).center()), grid->model()->index(0, 4));
+    int named = 0;
+    for (int row = 1; row < grid->rows(); ++row) {
+        const QRect name = grid->cellRect(row, 0);
+        if (name.isEmpty())
+            continue;
+        QCOMPARE(name.left(), corner.left());
+        QCOMPARE(cellShownAt(*grid, name.center()), grid->model()->index(row, 0));
+        ++named;
+    }
+    QVERIFY(named >= 2);
+    QCOMPARE(grid->textAt(12, 0), QStringLiteral("Ingredient 12"));
+    QVERIFY(script.shown().isEmpty());
 }
 
 VINTRELO_TEST_MAIN(ChartTest)

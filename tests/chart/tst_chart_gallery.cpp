@@ -128,5 +128,5 @@ void ChartGalleryTest::printoutFirstPages()
     });
 }
 
-VINTRELO_TEST_MAIN(ChartGalleryTest)
+VINTRELO_TEST_MAIN_ON_DESKTOP(ChartGalleryTest)
 #include "tst_chart_gallery.moc"

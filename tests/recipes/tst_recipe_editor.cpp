@@ -3,8 +3,10 @@
 #include "DataFixture.h"
 #include "MessageScript.h"
 #include "RecipeDriver.h"
+#include "ShownCells.h"
 #include "TestMain.h"
 
+#include <QApplication>
 #include <QPushButton>
 
 using namespace recipes_test;
@@ -17,7 +19,8 @@ private Q_SLOTS:
     void cleanup() { AppHarness::settle(); }
     void newScreenStartsWithFourEmptyStepsAndTheActions();
     void cellEditorLiesOverItsCell();
-    void aKeyOpensTheEditorWithoutTypingIt();
+    void aKeyOpensTheEditorAndIsTypedIntoIt();
+    void doubleClicksOpenOnlyCells();
     void escapeDiscardsAndEnterKeepsTheCell();
     void arrowsStoreTheEditAndMoveButNeverPastTheEnds();
     void actionsGoOnlyIntoTheActionColumn();
@@ -75,7 +78,60 @@ void RecipeEditorTest::cellEditorLiesOverItsCell()
     }
 }
 
-void RecipeEditorTest::aKeyOpensTheEditorWithoutTypingIt()
+void RecipeEditorTest::aKeyOpensTheEditorAndIsTypedIntoIt()
+{
+    DataFixture fx;
+    MessageScript script;
+    AppHarness app(fx);
+    QVERIFY(openNewRecipe(app));
+    QVERIFY(QTest::qWaitForWindowActive(app.visible()));
+    widgets::Grid* grid = gridOf(app);
+    QLineEdit* overlay = overlayOf(app);
+    enterCell(app, 2, 1, QStringLiteral("Rack into a clean carboy"));
+    auto typeOnGrid = [&](const QString& text) {
+        for (const QChar c : text)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        AppHarness::settle();
+    };
+
+    // Typed on a cell, every key counts: the first one opens the editor and is
+    // its first character, so what is typed replaces the cell.
+    clickCell(grid, 3, 0);
+    typeOnGrid(QStringLiteral("14"));
+    QCOMPARE(grid->textAt(3, 0), QStringLiteral("14"));
+    clickCell(grid, 2, 1);
+    typeOnGrid(QStringLiteral("Rack again"));
+    QCOMPARE(grid->textAt(2, 1), QStringLiteral("Rack again"));
+    QVERIFY(overlay->isHidden());
+
+    // Enter, Escape and Backspace open it on the cell's text.
+    for (const auto key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Backspace}) {
+        clickCell(grid, 2, 1);
+        QVERIFY(overlay->isHidden());
+        QTest::keyClick(grid, key);
+        QVERIFY2(!overlay->isHidden(), qPrintable(QString::number(key, 16)));
+        QCOMPARE(overlay->text(), QStringLiteral("Rack again"));
+        QCOMPARE(grid->textAt(2, 1), QStringLiteral("Rack again"));
+        QTest::keyClick(overlay, Qt::Key_Escape);
+    }
+    // A key that gives no character does not.
+    clickCell(grid, 2, 1);
+    QTest::keyClick(grid, Qt::Key_F2);
+    QVERIFY(overlay->isHidden());
+
+    // Tab in the editor stores the cell and moves on, and the next keys open
+    // the next cell: the grid is filled by typing alone.
+    clickCell(grid, 4, 0);
+    for (const QChar c : QStringLiteral("21"))
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    typeOnGrid(QStringLiteral("Bottle"));
+    QCOMPARE(grid->textAt(4, 0), QStringLiteral("21"));
+    QCOMPARE(grid->textAt(4, 1), QStringLiteral("Bottle"));
+}
+
+void RecipeEditorTest::doubleClicksOpenOnlyCells()
 {
     DataFixture fx;
     MessageScript script;
@@ -83,22 +139,25 @@ void RecipeEditorTest::aKeyOpensTheEditorWithoutTypingIt()
     QVERIFY(openNewRecipe(app));
     widgets::Grid* grid = gridOf(app);
     QLineEdit* overlay = overlayOf(app);
-    enterCell(app, 2, 1, QStringLiteral("Rack into a clean carboy"));
-
-    // Keys that give a character open the editor, Enter, Escape and Backspace too.
-    for (const auto key : {Qt::Key_X, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Backspace}) {
-        clickCell(grid, 2, 1);
-        QVERIFY(overlay->isHidden());
-        QTest::keyClick(grid, key);
-        QVERIFY2(!overlay->isHidden(), qPrintable(QString::number(key, 16)));
-        QCOMPARE(overlay->text(), QStringLiteral("Rack into a clean carboy"));
-        QCOMPARE(grid->textAt(2, 1), QStringLiteral("Rack into a clean carboy"));
-        QTest::keyClick(overlay, Qt::Key_Escape);
-    }
-    // A key that gives no character does not.
     clickCell(grid, 2, 1);
-    QTest::keyClick(grid, Qt::Key_F2);
+
+    // Below the last row, and on the headings: nothing opens, nothing moves.
+    const QRect last = grid->visualRect(grid->model()->index(grid->rows() - 1, 1));
+    const QPoint below(last.center().x(), last.bottom() + 20);
+    QVERIFY(grid->viewport()->rect().contains(below));
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, below);
+    AppHarness::settle();
     QVERIFY(overlay->isHidden());
+    doubleClickShown(*grid, grid->cellRect(0, 1).center());
+    AppHarness::settle();
+    QVERIFY(overlay->isHidden());
+    QCOMPARE(grid->row(), 2);
+
+    // On a cell: over that cell.
+    doubleClickCell(grid, 3, 0);
+    QVERIFY(!overlay->isHidden());
+    QCOMPARE(overlay->geometry(), grid->cellRect(3, 0, overlay->parentWidget()));
+    QVERIFY(script.shown().isEmpty());
 }
 
 void RecipeEditorTest::escapeDiscardsAndEnterKeepsTheCell()

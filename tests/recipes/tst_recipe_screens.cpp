@@ -429,6 +429,14 @@ void RecipeScreensTest::listShowsEveryRecipe()
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, centreOf(grid, 0, 1));
     AppHarness::settle();
     QCOMPARE(app.visibleName(), QStringLiteral("ModifyRecipe"));
+    // Nor does the space below the rows, whichever recipe is selected.
+    const QRect last = grid->visualRect(grid->model()->index(grid->rows() - 1, 1));
+    const QPoint below(last.center().x(), last.bottom() + 20);
+    QVERIFY(grid->viewport()->rect().contains(below));
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, below);
+    AppHarness::settle();
+    QCOMPARE(app.visibleName(), QStringLiteral("ModifyRecipe"));
+    QCOMPARE(grid->row(), 2);
     doubleClickCell(grid, 4, 1);
     QCOMPARE(app.visibleName(), QStringLiteral("ModifyRecipe2"));
     QCOMPARE(app.state().SelectedBatchID, QStringLiteral("0004"));

@@ -56,5 +56,5 @@ void RecipesGalleryTest::recipeScreens()
     QVERIFY(script.unexpected().isEmpty());
 }
 
-VINTRELO_TEST_MAIN(RecipesGalleryTest)
+VINTRELO_TEST_MAIN_ON_DESKTOP(RecipesGalleryTest)
 #include "tst_recipes_gallery.moc"

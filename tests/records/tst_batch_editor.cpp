@@ -3,17 +3,20 @@
 #include "DataFixture.h"
 #include "MessageScript.h"
 #include "RecordScreens.h"
+#include "ShownCells.h"
 #include "TestMain.h"
 #include "screens/records/ExistingInventory2.h"
 #include "store/Clock.h"
 #include "store/TextLines.h"
 #include "widgets/CellEditor.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 using namespace records;
 using store::BatchHeader;
@@ -136,6 +139,10 @@ private Q_SLOTS:
     void failedSaveLeavesTheFileAndKeepsTheEdits();
     void damagedBatchIsNotOpened();
     void tagReprintTakesTheGridAsItStands();
+    void tabInTheBoxStoresAndMovesOn_data();
+    void tabInTheBoxStoresAndMovesOn();
+    void committedDatesShowWhole();
+    void headingsAndDaysStayInViewWhenScrolled();
 };
 
 void TestBatchEditor::cleanup()
@@ -684,6 +691,130 @@ void TestBatchEditor::tagReprintTakesTheGridAsItStands()
     QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory2"));
     QCOMPARE(shop.fx.snapshot(), before);
     QCOMPARE(grid(app)->textAt(3, Action), QStringLiteral("Bottle it"));
+}
+
+void TestBatchEditor::tabInTheBoxStoresAndMovesOn_data()
+{
+    QTest::addColumn<int>("col");
+    QTest::addColumn<bool>("backwards");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QPoint>("next"); // row, column
+    QTest::newRow("Tab from an action") << int(Action) << false << "Rack"
+                                        << "Rack" << QPoint(2, Amount);
+    QTest::newRow("Shift+Tab from an amount") << int(Amount) << true << "5 g"
+                                              << "5 g" << QPoint(2, Action);
+    // Leaving by Tab is leaving the cell: an emptied completion date stays empty.
+    QTest::newRow("Tab from an emptied completion date") << int(Completed) << false << ""
+                                                         << "" << QPoint(3, Due);
+    QTest::newRow("Shift+Tab from a due date, into the row above")
+        << int(Due) << true << "3/4/2026"
+        << "Wednesday, March 4, 2026" << QPoint(1, Completed);
+}
+
+void TestBatchEditor::tabInTheBoxStoresAndMovesOn()
+{
+    QFETCH(int, col);
+    QFETCH(bool, backwards);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QFETCH(QPoint, next);
+    Shop shop;
+    MessageScript script;
+    AppHarness app(shop.fx);
+    QVERIFY(openEditor(app, kBatch));
+    QVERIFY(QTest::qWaitForWindowActive(app.visible()));
+    widgets::Grid* actions = grid(app);
+
+    retype(app, 2, col, typed);
+    if (backwards)
+        QTest::keyClick(overlay(app), Qt::Key_Tab, Qt::ShiftModifier);
+    else
+        QTest::keyClick(overlay(app), Qt::Key_Tab);
+    QVERIFY(overlay(app)->isHidden());
+    QCOMPARE(actions->textAt(2, col), stored);
+    QCOMPARE(QPoint(actions->row(), actions->col()), next);
+    QCOMPARE(hint(app), kEditHint);
+
+    // What is typed next goes to the grid, not to "Insert New Row": a blank
+    // there would have inserted a row.
+    QCOMPARE(QApplication::focusWidget(), actions);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("more "));
+    QCOMPARE(actions->rows(), 4);
+    QCOMPARE(actions->textAt(2, col), stored);
+    QVERIFY(script.shown().isEmpty());
+}
+
+void TestBatchEditor::committedDatesShowWhole()
+{
+    Shop shop;
+    MessageScript script;
+    AppHarness app(shop.fx);
+    QVERIFY(openEditor(app, kBatch));
+    store::Clock::setFixedToday(QDate(2026, 12, 9));
+    widgets::Grid* actions = grid(app);
+    const QFontMetrics metrics(actions->font());
+
+    // Longer than any date the batch was loaded with, in both date columns.
+    const QString september30 = QStringLiteral("Wednesday, September 30, 2026");
+    retype(app, 2, Due, QStringLiteral("9/30/2026"));
+    QTest::keyClick(overlay(app), Qt::Key_Return);
+    retype(app, 3, Completed, QStringLiteral("September 30, 2026"));
+    clickCell(actions, 3, Action);
+    for (const int col : {int(Due), int(Completed)}) {
+        const int row = col == Due ? 2 : 3;
+        QCOMPARE(actions->textAt(row, col), september30);
+        QVERIFY2(actions->columnWidth(col) >
+                     metrics.horizontalAdvance(september30) + 2 * metrics.averageCharWidth() - 1,
+                 qPrintable(QString::number(col)));
+    }
+    QVERIFY(script.shown().isEmpty());
+}
+
+void TestBatchEditor::headingsAndDaysStayInViewWhenScrolled()
+{
+    // Thirty actions: more than the editor shows at once.
+    store::BatchFile batch = shopBatch();
+    for (int i = 3; i < 30; ++i)
+        batch.records << record(QString::number(1 + 7 * i),
+                                store::formatLongDate(QDate(2026, 12, 1).addDays(7 * i)),
+                                QStringLiteral("Step %1").arg(i + 1));
+    Shop shop(batch);
+    MessageScript script;
+    AppHarness app(shop.fx);
+    QVERIFY(openEditor(app, kBatch));
+    widgets::Grid* actions = grid(app);
+    actions->window()->resize(900, 600); // narrower than its columns: it scrolls both ways
+    AppHarness::settle();
+    actions->setFocus();
+    const QRect corner = actions->cellRect(0, Day);
+
+    QTest::keyClick(actions, Qt::Key_PageDown);
+    QTest::keyClick(actions, Qt::Key_PageDown);
+    QTest::keyClick(actions, Qt::Key_End);
+    const int row = actions->row();
+    QVERIFY(row > 10);
+    QCOMPARE(actions->col(), int(Completed));
+    QVERIFY(actions->verticalScrollBar()->value() > 0);
+    QVERIFY(actions->horizontalScrollBar()->value() > 0);
+
+    QCOMPARE(actions->cellRect(0, Day), corner);
+    QCOMPARE(cellShownAt(*actions, corner.center()), actions->model()->index(0, Day));
+    const QRect heading = actions->cellRect(0, Completed);
+    QCOMPARE(heading.top(), corner.top());
+    QCOMPARE(cellShownAt(*actions, heading.center()), actions->model()->index(0, Completed));
+    const QRect day = actions->cellRect(row, Day);
+    QCOMPARE(day.left(), corner.left());
+    QCOMPARE(cellShownAt(*actions, day.center()), actions->model()->index(row, Day));
+
+    // The box opened there lies over its cell, below the heading and beside the day.
+    doubleClickCell(actions, row, Completed);
+    QVERIFY(overlay(app)->isVisible());
+    const QRect box = overlay(app)->geometry();
+    QCOMPARE(box, actions->cellRect(row, Completed, overlay(app)->parentWidget()));
+    QVERIFY(box.top() >= actions->mapTo(overlay(app)->parentWidget(), heading.bottomLeft()).y());
+    QTest::keyClick(overlay(app), Qt::Key_Escape);
+    QVERIFY(script.shown().isEmpty());
 }
 
 VINTRELO_TEST_MAIN(TestBatchEditor)

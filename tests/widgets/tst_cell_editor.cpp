@@ -4,6 +4,7 @@
 #include "widgets/CellEditor.h"
 #include "widgets/Grid.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -101,6 +102,12 @@ private Q_SLOTS:
     void staysOpenWhileFocusIsElsewhere();
     void withoutFilterTextIsStoredAsTyped();
     void followsItsCellWhenTheGridScrolls();
+    void tabStoresAndMovesToTheNextCell_data();
+    void tabStoresAndMovesToTheNextCell();
+    void openingKeyGoesIntoTheBox_data();
+    void openingKeyGoesIntoTheBox();
+    void opensOnlyOverCellsPointedAt();
+    void staysClearOfTheFixedRowWhenScrolled();
 };
 
 void TestCellEditor::opensExactlyOverTheCurrentCell()
@@ -346,6 +353,125 @@ void TestCellEditor::followsItsCellWhenTheGridScrolls()
     QCOMPARE(sheet.text1->geometry(), sheet.grid->cellRect(2, 2, sheet.container));
     QTest::keyClick(sheet.text1, Qt::Key_Escape);
     QCOMPARE(sheet.grid->textAt(2, 2), QStringLiteral("action 2"));
+}
+
+void TestCellEditor::tabStoresAndMovesToTheNextCell_data()
+{
+    QTest::addColumn<QPoint>("from"); // row, column
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QPoint>("to");
+
+    const int none = Qt::NoModifier;
+    const int shift = Qt::ShiftModifier;
+    QTest::newRow("Tab") << QPoint(2, 1) << int(Qt::Key_Tab) << none << QPoint(2, 2);
+    QTest::newRow("Tab at the end of a row")
+        << QPoint(2, 2) << int(Qt::Key_Tab) << none << QPoint(3, 1);
+    QTest::newRow("Tab in the last cell")
+        << QPoint(4, 2) << int(Qt::Key_Tab) << none << QPoint(1, 1);
+    QTest::newRow("Shift+Tab") << QPoint(2, 2) << int(Qt::Key_Tab) << shift << QPoint(2, 1);
+    QTest::newRow("Backtab at the start of a row")
+        << QPoint(3, 1) << int(Qt::Key_Backtab) << shift << QPoint(2, 2);
+}
+
+void TestCellEditor::tabStoresAndMovesToTheNextCell()
+{
+    QFETCH(QPoint, from);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QPoint, to);
+    Sheet sheet;
+    sheet.filterLogging();
+    QVERIFY(QTest::qWaitForWindowActive(&sheet.window));
+    int clicks = 0;
+    connect(sheet.button, &QPushButton::clicked, &sheet.window, [&] { ++clicks; });
+
+    sheet.openAt(from.x(), from.y());
+    sheet.retype(QStringLiteral("typed"));
+    QTest::keyClick(sheet.text1, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY(!sheet.editor->isOpen());
+    QCOMPARE(sheet.grid->textAt(from.x(), from.y()), QStringLiteral("TYPED"));
+    QCOMPARE(sheet.log,
+             QStringList{QStringLiteral("%1,%2 leave typed").arg(from.x()).arg(from.y())});
+    QCOMPARE(QPoint(sheet.grid->row(), sheet.grid->col()), to);
+
+    // The focus stays in the grid: nothing typed next reaches a button.
+    QCOMPARE(QApplication::focusWidget(), sheet.grid);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(clicks, 0);
+}
+
+void TestCellEditor::openingKeyGoesIntoTheBox_data()
+{
+    QTest::addColumn<QString>("typed"); // the key that opens the box
+    QTest::addColumn<QString>("inBox"); // what the box then holds
+    QTest::newRow("a digit") << QStringLiteral("1") << QStringLiteral("1");
+    QTest::newRow("a letter") << QStringLiteral("R") << QStringLiteral("R");
+    QTest::newRow("a blank") << QStringLiteral(" ") << QStringLiteral(" ");
+    QTest::newRow("an accented letter") << QStringLiteral("\u00e9") << QStringLiteral("\u00e9");
+    QTest::newRow("Enter") << QStringLiteral("\r") << QStringLiteral("due 2");
+    QTest::newRow("Escape") << QStringLiteral("\x1b") << QStringLiteral("due 2");
+    QTest::newRow("Backspace") << QStringLiteral("\b") << QStringLiteral("due 2");
+}
+
+void TestCellEditor::openingKeyGoesIntoTheBox()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, inBox);
+    Sheet sheet;
+    QVERIFY(QTest::qWaitForWindowExposed(&sheet.window));
+    QVERIFY(sheet.grid->setCurrentCell(2, 1));
+    sheet.editor->openTyping(typed);
+    QVERIFY(sheet.editor->isOpen());
+    QVERIFY(sheet.text1->hasFocus());
+    QCOMPARE(sheet.text1->text(), inBox);
+
+    // The next keys follow it.
+    QTest::keyClicks(sheet.text1, QStringLiteral("4"));
+    QTest::keyClick(sheet.text1, Qt::Key_Return);
+    QCOMPARE(sheet.grid->textAt(2, 1),
+             inBox == QLatin1String("due 2") ? QStringLiteral("4") : inBox + QLatin1Char('4'));
+}
+
+void TestCellEditor::opensOnlyOverCellsPointedAt()
+{
+    Sheet sheet;
+    QVERIFY(QTest::qWaitForWindowExposed(&sheet.window));
+    QVERIFY(sheet.grid->setCurrentCell(2, 1));
+    for (const QPoint& nowhere : {QPoint(-1, -1), QPoint(0, 2), QPoint(3, 0), QPoint(-1, 2)}) {
+        QVERIFY(!sheet.editor->openAt(nowhere.x(), nowhere.y()));
+        QVERIFY(!sheet.editor->isOpen());
+        QCOMPARE(sheet.grid->row(), 2);
+    }
+    QVERIFY(sheet.editor->openAt(3, 2));
+    QCOMPARE(sheet.grid->row(), 3);
+    QCOMPARE(sheet.grid->col(), 2);
+    QCOMPARE(sheet.text1->text(), QStringLiteral("action 3"));
+}
+
+void TestCellEditor::staysClearOfTheFixedRowWhenScrolled()
+{
+    Sheet sheet(40);
+    QVERIFY(QTest::qWaitForWindowExposed(&sheet.window));
+    Grid* grid = sheet.grid;
+    sheet.openAt(20, 2);
+    const QRect heading = grid->cellRect(0, 2, sheet.container);
+    const QRect day = grid->cellRect(20, 0, sheet.container);
+    // From just under the heading, scrolled on a pixel at a time: the box shrinks
+    // with the part of its cell still in view, never covering the heading row or
+    // the day column, until the cell is gone.
+    QScrollBar* scroll = grid->verticalScrollBar();
+    const int height = grid->visualRect(grid->model()->index(20, 2)).height();
+    const int start = scroll->value() + grid->rowViewportPosition(20) - grid->rowHeight(0);
+    for (int step = 0; step <= height + 2; ++step) {
+        scroll->setValue(start + step);
+        const QRect box = sheet.text1->geometry();
+        const QRect cell = grid->cellRect(20, 2, sheet.container);
+        QCOMPARE(box, cell.isEmpty() ? QRect(cell.topLeft(), QSize(0, 0)) : cell);
+        QVERIFY(box.isEmpty() || box.top() > heading.bottom());
+        QVERIFY(box.isEmpty() || box.left() > day.right());
+        QCOMPARE(box.height(), std::max(0, height - step));
+    }
 }
 
 VINTRELO_TEST_MAIN(TestCellEditor)

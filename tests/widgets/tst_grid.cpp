@@ -1,10 +1,13 @@
+#include "ShownCells.h"
 #include "TestMain.h"
 #include "widgets/Grid.h"
 
 #include <QImage>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
+#include <QWheelEvent>
 #include <memory>
 
 using widgets::Grid;
@@ -92,6 +95,11 @@ private Q_SLOTS:
     void cellRectMatchesCellOnScreen();
     void doubleClickReportsMouseCell();
     void keyPressedForEveryKey();
+    void fixedRowAndColumnStayInPlace_data();
+    void fixedRowAndColumnStayInPlace();
+    void keptHeadingsAnswerTheMouse();
+    void columnsKeptFittingWidenWithTheirText();
+    void sizeShowingAllCells();
 };
 
 void TestGrid::programSetsCurrentCell()
@@ -592,16 +600,21 @@ void TestGrid::doubleClickReportsMouseCell()
     QSignalSpy doubled(&grid, &Grid::cellDoubleClicked);
     int rowAtSignal = -2;
     connect(&grid, &Grid::cellDoubleClicked, &grid, [&] { rowAtSignal = grid.row(); });
+    auto cellOf = [&](int i) {
+        return QPoint(doubled.at(i).at(0).toInt(), doubled.at(i).at(1).toInt());
+    };
 
     QTest::mouseDClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, centreOf(grid, 3, 2));
     QCOMPARE(doubled.count(), 1);
+    QCOMPARE(cellOf(0), QPoint(3, 2));
     QCOMPARE(grid.mouseRow(), 3);
     QCOMPARE(grid.mouseCol(), 2);
     QCOMPARE(rowAtSignal, 3);
 
     // On a heading: reported, but the current cell stays.
-    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, centreOf(grid, 0, 1));
+    doubleClickShown(grid, grid.cellRect(0, 1).center());
     QCOMPARE(doubled.count(), 2);
+    QCOMPARE(cellOf(1), QPoint(0, 1));
     QCOMPARE(grid.mouseRow(), 0);
     QCOMPARE(grid.mouseCol(), 1);
     QCOMPARE(grid.row(), 3);
@@ -613,6 +626,7 @@ void TestGrid::doubleClickReportsMouseCell()
     QVERIFY(grid.viewport()->rect().contains(below));
     QTest::mouseDClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, below);
     QCOMPARE(doubled.count(), 3);
+    QCOMPARE(cellOf(2), QPoint(-1, -1));
     QCOMPARE(grid.mouseRow(), -1);
     QCOMPARE(grid.mouseCol(), -1);
     QCOMPARE(grid.row(), 3);
@@ -651,6 +665,189 @@ void TestGrid::keyPressedForEveryKey()
     QCOMPARE(keys.count(), 6);
     QCOMPARE(keys.at(5).at(0).toInt(), int(Qt::Key_Tab));
     QCOMPARE(grid.col(), 2);
+}
+
+// A grid that scrolls both ways, with a fixed heading row and a fixed first
+// column, as the batch lists, the batch editor and the chart have it.
+struct Sheet : Shown
+{
+    Sheet() : Shown(60, 8)
+    {
+        grid->setFixedCols(1);
+        for (int col = 0; col < 8; ++col) {
+            grid->setColumnWidthTwips(col, 1500);
+            grid->setTextAt(0, col, QStringLiteral("Heading %1").arg(col));
+        }
+        for (int row = 1; row < 60; ++row)
+            grid->setTextAt(row, 0, QString::number(row));
+    }
+};
+
+void TestGrid::fixedRowAndColumnStayInPlace_data()
+{
+    QTest::addColumn<QList<int>>("keys"); // key combinations, pressed in turn
+    QTest::addColumn<QPoint>("reached");  // row and column they lead to; row -1: any below 5
+    QTest::addColumn<bool>("down");       // the grid scrolled down
+    QTest::addColumn<bool>("right");      // the grid scrolled right
+
+    const int pageDown = Qt::Key_PageDown;
+    const int right = Qt::Key_Right;
+    const int end = Qt::Key_End;
+    const int ctrlEnd = QKeyCombination(Qt::ControlModifier, Qt::Key_End).toCombined();
+    QTest::newRow("Page Down") << QList{pageDown} << QPoint(-1, 1) << true << false;
+    QTest::newRow("Right to the last column")
+        << QList<int>(7, right) << QPoint(1, 7) << false << true;
+    QTest::newRow("End") << QList{end} << QPoint(1, 7) << false << true;
+    QTest::newRow("Ctrl+End") << QList{ctrlEnd} << QPoint(59, 7) << true << true;
+    QTest::newRow("Down past the page, then back up")
+        << QList<int>(30, Qt::Key_Down) + QList<int>(28, Qt::Key_Up) << QPoint(3, 1) << true
+        << false;
+}
+
+void TestGrid::fixedRowAndColumnStayInPlace()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QPoint, reached);
+    QFETCH(bool, down);
+    QFETCH(bool, right);
+    Sheet sheet;
+    Grid& grid = *sheet.grid;
+    QVERIFY(QTest::qWaitForWindowExposed(&sheet.window));
+    QVERIFY(grid.setCurrentCell(1, 1));
+    const QRect corner = grid.cellRect(0, 0);
+    QVERIFY(!corner.isEmpty());
+
+    for (const int combined : keys) {
+        const QKeyCombination key = QKeyCombination::fromCombined(combined);
+        QTest::keyClick(&grid, key.key(), key.keyboardModifiers());
+    }
+    const int row = grid.row();
+    const int col = grid.col();
+    if (reached.x() >= 0)
+        QCOMPARE(row, reached.x());
+    else
+        QVERIFY(row > 5);
+    QCOMPARE(col, reached.y());
+    QCOMPARE(grid.verticalScrollBar()->value() > 0, down);
+    QCOMPARE(grid.horizontalScrollBar()->value() > 0, right);
+
+    // The corner, the heading above the current cell and the day of its row
+    // show at the top and at the left edge, where they were before scrolling.
+    QCOMPARE(grid.cellRect(0, 0), corner);
+    QCOMPARE(cellShownAt(grid, corner.center()), cell(grid, 0, 0));
+    const QRect heading = grid.cellRect(0, col);
+    QCOMPARE(heading.top(), corner.top());
+    QCOMPARE(heading.height(), corner.height());
+    QCOMPARE(cellShownAt(grid, heading.center()), cell(grid, 0, col));
+    const QRect first = grid.cellRect(row, 0);
+    QCOMPARE(first.left(), corner.left());
+    QCOMPARE(first.width(), corner.width());
+    QCOMPARE(cellShownAt(grid, first.center()), cell(grid, row, 0));
+
+    // The current cell shows whole beside them, and is the cell it names.
+    const QRect current = grid.cellRect(row, col);
+    const QRect visual = grid.visualRect(cell(grid, row, col));
+    QCOMPARE(current, visual.translated(grid.viewport()->mapTo(&grid, QPoint(0, 0))));
+    QVERIFY(current.top() > heading.bottom());
+    QVERIFY(current.left() > first.right());
+    QCOMPARE(cellShownAt(grid, current.center()), cell(grid, row, col));
+
+    // What a person sees there: the heading's text at the top.
+    const QImage image = grid.grab().toImage();
+    const QColor ink = grid.palette().color(QPalette::Active, QPalette::ButtonText);
+    bool inked = false;
+    for (int x = heading.left(); x <= heading.right() && !inked; ++x) {
+        for (int y = heading.top(); y <= heading.bottom() && !inked; ++y)
+            inked = image.pixelColor(x, y) == ink;
+    }
+    QVERIFY(inked);
+}
+
+void TestGrid::keptHeadingsAnswerTheMouse()
+{
+    Sheet sheet;
+    Grid& grid = *sheet.grid;
+    QVERIFY(QTest::qWaitForWindowExposed(&sheet.window));
+    QVERIFY(grid.setCurrentCell(50, 6));
+    QVERIFY(grid.verticalScrollBar()->value() > 0);
+    QVERIFY(grid.horizontalScrollBar()->value() > 0);
+    CellLog log(&grid);
+    QSignalSpy doubled(&grid, &Grid::cellDoubleClicked);
+
+    // A double-click on a kept heading or day names that cell, and moves nothing.
+    doubleClickShown(grid, grid.cellRect(0, 6).center());
+    doubleClickShown(grid, grid.cellRect(50, 0).center());
+    doubleClickShown(grid, grid.cellRect(0, 0).center());
+    QCOMPARE(doubled.count(), 3);
+    QCOMPARE(doubled.at(0), (QList<QVariant>{0, 6}));
+    QCOMPARE(doubled.at(1), (QList<QVariant>{50, 0}));
+    QCOMPARE(doubled.at(2), (QList<QVariant>{0, 0}));
+    QVERIFY(log.entries.isEmpty());
+    QCOMPARE(grid.row(), 50);
+    QCOMPARE(grid.col(), 6);
+    QVERIFY(grid.hasFocus());
+
+    // The wheel over the headings scrolls the grid, and the day column follows.
+    const int before = grid.verticalScrollBar()->value();
+    QWidget* headings = grid.childAt(grid.cellRect(0, 6).center());
+    QWheelEvent wheel(QPointF(5, 5), headings->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(headings, &wheel);
+    // By whole rows, however long the list: three to a notch.
+    QCOMPARE(before - grid.verticalScrollBar()->value(),
+             QApplication::wheelScrollLines() * grid.rowHeight(1));
+    for (int row = 1; row < 60; ++row) {
+        const QRect day = grid.cellRect(row, 0);
+        if (!day.isEmpty() && day.height() == grid.rowHeight(row))
+            QCOMPARE(cellShownAt(grid, day.center()), cell(grid, row, 0));
+    }
+}
+
+void TestGrid::columnsKeptFittingWidenWithTheirText()
+{
+    Shown shown(4, 3);
+    Grid& grid = *shown.grid;
+    grid.setColumnWidthTwips(1, 1500);
+    const QFontMetrics metrics(grid.font());
+    const QString longDate = QStringLiteral("Wednesday, September 30, 2026");
+    QVERIFY(metrics.horizontalAdvance(longDate) > 100);
+
+    // Not kept: a column keeps its width, and a long text is cut.
+    const int plain = grid.columnWidth(2);
+    grid.setTextAt(2, 2, longDate);
+    QCOMPARE(grid.columnWidth(2), plain);
+
+    grid.keepColumnFitting(1);
+    QCOMPARE(grid.columnWidthTwips(1), 1500); // short texts: the design width
+    grid.setTextAt(2, 1, longDate);           // as a committed edit writes it
+    QVERIFY(grid.columnWidth(1) > metrics.horizontalAdvance(longDate));
+    const int fitted = grid.columnWidth(1);
+    grid.setTextAt(3, 1, QStringLiteral("1/2/27")); // never narrows
+    QCOMPARE(grid.columnWidth(1), fitted);
+    grid.setColumnWidthTwips(1, 1500); // nor below its widest text
+    QCOMPARE(grid.columnWidth(1), fitted);
+    grid.setTextAt(2, 1, QString());
+    grid.setColumnWidthTwips(1, 1500); // once that text is gone it may
+    QCOMPARE(grid.columnWidthTwips(1), 1500);
+
+    const QString longer = QStringLiteral("Wednesday, September 30, 2026 (moved)");
+    grid.fillRows(1, {QString(), longer, QString()});
+    QVERIFY(grid.columnWidth(1) > metrics.horizontalAdvance(longer));
+}
+
+void TestGrid::sizeShowingAllCells()
+{
+    Sheet sheet;
+    Grid& grid = *sheet.grid;
+    QVERIFY(QTest::qWaitForWindowExposed(&sheet.window));
+    const QSize all = grid.sizeShowingAllCells();
+    const int scrollBar = grid.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &grid);
+    QCOMPARE(all.width() - 2 * grid.frameWidth() - scrollBar, 8 * 100);
+    QCOMPARE(all.height() - 2 * grid.frameWidth(), 60 * grid.rowHeight(1));
+    grid.resize(all);
+    QCOMPARE(grid.horizontalScrollBar()->maximum(), 0);
+    QCOMPARE(grid.verticalScrollBar()->maximum(), 0);
+    QVERIFY(!grid.cellRect(59, 7).isEmpty());
 }
 
 VINTRELO_TEST_MAIN(TestGrid)

@@ -70,6 +70,8 @@ void NewBatch2::Form_Load()
     grid->setColumnWidthTwips(DayColumn, 1200);
     grid->setColumnWidthTwips(DateColumn, 3000);
     grid->setColumnWidthTwips(ActionColumn, 10000);
+    // Long dates ("Wednesday, September 30, 2026") are wider than the design width.
+    grid->keepColumnFitting(DateColumn);
     grid->setTextAt(0, DayColumn, tr("Day #"));
     grid->setTextAt(0, DateColumn, tr("Date"));
     grid->setTextAt(0, ActionColumn, tr("Action"));

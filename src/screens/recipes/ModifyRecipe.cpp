@@ -70,12 +70,12 @@ void ModifyRecipe::Form_Load()
     }
 }
 
-void ModifyRecipe::Grid1_DblClick()
+void ModifyRecipe::Grid1_DblClick(int row, int)
 {
     widgets::Grid* grid = ui->Grid1;
-    const int row = grid->row();
-    // A double click on the header row names no recipe.
-    if (grid->mouseRow() == 0 || row < 1 || !grid->setCurrentCell(row, kNumberCol))
+    // Only a double click on a recipe's row opens it: the heading and the space
+    // below the rows name no recipe.
+    if (row < grid->fixedRows() || !grid->setCurrentCell(row, kNumberCol))
         return;
     const QString number = grid->text().trimmed();
     if (number.isEmpty() || row > m_fileNames.size())

@@ -125,17 +125,19 @@ void RecipeEditor::editorCommitted(int row, int col, int how)
         ui->Grid1->setAlignmentAt(row, col, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-void RecipeEditor::Grid1_DblClick()
+void RecipeEditor::Grid1_DblClick(int row, int col)
 {
-    m_cellEditor->open();
+    // Only over the cell pointed at: not the heading, nothing below the rows.
+    m_cellEditor->openAt(row, col);
 }
 
 void RecipeEditor::Grid1_KeyPress(int key, const QString& text)
 {
-    // Any key that gives a character opens the editor; Tab moves on to the next control.
+    // Any key that gives a character opens the editor, and a printable one is
+    // typed into it; Tab still moves between cells.
     if (text.isEmpty() || key == Qt::Key_Tab || key == Qt::Key_Backtab)
         return;
-    Grid1_DblClick();
+    m_cellEditor->openTyping(text);
 }
 
 void RecipeEditor::List1_DblClick()

@@ -60,7 +60,7 @@ public:
     QLineEdit* daysBox() const;
 
 public Q_SLOTS:
-    void Grid1_DblClick();
+    void Grid1_DblClick(int row, int col);
     void Grid1_KeyPress(int key, const QString& text);
     void List1_DblClick();
     void InsertRow_Click();

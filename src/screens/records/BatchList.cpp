@@ -50,6 +50,9 @@ void BatchList::Form_Load()
     grid->setFixedCols(1);
     for (int col = 0; col < ColumnCount; ++col)
         grid->setColumnWidthTwips(col, kWidths[col]);
+    // Identifiers and dates are never cut short.
+    grid->keepColumnFitting(IdColumn);
+    grid->keepColumnFitting(StartDateColumn);
 
     QVector<store::BatchSummary> batches;
     try {
@@ -75,19 +78,16 @@ void BatchList::Form_Load()
         texts << QString();
     grid->fillRows(0, texts);
     grid->setRows(batches.size() + 2);
-    grid->widenColumnToFit(IdColumn);
-    grid->widenColumnToFit(StartDateColumn);
     if (grid->rows() > 1)
         grid->setCurrentCell(1, CustomerColumn);
 }
 
-void BatchList::Grid1_DblClick()
+void BatchList::Grid1_DblClick(int row, int)
 {
     widgets::Grid* grid = ui->Grid1;
-    // The row under the mouse: a click on the fixed first column does not move
-    // the current cell, and must not open the batch of another row.
-    const int row = grid->mouseRow();
-    if (row >= grid->fixedRows() && row < grid->rows())
+    // The row double-clicked, in any column (the fixed first one included); the
+    // heading and the space below the rows open nothing.
+    if (row >= grid->fixedRows())
         grid->setCurrentCell(row, CustomerColumn);
     const QString batchId = row >= grid->fixedRows() ? grid->textAt(row, IdColumn) : QString();
     state().SelectedBatchID = batchId;

@@ -29,7 +29,7 @@ public:
 
 public Q_SLOTS:
     void Form_Load() override;
-    void Grid1_DblClick();
+    void Grid1_DblClick(int row, int col);
     void CommandButton1_Click(); // Go Back to Main Menu
 
 protected:

@@ -97,8 +97,9 @@ void fillActionGrid(widgets::Grid* grid, const QVector<store::ActionRecord>& rec
     grid->fillRows(0, texts);
     for (int col = 0; col < ColumnCount; ++col)
         grid->setColumnWidthTwips(col, kWidths[col]);
+    // The day and the two dates show whole, also when an edit makes them longer.
     for (const int col : {0, static_cast<int>(DueDateColumn), ColumnCount - 1})
-        grid->widenColumnToFit(col);
+        grid->keepColumnFitting(col);
 }
 
 QVector<store::ActionRecord> recordsFromGrid(const widgets::Grid* grid)

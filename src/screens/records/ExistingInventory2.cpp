@@ -98,15 +98,10 @@ bool ExistingInventory2::mayLeave()
     return content() == m_loaded || widgets::Messages::leaveWithoutSaving(this);
 }
 
-void ExistingInventory2::Grid1_DblClick()
+void ExistingInventory2::Grid1_DblClick(int row, int col)
 {
-    // A double-click on a fixed cell or below the rows does not move the current
-    // cell; opening the overlay there would edit a cell the user did not point at.
-    const int row = ui->Grid1->mouseRow();
-    const int col = ui->Grid1->mouseCol();
-    if (row < ui->Grid1->fixedRows() || col < ui->Grid1->fixedCols())
-        return;
-    m_editor->open();
+    // Only over the cell pointed at: never a fixed cell, nothing below the rows.
+    m_editor->openAt(row, col);
 }
 
 void ExistingInventory2::CommandButton2_Click()

@@ -39,7 +39,7 @@ public:
 
 public Q_SLOTS:
     void Form_Load() override;
-    void Grid1_DblClick();
+    void Grid1_DblClick(int row, int col);
     void CommandButton2_Click(); // Save & Go Back
     void CommandButton3_Click(); // Insert New Row
     void CommandButton4_Click(); // Delete Row

@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <limits>
 
 namespace screens {
@@ -43,14 +44,7 @@ QDate todayOf(const store::RunState& state)
 ThingsToDoToday::ThingsToDoToday(QWidget* parent) : app::Screen(parent), ui(new Ui::ThingsToDoToday)
 {
     ui->setupUi(this);
-    connect(ui->Grid1, &widgets::Grid::cellDoubleClicked, this, [this] {
-        // Only a double-click on a listed row opens anything; one on the heading
-        // or below the last row must not act on whichever row was current.
-        if (ui->Grid1->mouseRow() < 1)
-            return;
-        followMouseToRow();
-        Grid1_DblClick();
-    });
+    connect(ui->Grid1, &widgets::Grid::cellDoubleClicked, this, &ThingsToDoToday::Grid1_DblClick);
     connect(ui->CommandButton1, &QPushButton::clicked, this,
             &ThingsToDoToday::CommandButton1_Click);
     connect(ui->CommandButton2, &QPushButton::clicked, this,
@@ -86,6 +80,7 @@ void ThingsToDoToday::Form_Load()
     grid->setColumnWidthTwips(CustomerColumn, 2400);
     grid->setColumnWidthTwips(DueDateColumn, 2200);
     grid->setColumnWidthTwips(ActionColumn, 69000);
+    grid->keepColumnFitting(DueDateColumn);
     grid->fillRows(0, {tr("Batch I.D."), tr("Customer"), tr("Due Date"), tr("Action")});
     for (int col = BatchColumn; col <= DueDateColumn; ++col)
         grid->setAlignmentAt(0, col, Qt::AlignCenter);
@@ -118,7 +113,6 @@ void ThingsToDoToday::Form_Load()
             }
         }
         grid->fillRows(1, texts);
-        grid->widenColumnToFit(DueDateColumn);
     }
     ui->CommandButton2->show();
 
@@ -147,17 +141,15 @@ void ThingsToDoToday::tellOfDamagedFiles(const store::DueScan& scan)
                   .arg(folder, scan.problems.join(QStringLiteral("\n\n"))));
 }
 
-void ThingsToDoToday::followMouseToRow()
-{
-    widgets::Grid* grid = ui->Grid1;
-    const int col = grid->mouseCol() < 1 ? 1 : grid->mouseCol();
-    grid->setCurrentCell(grid->mouseRow(), col);
-}
-
-void ThingsToDoToday::Grid1_DblClick()
+void ThingsToDoToday::Grid1_DblClick(int row, int col)
 {
     store::RunState& run = state();
     widgets::Grid* grid = ui->Grid1;
+    // Only a double-click on a listed row opens anything; one on the heading or
+    // below the last row must not act on whichever row was current.
+    if (row < grid->fixedRows())
+        return;
+    grid->setCurrentCell(row, std::max(col, grid->fixedCols()));
     m_shownAction = {run.SelectedBatchID, run.SelectedActionIndex};
     run.SelectedActionIndex = 0;
     const int r = grid->row();

@@ -26,7 +26,7 @@ public:
 
 public Q_SLOTS:
     void Form_Load() override;
-    void Grid1_DblClick();
+    void Grid1_DblClick(int row, int col);
     void CommandButton1_Click(); // Back to Main Menu
     void CommandButton2_Click(); // Print To Do List
     void CommandButton5_Click(); // Quit this screen
@@ -43,7 +43,6 @@ private:
     // A double-click that opens nothing: an action already shown in the panel
     // stays open, with what was typed for it; otherwise the panel closes.
     void closeWithoutAction();
-    void followMouseToRow();
     store::OpenedAction openedAction() const;
     bool requireOpenedAction();
     bool openedActionNowCompleted() const;
