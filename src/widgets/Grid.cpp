@@ -559,6 +559,10 @@ int scrollDelta(int start, int length, int first, int room, QAbstractItemView::S
     case QAbstractItemView::EnsureVisible:
         break;
     }
+    // A cell wider than the view (the task list's Action column) stays put while
+    // its start shows: a click on it must not throw the other columns out of view.
+    if (length > room && start >= first && start < first + room)
+        return 0;
     if (start < first || length > room)
         return start - first;
     if (start + length > first + room)
@@ -663,6 +667,12 @@ void Grid::keyPressEvent(QKeyEvent* event)
     Q_EMIT keyPressed(event->key(), event->text(), event->modifiers());
     if (!self)
         return;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && m_row >= 0) {
+        event->accept();
+        Q_EMIT returnPressed(m_row, m_col);
+        return;
+    }
     QTableView::keyPressEvent(event);
     selectCurrentCell();
 }

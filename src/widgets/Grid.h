@@ -104,6 +104,9 @@ Q_SIGNALS:
     // A double-click on a cell, fixed ones included; row and col are -1 when it
     // was beside or below the cells.
     void cellDoubleClicked(int row, int col);
+    // Return or Enter on the current cell: the keyboard's way to open what a
+    // double-click opens.
+    void returnPressed(int row, int col);
     void keyPressed(int key, const QString& text, Qt::KeyboardModifiers modifiers);
 
 protected:

@@ -73,6 +73,8 @@ private Q_SLOTS:
     void returnElsewherePressesTheDefault();
     void tabWalksTheVisualOrder_data();
     void tabWalksTheVisualOrder();
+    void returnOnARowOpensIt_data();
+    void returnOnARowOpensIt();
     void pickFromAListKeepsTheFocusInItsBox();
     void pickListsCloseWhenTheirBoxIsLeft();
     void leavingWithChangesAsksOnce_data();
@@ -298,6 +300,46 @@ void TestKeyboard::tabWalksTheVisualOrder()
     }
     // Round the screen and back to the start.
     QCOMPARE(walked, QStringList(order) << order.first());
+}
+
+void TestKeyboard::returnOnARowOpensIt_data()
+{
+    // What a double-click on row 1 opens: another screen, or a control shown.
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("opens");
+    QTest::newRow("batches in progress") << "ExistingInventory"
+                                         << "ExistingInventory2";
+    QTest::newRow("completed list") << "Completed1"
+                                    << "Completed2";
+    QTest::newRow("recipe list") << "ModifyRecipe"
+                                 << "ModifyRecipe2";
+    QTest::newRow("things to do: the action panel") << "ThingsToDoToday"
+                                                    << "UpdateCommand";
+    QTest::newRow("batch editor: the cell box") << "ExistingInventory2"
+                                                << "Text1";
+}
+
+void TestKeyboard::returnOnARowOpensIt()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, opens);
+    DataFixture fx;
+    fillShop(fx);
+    MessageScript script;
+    AppHarness app(fx);
+    QVERIFY(open(app, screen));
+    widgets::Grid* list = grid(app);
+    QVERIFY(list);
+    list->setFocus(Qt::TabFocusReason);
+    QVERIFY(list->setCurrentCell(1, std::max(1, list->fixedCols())));
+    press(Qt::Key_Return);
+    AppHarness::settle();
+    auto* control = app.control<QWidget>(opens);
+    if (control)
+        QVERIFY(control->isVisible());
+    else
+        QCOMPARE(app.visibleName(), opens);
+    QVERIFY(script.shown().isEmpty());
 }
 
 void TestKeyboard::pickFromAListKeepsTheFocusInItsBox()

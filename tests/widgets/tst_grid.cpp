@@ -97,6 +97,7 @@ private Q_SLOTS:
     void keyPressedForEveryKey();
     void fixedRowAndColumnStayInPlace_data();
     void fixedRowAndColumnStayInPlace();
+    void aClickOnAWideCellKeepsTheView();
     void keptHeadingsAnswerTheMouse();
     void columnsKeptFittingWidenWithTheirText();
     void sizeShowingAllCells();
@@ -848,6 +849,28 @@ void TestGrid::sizeShowingAllCells()
     QCOMPARE(grid.horizontalScrollBar()->maximum(), 0);
     QCOMPARE(grid.verticalScrollBar()->maximum(), 0);
     QVERIFY(!grid.cellRect(59, 7).isEmpty());
+}
+
+void TestGrid::aClickOnAWideCellKeepsTheView()
+{
+    // The task list's Action column is far wider than any window: a click on
+    // its start must not scroll the batch and due-date columns out of view.
+    Sheet sheet;
+    Grid& grid = *sheet.grid;
+    grid.setColumnWidthTwips(2, 69000);
+    QVERIFY(QTest::qWaitForWindowExposed(&sheet.window));
+    QVERIFY(grid.setCurrentCell(1, 1));
+    const QRect wide = grid.visualRect(cell(grid, 1, 2));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(wide.left() + 10, wide.center().y()));
+    QCOMPARE(grid.col(), 2);
+    QCOMPARE(grid.horizontalScrollBar()->value(), 0);
+
+    // Reached from the far side, its start is brought into view.
+    QVERIFY(grid.setCurrentCell(1, 7));
+    QVERIFY(grid.horizontalScrollBar()->value() > 0);
+    QVERIFY(grid.setCurrentCell(1, 2));
+    QCOMPARE(grid.visualRect(cell(grid, 1, 2)).left(), grid.columnWidth(0));
 }
 
 VINTRELO_TEST_MAIN(TestGrid)

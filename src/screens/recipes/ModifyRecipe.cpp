@@ -20,6 +20,7 @@ ModifyRecipe::ModifyRecipe(QWidget* parent) : app::Screen(parent), ui(new Ui::Mo
 {
     ui->setupUi(this);
     connect(ui->Grid1, &widgets::Grid::cellDoubleClicked, this, &ModifyRecipe::Grid1_DblClick);
+    connect(ui->Grid1, &widgets::Grid::returnPressed, this, &ModifyRecipe::Grid1_DblClick);
     connect(ui->CommandButton1, &QPushButton::clicked, this, &ModifyRecipe::CommandButton1_Click);
 }
 

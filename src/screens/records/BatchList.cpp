@@ -31,6 +31,7 @@ BatchList::BatchList(const Kind& kind, QWidget* parent)
     setWindowTitle(m_kind.windowTitle);
     ui->Label2->setText(m_kind.heading);
     connect(ui->Grid1, &widgets::Grid::cellDoubleClicked, this, &BatchList::Grid1_DblClick);
+    connect(ui->Grid1, &widgets::Grid::returnPressed, this, &BatchList::Grid1_DblClick);
     connect(ui->CommandButton1, &QPushButton::clicked, this, &BatchList::CommandButton1_Click);
 }
 

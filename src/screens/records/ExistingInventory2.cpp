@@ -48,6 +48,7 @@ ExistingInventory2::ExistingInventory2(QWidget* parent)
             });
     connect(ui->Grid1, &widgets::Grid::cellDoubleClicked, this,
             &ExistingInventory2::Grid1_DblClick);
+    connect(ui->Grid1, &widgets::Grid::returnPressed, this, &ExistingInventory2::Grid1_DblClick);
     connect(ui->CommandButton2, &QPushButton::clicked, this,
             &ExistingInventory2::CommandButton2_Click);
     connect(ui->CommandButton3, &QPushButton::clicked, this,

@@ -45,6 +45,7 @@ ThingsToDoToday::ThingsToDoToday(QWidget* parent) : app::Screen(parent), ui(new 
 {
     ui->setupUi(this);
     connect(ui->Grid1, &widgets::Grid::cellDoubleClicked, this, &ThingsToDoToday::Grid1_DblClick);
+    connect(ui->Grid1, &widgets::Grid::returnPressed, this, &ThingsToDoToday::Grid1_DblClick);
     connect(ui->CommandButton1, &QPushButton::clicked, this,
             &ThingsToDoToday::CommandButton1_Click);
     connect(ui->CommandButton2, &QPushButton::clicked, this,
