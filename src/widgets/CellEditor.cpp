@@ -113,12 +113,14 @@ void CellEditor::moveRow(int step)
         m_grid->setCurrentCell(target, m_grid->col());
 }
 
-// Tab leaves the box for the next cell, as it would leave a cell of the grid;
-// the focus must not go on to a button while the box stays open.
+// Tab stores the cell and goes on editing in the next one, so what is typed
+// next lands in a cell, never in a button the focus would otherwise reach.
 void CellEditor::moveCell(bool forward)
 {
     m_grid->setFocus(Qt::TabFocusReason);
-    if (!m_grid->stepCurrentCell(forward))
+    if (m_grid->stepCurrentCell(forward))
+        open();
+    else
         commitPending();
 }
 

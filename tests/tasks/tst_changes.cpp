@@ -183,7 +183,7 @@ void ChangesTest::postponingMovesTheActionAndEveryLaterOne()
     doubleClickRow(app, 1);
     QCOMPARE(app.state().SelectedActionIndex, qint16(2));
     tick(app);
-    postpone(app, QStringLiteral("3"));
+    postpone(app, QStringLiteral("3"), true);
     app::Screen* tasks = app.shell().loadedScreen(QStringLiteral("ThingsToDoToday"));
     QVERIFY(tasks);
     QVERIFY(!tasks->findChild<QAbstractButton*>(QStringLiteral("CheckBox1"))->isChecked());

@@ -389,16 +389,21 @@ void TestCellEditor::tabStoresAndMovesToTheNextCell()
     sheet.openAt(from.x(), from.y());
     sheet.retype(QStringLiteral("typed"));
     QTest::keyClick(sheet.text1, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QVERIFY(!sheet.editor->isOpen());
     QCOMPARE(sheet.grid->textAt(from.x(), from.y()), QStringLiteral("TYPED"));
     QCOMPARE(sheet.log,
              QStringList{QStringLiteral("%1,%2 leave typed").arg(from.x()).arg(from.y())});
     QCOMPARE(QPoint(sheet.grid->row(), sheet.grid->col()), to);
 
-    // The focus stays in the grid: nothing typed next reaches a button.
-    QCOMPARE(QApplication::focusWidget(), sheet.grid);
+    // Editing goes on in the next cell: what is typed next lands there, never
+    // in a button.
+    QVERIFY(sheet.editor->isOpen());
+    QCOMPARE(QPoint(sheet.editor->row(), sheet.editor->col()), to);
+    QCOMPARE(QApplication::focusWidget(), sheet.text1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QCOMPARE(clicks, 0);
+    QTest::keyClick(sheet.text1, Qt::Key_Escape);
+    QVERIFY(!sheet.editor->isOpen());
+    QCOMPARE(sheet.grid->textAt(from.x(), from.y()), QStringLiteral("TYPED"));
 }
 
 void TestCellEditor::openingKeyGoesIntoTheBox_data()

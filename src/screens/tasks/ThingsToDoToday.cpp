@@ -56,6 +56,8 @@ ThingsToDoToday::ThingsToDoToday(QWidget* parent) : app::Screen(parent), ui(new 
     connect(ui->PushCommand, &QPushButton::clicked, this, &ThingsToDoToday::PushCommand_Click);
     connect(ui->CommandButton3, &QPushButton::clicked, this,
             &ThingsToDoToday::CommandButton3_Click);
+    // Return in the days box answers the frame's question, as "Accept" does.
+    connect(ui->PushText, &QLineEdit::returnPressed, ui->CommandButton3, &QPushButton::click);
     connect(ui->CommandButton4, &QPushButton::clicked, this,
             &ThingsToDoToday::CommandButton4_Click);
 }
