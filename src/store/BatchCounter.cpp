@@ -5,8 +5,6 @@
 #include "store/TextLines.h"
 #include "store/TextNumber.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <cmath>
 
 namespace store {
@@ -22,8 +20,7 @@ QString counterWhat()
 
 QString batchCounterFilePath(const QString& dataRoot)
 {
-    const QString name = existingNameAnyCase(QDir::cleanPath(dataRoot), kCounterFile);
-    return dataPath(dataRoot, name.isEmpty() ? kCounterFile : name);
+    return dataPath(dataRoot, kCounterFile);
 }
 
 QString readBatchCounter(const QString& dataRoot)
