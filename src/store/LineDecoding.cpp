@@ -1,7 +1,6 @@
 #include "store/LineDecoding.h"
 
 #include <QStringDecoder>
-#include <cstdint>
 #include <cstring>
 
 namespace store {
@@ -23,68 +22,7 @@ QChar* appendWindows1252(QChar* out, QByteArrayView bytes)
     return out;
 }
 
-bool isContinuation(unsigned char byte)
-{
-    return (byte & 0xC0) == 0x80;
-}
-
 } // namespace
-
-bool isValidUtf8(QByteArrayView bytes)
-{
-    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
-    const qsizetype size = bytes.size();
-    qsizetype i = 0;
-    while (i < size) {
-        // Most text is ASCII: eight bytes at a time while no high bit is set.
-        while (i + 8 <= size) {
-            std::uint64_t word;
-            std::memcpy(&word, data + i, sizeof word);
-            if (word & 0x8080808080808080u)
-                break;
-            i += 8;
-        }
-        if (i >= size)
-            break;
-        const unsigned char lead = data[i];
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        // The allowed range of the byte after the lead (Unicode's table of
-        // well-formed sequences), and how many continuation bytes follow.
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        int extra = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            extra = 1;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            extra = 2;
-            if (lead == 0xE0)
-                low = 0xA0; // overlong below U+0800
-            else if (lead == 0xED)
-                high = 0x9F; // surrogates
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            extra = 3;
-            if (lead == 0xF0)
-                low = 0x90; // overlong below U+10000
-            else if (lead == 0xF4)
-                high = 0x8F; // beyond U+10FFFF
-        } else {
-            return false;
-        }
-        if (size - i <= extra)
-            return false;
-        if (data[i + 1] < low || data[i + 1] > high)
-            return false;
-        for (int k = 2; k <= extra; ++k) {
-            if (!isContinuation(data[i + k]))
-                return false;
-        }
-        i += extra + 1;
-    }
-    return true;
-}
 
 DecodedLines decodeTextLines(QByteArrayView bytes)
 {
@@ -92,13 +30,40 @@ DecodedLines decodeTextLines(QByteArrayView bytes)
         bytes = bytes.sliced(3);
     DecodedLines out;
     // Neither encoding gives more UTF-16 code units than it has bytes, so the
-    // whole text fits in one allocation.
-    out.text = QString(bytes.size(), Qt::Uninitialized);
+    // whole text fits in one allocation (of the size Qt's decoder asks for).
+    out.text = QString(bytes.size() + 1, Qt::Uninitialized);
     QChar* const begin = out.text.data();
-    QChar* at = begin;
-    // Stateless, and a byte-order mark opening a later line is kept as text.
+    // Qt's decoder refuses what UTF-8 does not allow (overlong forms,
+    // surrogates, code points beyond U+10FFFF, a sequence cut short). Stateless,
+    // and keeping a byte-order mark that opens a later line as text.
     QStringDecoder utf8(QStringDecoder::Utf8,
                         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+
+    // No UTF-8 sequence holds a CR or an LF, so a file that is valid UTF-8 as a
+    // whole is exactly one whose every line is: the usual case, decoded in one
+    // go, line breaks and all, then split.
+    QChar* at = utf8.appendToBuffer(begin, bytes);
+    if (!utf8.hasError()) {
+        out.text.truncate(at - begin);
+        const QString& text = out.text;
+        const qsizetype end = text.size();
+        qsizetype start = 0;
+        while (start < end) {
+            qsizetype stop = text.indexOf(QLatin1Char('\n'), start);
+            const qsizetype next = stop < 0 ? end : stop + 1;
+            if (stop < 0)
+                stop = end;
+            qsizetype length = stop - start;
+            if (length > 0 && text.at(stop - 1) == QLatin1Char('\r'))
+                --length;
+            out.spans.append({start, length});
+            start = next;
+        }
+        return out;
+    }
+
+    // Line by line, over what the attempt above wrote.
+    at = begin;
     const char* const data = bytes.data();
     const qsizetype size = bytes.size();
     qsizetype pos = 0;
@@ -111,7 +76,10 @@ DecodedLines decodeTextLines(QByteArrayView bytes)
             --length;
         const QByteArrayView line(data + pos, length);
         QChar* const lineStart = at;
-        at = isValidUtf8(line) ? utf8.appendToBuffer(at, line) : appendWindows1252(at, line);
+        utf8.resetState();
+        at = utf8.appendToBuffer(lineStart, line);
+        if (utf8.hasError())
+            at = appendWindows1252(lineStart, line);
         out.spans.append({lineStart - begin, at - lineStart});
         pos = lf ? stop + 1 : size;
     }

@@ -11,8 +11,9 @@ namespace store {
 // Lines end at LF, a trailing CR dropped; the text after the last LF is a line
 // only when it is not empty; a byte-order mark opening the file is dropped.
 // Each line is decoded on its own: a line that is valid UTF-8 is UTF-8, any
-// other line Windows-1252. A file written in UTF-8 with one line added by an
-// older program in the old code page then reads correctly throughout, and a
+// other line Windows-1252. Valid UTF-8 is the standard's: no overlong forms,
+// no surrogates, nothing beyond U+10FFFF, no sequence cut short. A file written in UTF-8 with one
+// line added by an older program in the old code page then reads correctly throughout, and a
 // rewrite gives every UTF-8 line back byte for byte.
 
 // Where one line lies in the decoded text.
@@ -31,9 +32,5 @@ struct DecodedLines
 };
 
 DecodedLines decodeTextLines(QByteArrayView bytes);
-
-// Whether `bytes` is well-formed UTF-8: no overlong forms, no surrogates,
-// nothing beyond U+10FFFF, no sequence cut short.
-bool isValidUtf8(QByteArrayView bytes);
 
 } // namespace store
