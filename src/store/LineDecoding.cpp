@@ -38,6 +38,10 @@ DecodedLines decodeTextLines(QByteArrayView bytes)
     // and keeping a byte-order mark that opens a later line as text.
     QStringDecoder utf8(QStringDecoder::Utf8,
                         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    // One span a line: at most one more than the file has line breaks.
+    out.spans.resize(bytes.count('\n') + 1);
+    LineSpan* const firstSpan = out.spans.data();
+    LineSpan* span = firstSpan;
 
     // No UTF-8 sequence holds a CR or an LF, so a file that is valid UTF-8 as a
     // whole is exactly one whose every line is: the usual case, decoded in one
@@ -56,9 +60,10 @@ DecodedLines decodeTextLines(QByteArrayView bytes)
             qsizetype length = stop - start;
             if (length > 0 && text.at(stop - 1) == QLatin1Char('\r'))
                 --length;
-            out.spans.append({start, length});
+            *span++ = {start, length};
             start = next;
         }
+        out.spans.resize(span - firstSpan);
         return out;
     }
 
@@ -80,9 +85,10 @@ DecodedLines decodeTextLines(QByteArrayView bytes)
         at = utf8.appendToBuffer(lineStart, line);
         if (utf8.hasError())
             at = appendWindows1252(lineStart, line);
-        out.spans.append({lineStart - begin, at - lineStart});
+        *span++ = {lineStart - begin, at - lineStart};
         pos = lf ? stop + 1 : size;
     }
+    out.spans.resize(span - firstSpan);
     out.text.truncate(at - begin);
     return out;
 }

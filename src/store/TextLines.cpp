@@ -76,10 +76,10 @@ bool renameNoReplace(const QString& from, const QString& to)
 QStringList decodeLines(const QByteArray& bytes)
 {
     const DecodedLines decoded = decodeTextLines(bytes);
-    QStringList lines;
-    lines.reserve(decoded.spans.size());
+    QStringList lines(decoded.spans.size());
+    QString* line = lines.data();
     for (const LineSpan& span : decoded.spans)
-        lines << decoded.text.mid(span.start, span.length);
+        *line++ = decoded.text.mid(span.start, span.length);
     return lines;
 }
 
