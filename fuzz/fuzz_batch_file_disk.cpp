@@ -1,6 +1,7 @@
-// A batch file with any bytes at all: read as lines, taken apart into header
-// and actions, listed, scanned for due actions and, when it is well formed,
-// rewritten with one action completed.
+// A batch file with any bytes at all, in a data folder: read by the quick
+// reader of its first lines, listed, scanned for due actions and, when it is
+// well formed, rewritten with one action completed. The checks that need no
+// file are fuzz_batch_file's, which runs far faster.
 #include "FuzzSupport.h"
 #include "store/BatchFile.h"
 #include "store/BatchRewrite.h"
@@ -44,30 +45,6 @@ bool readBatch(const QStringList& lines, store::BatchFile& batch)
     }
 }
 
-void checkInMemory(const QStringList& lines, bool wellFormed, const store::BatchFile& batch)
-{
-    const qsizetype n = lines.size();
-    const bool layoutOk = n >= store::kHeaderLines && (n - store::kHeaderLines) % 13 == 0;
-    FUZZ_CHECK(wellFormed == layoutOk, "refused a well-formed file or accepted a damaged one");
-    if (!wellFormed)
-        return;
-    FUZZ_CHECK(batch.header.lines.size() == store::kHeaderLines, "header is not 26 lines");
-    FUZZ_CHECK(batch.records.size() == (n - store::kHeaderLines) / 13, "wrong number of actions");
-    for (const store::ActionRecord& record : batch.records)
-        FUZZ_CHECK(record.tail.size() == 6, "an action's reserved lines were not kept");
-    FUZZ_CHECK(store::batchToLines(batch) == lines, "writing the batch back changes its lines");
-
-    const int bad = store::firstRecordWithBadDueDate(batch);
-    FUZZ_CHECK(bad >= 0 && bad <= batch.records.size(), "bad due date outside the actions");
-    for (int i = 0; i < batch.records.size(); ++i) {
-        const bool valid = store::parseDate(batch.records.at(i).DueDate).isValid();
-        if (bad == 0 || i + 1 < bad)
-            FUZZ_CHECK(valid, "an unreadable due date was missed");
-        else if (i + 1 == bad)
-            FUZZ_CHECK(!valid, "a readable due date was called damaged");
-    }
-}
-
 // The lists read only the header lines they show; what they read must be what
 // the editor reads.
 void checkListing(const QStringList& lines)
@@ -92,12 +69,12 @@ void checkListing(const QStringList& lines)
                "the listing shows another recipe");
 }
 
-// The line reader of the lists and the scan splits as the whole-file reader does.
-void checkLineReader(const QByteArray& bytes, const QStringList& lines)
+// The line reader of the lists and the scan reads as the whole-file reader does.
+void checkLineReader(const QStringList& lines)
 {
-    FUZZ_CHECK(store::TextFileLines::fromBytes(bytes).toStringList() == lines,
-               "the quick line reader splits the bytes differently");
     const QString path = QDir(root).filePath(QStringLiteral("Active Batches/") + kFileName);
+    FUZZ_CHECK(store::TextFileLines::read(path, kLabel).toStringList() == lines,
+               "the quick reader reads the file differently");
     for (const int first : {1, 20}) {
         const store::TextFileLines head = store::TextFileLines::read(path, kLabel, first);
         FUZZ_CHECK(head.toStringList() == lines.mid(0, first),
@@ -171,7 +148,7 @@ void checkRewrite(const QStringList& lines, const store::BatchFile& batch)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    root = fuzz::scratchFolder("batch_file") + QLatin1Char('/');
+    root = fuzz::scratchFolder("batch_file_disk") + QLatin1Char('/');
     return 0;
 }
 
@@ -179,20 +156,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes = fuzz::bytesOf(data, size);
     const QStringList lines = store::decodeLines(bytes);
-    for (const QString& line : lines)
-        FUZZ_CHECK(!line.contains(QLatin1Char('\n')), "a line holds a line break");
-    // Files are written without a byte-order mark, so a leading one cannot survive.
-    if (lines.isEmpty() || !lines.constFirst().startsWith(QChar(0xFEFF)))
-        FUZZ_CHECK(store::decodeLines(store::encodeLines(lines)) == lines,
-                   "lines do not survive writing and reading");
-
     store::BatchFile batch;
     const bool wellFormed = readBatch(lines, batch);
-    checkInMemory(lines, wellFormed, batch);
 
     resetDataFolder();
     fuzz::putFile(root, QStringLiteral("Active Batches/") + kFileName, bytes);
-    checkLineReader(bytes, lines);
+    FUZZ_CHECK(
+        store::readTextLines(QDir(root).filePath(QStringLiteral("Active Batches/") + kFileName),
+                             kLabel) == lines,
+        "the file reads other lines than its bytes hold");
+    checkLineReader(lines);
     checkListing(lines);
     checkScan(wellFormed, batch);
     if (wellFormed)

@@ -1,13 +1,11 @@
-// A batch counter file with any bytes: read, turned into a batch identifier,
-// and advanced by one.
+// A batch counter file with any bytes, in a data folder: read, its identifier
+// taken to a path, and advanced by one. The checks of the values themselves
+// need no file and are fuzz_counter's, which runs far faster.
 #include "FuzzSupport.h"
 #include "store/BatchCounter.h"
 #include "store/BatchFile.h"
 #include "store/StoreError.h"
 #include "store/TextLines.h"
-#include "store/TextNumber.h"
-
-#include <cmath>
 
 namespace {
 
@@ -32,7 +30,7 @@ void checkIdentifier(const QString& counterText)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    root = fuzz::scratchFolder("counter") + QLatin1Char('/');
+    root = fuzz::scratchFolder("counter_disk") + QLatin1Char('/');
     QDir().mkpath(QDir(root).filePath(QStringLiteral("Active Batches")));
     return 0;
 }
@@ -50,13 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     checkIdentifier(text);
 
     const QString next = store::advanceBatchCounter(root);
-    const double before = std::trunc(store::readLeadingNumber(text));
-    FUZZ_CHECK(store::startsWithNumber(next), "the new counter is not a number");
-    FUZZ_CHECK(store::formatPlainNumber(store::readLeadingNumber(next)) == next,
-               "the new counter does not read back as written");
-    if (std::fabs(before) < 9.0e15) // beyond 2^53 a double cannot count in ones
-        FUZZ_CHECK(store::readLeadingNumber(next) == before + 1,
-                   "the counter did not go up by one");
+    FUZZ_CHECK(next == store::nextCounterValue(text), "the counter went up by another rule");
     FUZZ_CHECK(store::readBatchCounter(root) == next, "the file does not hold the new counter");
     QFile file(counterFile);
     file.open(QIODevice::ReadOnly);

@@ -1,5 +1,6 @@
-// The three lists of the Misc folder with any bytes: the varieties and the
-// recipe actions as the screens read them, and the chemical chart.
+// The three lists of the Misc folder with any bytes, as files: the varieties
+// and the recipe actions as the screens read them, and the chemical chart as
+// read from its file. The chart's checks that need no file are fuzz_misc_files'.
 #include "FuzzSupport.h"
 #include "store/ChemicalChart.h"
 #include "store/DataFolder.h"
@@ -10,31 +11,11 @@ namespace {
 
 QString root;
 
-// Nothing but whole entries is shown, and nothing is dropped without a word.
-void checkChart(const QStringList& lines)
-{
-    const store::ChemicalChart chart = store::readChemicalChart(root);
-    const qsizetype covered = std::min<qsizetype>(chart.entries.size() * 6, lines.size());
-    bool restBlank = true;
-    for (qsizetype i = covered; i < lines.size(); ++i)
-        restBlank = restBlank && lines.at(i).trimmed().isEmpty();
-    FUZZ_CHECK(chart.problem.isEmpty() == restBlank, "lines were dropped without a word");
-    FUZZ_CHECK(chart.problem.isEmpty() || chart.problem.contains(store::kChemicalsFile),
-               "the message does not name the chart file");
-    for (qsizetype e = 0; e < chart.entries.size(); ++e) {
-        const store::ChartEntry& entry = chart.entries.at(e);
-        const QStringList values{entry.ingredient, entry.usage, entry.typicalAdditions,
-                                 entry.weights, entry.comments};
-        for (int v = 0; v < 5; ++v)
-            FUZZ_CHECK(values.at(v) == lines.at(e * 6 + v).mid(19), "a value from another line");
-    }
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    root = fuzz::scratchFolder("misc_files") + QLatin1Char('/');
+    root = fuzz::scratchFolder("misc_files_disk") + QLatin1Char('/');
     QDir().mkpath(QDir(root).filePath(store::kMiscFolder));
     return 0;
 }
@@ -50,6 +31,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(read == lines, "a list reads other lines than the file holds");
     }
     fuzz::putFile(root, store::kMiscFolder + QLatin1Char('/') + store::kChemicalsFile, bytes);
-    checkChart(lines);
+    const store::ChemicalChart read = store::readChemicalChart(root);
+    const store::ChemicalChart expected =
+        store::chartFromLines(lines, store::miscFilePath(root, store::kChemicalsFile));
+    FUZZ_CHECK(read.problem == expected.problem, "the chart file is judged otherwise");
+    FUZZ_CHECK(read.entries.size() == expected.entries.size(),
+               "the chart file shows other entries");
+    for (qsizetype e = 0; e < read.entries.size(); ++e) {
+        const store::ChartEntry& a = read.entries.at(e);
+        const store::ChartEntry& b = expected.entries.at(e);
+        FUZZ_CHECK(a.ingredient == b.ingredient && a.usage == b.usage &&
+                       a.typicalAdditions == b.typicalAdditions && a.weights == b.weights &&
+                       a.comments == b.comments,
+                   "the chart file shows another entry");
+    }
     return 0;
 }

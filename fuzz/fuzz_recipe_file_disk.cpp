@@ -1,6 +1,6 @@
-// A recipe file with any bytes: read, cut into columns as the editor and the
-// schedule read them, saved back from the editor's cells, and used to offer
-// the next recipe number.
+// A recipe file with any bytes, in a recipe folder: read, its number taken to
+// a path, and used to offer the next recipe number. The checks of its columns
+// need no file and are fuzz_recipe_file's, which runs far faster.
 #include "FuzzSupport.h"
 #include "store/DataFolder.h"
 #include "store/RecipeFile.h"
@@ -22,24 +22,6 @@ void resetDataFolder()
     QDir().mkpath(recipesFolder());
 }
 
-// A step as the editor shows it must save to a line that both readers read
-// back as the same day and action.
-void checkStep(const QString& step)
-{
-    const QString day = store::editorDayOf(step);
-    const QString action = store::editorActionOf(step);
-    store::scheduleDayOf(step);
-    store::scheduleActionOf(step);
-    if (day.isEmpty() || action.isEmpty())
-        return;
-    const QString saved = store::recipeStepLine(day, action);
-    FUZZ_CHECK(!saved.contains(QLatin1Char('\n')), "a saved step spans two lines");
-    FUZZ_CHECK(store::editorDayOf(saved) == day, "the editor reads another day back");
-    FUZZ_CHECK(store::editorActionOf(saved) == action, "the editor reads another action back");
-    FUZZ_CHECK(store::scheduleDayOf(saved) == day, "the schedule reads another day");
-    FUZZ_CHECK(store::scheduleActionOf(saved) == action, "the schedule reads another action");
-}
-
 // A number taken from the file leads to the recipe folder or nowhere.
 void checkNumberPath(const QString& number)
 {
@@ -56,7 +38,7 @@ void checkNumberPath(const QString& number)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    root = fuzz::scratchFolder("recipe_file") + QLatin1Char('/');
+    root = fuzz::scratchFolder("recipe_file_disk") + QLatin1Char('/');
     return 0;
 }
 
@@ -78,27 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(QStringList(recipe.line1) + recipe.steps == store::decodeLines(bytes),
                "the recipe lost or gained lines");
 
-    const QString number = store::recipeNumberOf(recipe.line1);
-    store::recipeDescriptionOf(recipe.line1);
-    checkNumberPath(number);
-    QVector<store::RecipeRow> rows;
-    for (const QString& step : recipe.steps) {
-        checkStep(step);
-        rows.append({store::editorDayOf(step), store::editorActionOf(step)});
-    }
-
-    // Saving what the editor shows, then loading it, shows the same again.
-    const QStringList saved =
-        store::recipeToLines(QStringLiteral("0001"), QStringLiteral("x"), rows);
-    int kept = 0;
-    for (const store::RecipeRow& row : rows) {
-        if (row.first.isEmpty() || row.second.isEmpty())
-            continue;
-        ++kept;
-        FUZZ_CHECK(store::editorDayOf(saved.at(kept)) == row.first, "a saved day moved");
-        FUZZ_CHECK(store::editorActionOf(saved.at(kept)) == row.second, "a saved action moved");
-    }
-    FUZZ_CHECK(saved.size() == kept + 1, "saving added or dropped steps");
+    checkNumberPath(store::recipeNumberOf(recipe.line1));
 
     try {
         const QString next = store::nextRecipeNumber(root);
