@@ -26,7 +26,10 @@ QChar* appendWindows1252(QChar* out, QByteArrayView bytes)
 
 DecodedLines decodeTextLines(QByteArrayView bytes)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
+    // Some tools put a second mark before one already there. A first line kept
+    // beginning with one would be written back beginning with a mark, and lose
+    // it on the next reading.
+    while (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     DecodedLines out;
     // Neither encoding gives more UTF-16 code units than it has bytes, so the

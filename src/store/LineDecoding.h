@@ -9,7 +9,7 @@ namespace store {
 // The one decoder of the data folder's text files, used by every reader.
 //
 // Lines end at LF, a trailing CR dropped; the text after the last LF is a line
-// only when it is not empty; a byte-order mark opening the file is dropped.
+// only when it is not empty; the byte-order marks opening the file are dropped.
 // Each line is decoded on its own: a line that is valid UTF-8 is UTF-8, any
 // other line Windows-1252. Valid UTF-8 is the standard's: no overlong forms,
 // no surrogates, nothing beyond U+10FFFF, no sequence cut short. A file written in UTF-8 with one
