@@ -1,5 +1,6 @@
 #include "FuzzSupport.h"
 
+#include <QFileInfo>
 #include <unistd.h>
 
 namespace fuzz {
@@ -24,9 +25,14 @@ QString scratchFolder(const char* target)
 {
     QString& path = scratchPath();
     if (path.isEmpty()) {
-        // Fixed under /tmp whatever TMPDIR says, so a run never writes elsewhere.
-        path = QStringLiteral("/tmp/vintrelo-fuzz-%1-%2")
-                   .arg(QString::fromLatin1(target))
+        // In memory (/dev/shm) where there is one: a target that writes files for
+        // every input runs at the pace of the file system. Fixed there or under
+        // /tmp whatever TMPDIR says, so a run never writes elsewhere.
+        const QString base = QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                 ? QStringLiteral("/dev/shm")
+                                 : QStringLiteral("/tmp");
+        path = QStringLiteral("%1/vintrelo-fuzz-%2-%3")
+                   .arg(base, QString::fromLatin1(target))
                    .arg(static_cast<qint64>(::getpid()));
         QDir(path).removeRecursively();
         if (!QDir().mkpath(path)) {
@@ -36,6 +42,18 @@ QString scratchFolder(const char* target)
         std::atexit(removeScratch);
     }
     return path;
+}
+
+QByteArray firstLines(const QByteArray& bytes, int count)
+{
+    qsizetype at = 0;
+    for (int line = 0; line < count; ++line) {
+        const qsizetype lf = bytes.indexOf('\n', at);
+        if (lf < 0)
+            return bytes;
+        at = lf + 1;
+    }
+    return QByteArray::fromRawData(bytes.constData(), at);
 }
 
 void putFile(const QString& root, const QString& relative, const QByteArray& bytes)

@@ -26,9 +26,15 @@ inline QByteArray bytesOf(const uint8_t* data, size_t size)
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 }
 
-// The one folder a target may write in: /tmp/vintrelo-fuzz-<target>-<pid>,
-// made on first use and removed when the process ends normally.
+// The one folder a target may write in: vintrelo-fuzz-<target>-<pid> in
+// /dev/shm (or /tmp where there is none), made on first use and removed when the
+// process ends normally.
 QString scratchFolder(const char* target);
+
+// The bytes of `bytes` up to and including its `count`-th LF (all of them when
+// there are fewer): what a reader of the first `count` lines of a file reads.
+// It shares the bytes of `bytes`, which must outlive it.
+QByteArray firstLines(const QByteArray& bytes, int count);
 
 // Writes `bytes` to `relative` under the scratch folder, replacing what was there.
 void putFile(const QString& root, const QString& relative, const QByteArray& bytes);

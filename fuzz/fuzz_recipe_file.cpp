@@ -1,26 +1,11 @@
-// A recipe file with any bytes: read, cut into columns as the editor and the
-// schedule read them, saved back from the editor's cells, and used to offer
-// the next recipe number.
+// A recipe file's lines with any bytes, in memory: cut into columns as the
+// editor and the schedule read them, and saved back from the editor's cells.
+// fuzz_recipe_file_disk reads the same bytes from a recipe folder.
 #include "FuzzSupport.h"
-#include "store/DataFolder.h"
 #include "store/RecipeFile.h"
-#include "store/StoreError.h"
 #include "store/TextLines.h"
 
 namespace {
-
-QString root;
-
-QString recipesFolder()
-{
-    return QDir(root).filePath(QStringLiteral("Recipes"));
-}
-
-void resetDataFolder()
-{
-    QDir(recipesFolder()).removeRecursively();
-    QDir().mkpath(recipesFolder());
-}
 
 // A step as the editor shows it must save to a line that both readers read
 // back as the same day and action.
@@ -40,51 +25,24 @@ void checkStep(const QString& step)
     FUZZ_CHECK(store::scheduleActionOf(saved) == action, "the schedule reads another action");
 }
 
-// A number taken from the file leads to the recipe folder or nowhere.
-void checkNumberPath(const QString& number)
-{
-    try {
-        const QString path = store::recipeFilePath(root, number);
-        FUZZ_CHECK(store::isRecipeNumber(number), "a path for a text that is no recipe number");
-        FUZZ_CHECK(fuzz::isInside(path, recipesFolder()), "a recipe path outside the folder");
-    } catch (const store::StoreError&) {
-        FUZZ_CHECK(!store::isRecipeNumber(number), "a recipe number was refused");
-    }
-}
-
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    root = fuzz::scratchFolder("recipe_file") + QLatin1Char('/');
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QByteArray bytes = fuzz::bytesOf(data, size);
-    resetDataFolder();
-    fuzz::putFile(root, QStringLiteral("Recipes/0001.txt"), bytes);
+    const QStringList lines = store::decodeLines(fuzz::bytesOf(data, size));
+    if (lines.isEmpty())
+        return 0; // the reader refuses an empty file: fuzz_recipe_file_disk checks how
+    const QString line1 = lines.constFirst();
+    const QString number = store::recipeNumberOf(line1);
+    FUZZ_CHECK(number == line1.left(4), "the number is not the first four characters");
+    FUZZ_CHECK(number + line1.mid(4, 3) + store::recipeDescriptionOf(line1) == line1,
+               "number and description do not make up line 1");
+    store::isRecipeNumber(number);
 
-    store::Recipe recipe;
-    try {
-        recipe = store::readRecipeFile(root, QStringLiteral("0001.txt"));
-    } catch (const store::StoreError& error) {
-        FUZZ_CHECK(store::decodeLines(bytes).isEmpty(), "a recipe with lines was refused");
-        FUZZ_CHECK(error.message().contains(QStringLiteral("0001.txt")),
-                   "the message names no file");
-        return 0;
-    }
-    FUZZ_CHECK(QStringList(recipe.line1) + recipe.steps == store::decodeLines(bytes),
-               "the recipe lost or gained lines");
-
-    const QString number = store::recipeNumberOf(recipe.line1);
-    store::recipeDescriptionOf(recipe.line1);
-    checkNumberPath(number);
     QVector<store::RecipeRow> rows;
-    for (const QString& step : recipe.steps) {
-        checkStep(step);
-        rows.append({store::editorDayOf(step), store::editorActionOf(step)});
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        checkStep(lines.at(i));
+        rows.append({store::editorDayOf(lines.at(i)), store::editorActionOf(lines.at(i))});
     }
 
     // Saving what the editor shows, then loading it, shows the same again.
@@ -99,13 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(store::editorActionOf(saved.at(kept)) == row.second, "a saved action moved");
     }
     FUZZ_CHECK(saved.size() == kept + 1, "saving added or dropped steps");
-
-    try {
-        const QString next = store::nextRecipeNumber(root);
-        FUZZ_CHECK(store::isRecipeNumber(next), "the next recipe number is not four digits");
-        FUZZ_CHECK(!QFile::exists(store::recipeFilePath(root, next)),
-                   "the next recipe number already has a file");
-    } catch (const store::StoreError&) {
-    }
+    FUZZ_CHECK(store::decodeLines(store::encodeLines(saved)) == saved,
+               "a saved recipe does not read back as written");
     return 0;
 }

@@ -5,8 +5,6 @@
 #include "store/TextLines.h"
 #include "store/TextNumber.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <cmath>
 
 namespace store {
@@ -22,8 +20,7 @@ QString counterWhat()
 
 QString batchCounterFilePath(const QString& dataRoot)
 {
-    const QString name = existingNameAnyCase(QDir::cleanPath(dataRoot), kCounterFile);
-    return dataPath(dataRoot, name.isEmpty() ? kCounterFile : name);
+    return dataPath(dataRoot, kCounterFile);
 }
 
 QString readBatchCounter(const QString& dataRoot)
@@ -37,13 +34,16 @@ QString makeBatchID(const QString& counterText, const QDate& today)
     return year + QLatin1Char('-') + (QStringLiteral("00000000") + counterText).right(6);
 }
 
+QString nextCounterValue(const QString& counterText)
+{
+    // A hand-edited "41.5" still counts on in whole batches.
+    return formatPlainNumber(std::trunc(readLeadingNumber(counterText)) + 1);
+}
+
 QString advanceBatchCounter(const QString& dataRoot)
 {
     const QString path = batchCounterFilePath(dataRoot);
-    const QString line = readFirstLine(path, counterWhat());
-    // A hand-edited "41.5" still counts on in whole batches.
-    const double value = std::trunc(readLeadingNumber(line));
-    const QString next = formatPlainNumber(value + 1);
+    const QString next = nextCounterValue(readFirstLine(path, counterWhat()));
     const QString scratch = dataPath(dataRoot, QStringLiteral("Batch-ID.new"));
     writeScratchFile(scratch, {next}, counterWhat());
     replaceWithScratch(scratch, path, counterWhat());

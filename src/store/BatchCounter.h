@@ -17,6 +17,10 @@ QString readBatchCounter(const QString& dataRoot);
 // counter text: counter "41" in 2026 gives "2026-000041".
 QString makeBatchID(const QString& counterText, const QDate& today);
 
+// The counter text that follows `counterText`: its leading number in whole
+// batches plus one, as plain decimal text ("41" and "41.5" give "42").
+QString nextCounterValue(const QString& counterText);
+
 // Reads the counter again, adds 1 and stores it as the only line of the file,
 // replaced in one rename. Returns the value written. Throws StoreError naming
 // the file when it cannot be read or written; the file is then unchanged.

@@ -32,15 +32,20 @@ QString chartValue(const QString& line)
 
 ChemicalChart readChemicalChart(const QString& dataRoot)
 {
-    ChemicalChart chart;
     const QString path = miscFilePath(dataRoot, kChemicalsFile);
-    QStringList lines;
     try {
-        lines = readTextLines(path, STORE_TR("the chemical and ingredient chart"));
+        return chartFromLines(readTextLines(path, STORE_TR("the chemical and ingredient chart")),
+                              path);
     } catch (const StoreError& error) {
+        ChemicalChart chart;
         chart.problem = error.message();
         return chart;
     }
+}
+
+ChemicalChart chartFromLines(const QStringList& lines, const QString& path)
+{
+    ChemicalChart chart;
     int at = 0;
     while (at < lines.size()) {
         const int left = static_cast<int>(lines.size()) - at;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 namespace store {
@@ -27,6 +28,9 @@ struct ChemicalChart
 // holding a 19-character label and then the value, the sixth a separator.
 // Never throws: whatever was read in whole is returned with the problem.
 ChemicalChart readChemicalChart(const QString& dataRoot);
+
+// The chart of the lines of the file at `path` (named in the problem).
+ChemicalChart chartFromLines(const QStringList& lines, const QString& path);
 
 // The value of a chart line: everything after its 19-character label.
 QString chartValue(const QString& line);

@@ -12,8 +12,15 @@ namespace store {
 QString dataPath(const QString& dataRoot, const QString& relative)
 {
     // The first line of the location file may end in a separator already;
-    // cleanPath folds the doubled separator into one.
-    return QDir::cleanPath(dataRoot + QLatin1Char('/') + relative);
+    // cleanPath folds the doubled separator into one. A folder copied from a
+    // system that ignores letter case may hold "BATCH-ID.TXT" or "misc": each
+    // part is taken as the folder spells it, or as given when it is not there.
+    QString path = QDir::cleanPath(dataRoot);
+    for (const QString& part : relative.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        const QString found = existingNameAnyCase(path, part);
+        path = QDir(path).filePath(found.isEmpty() ? part : found);
+    }
+    return QDir::cleanPath(path);
 }
 
 QString folderPath(const QString& dataRoot, const QString& folder)
@@ -119,6 +126,7 @@ QString writeLocationFile(const LocationPlaces& places, const QString& dataFolde
 
 QStringList missingDataFolderParts(const QString& dataRoot)
 {
+    // Names are matched without regard to letter case, as every reader matches them.
     QStringList missing;
     if (!QFileInfo(dataPath(dataRoot, kCounterFile)).isFile())
         missing << kCounterFile;

@@ -18,7 +18,9 @@ inline const QString kVarietiesFile = QStringLiteral("Varieties.txt");
 inline const QString kRecipeActionsFile = QStringLiteral("Recipe Actions.txt");
 inline const QString kChemicalsFile = QStringLiteral("Chemical Ingredients.txt");
 
-// `DataRoot` joined with a relative path ("Recipes", "Misc/Varieties.txt").
+// `DataRoot` joined with a relative path ("Recipes", "Misc/Varieties.txt"),
+// each part of it matched without regard to letter case where the folder holds
+// it in another ("misc/VARIETIES.TXT"), and kept as given where it does not.
 QString dataPath(const QString& dataRoot, const QString& relative);
 QString folderPath(const QString& dataRoot, const QString& folder);
 QString miscFilePath(const QString& dataRoot, const QString& fileName);

@@ -75,7 +75,7 @@ void createFolder(const QString& path, CreatedSoFar& created)
 bool createIfMissing(const QString& folder, const QString& relative, const QStringList& lines,
                      CreatedSoFar& created)
 {
-    const QString path = QDir(folder).filePath(relative);
+    const QString path = dataPath(folder, relative);
     const QFileInfo info(path);
     if (fileExistsAnyCase(info.absolutePath(), info.fileName()))
         return false;
@@ -98,7 +98,7 @@ QStringList createDataFolder(const QString& folder)
     try {
         createFolder(folder, made);
         for (const QString& sub : {kRecipesFolder, kActiveFolder, kCompletedFolder, kMiscFolder}) {
-            if (!QFileInfo(QDir(folder).filePath(sub)).isDir()) {
+            if (!QFileInfo(dataPath(folder, sub)).isDir()) {
                 createFolder(QDir(folder).filePath(sub), made);
                 created << sub;
             }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/LineDecoding.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -7,9 +9,9 @@
 
 namespace store {
 
-// The lines of a text file, split by the rules of decodeLines, kept as places in
-// one decoded text: readers that look at a few lines of thousands of files (the
-// batch lists, the daily scan) then make no string per line.
+// The lines of a text file, decoded by decodeTextLines and kept as places in
+// one text: readers that look at a few lines of thousands of files (the batch
+// lists, the daily scan) then make no string per line.
 class TextFileLines
 {
 public:
@@ -19,24 +21,16 @@ public:
     // maxLines > 0: a reader that needs the first lines of a file reads no
     // further. Throws StoreError as readTextLines does, `what` naming the file.
     static TextFileLines read(const QString& path, const QString& what, int maxLines = -1);
-    // The same split of bytes already read.
+    // The same lines of bytes already read.
     static TextFileLines fromBytes(const QByteArray& bytes);
 
-    qsizetype size() const { return m_fallback ? m_lines.size() : m_spans.size(); }
+    qsizetype size() const { return m_lines.spans.size(); }
     QStringView at(qsizetype index) const;
     QString text(qsizetype index) const { return at(index).toString(); }
     QStringList toStringList() const;
 
 private:
-    struct Span
-    {
-        qsizetype start;
-        qsizetype length;
-    };
-    QString m_text;
-    QVector<Span> m_spans;
-    bool m_fallback = false; // not UTF-8: decodeLines' own lines
-    QStringList m_lines;
+    DecodedLines m_lines;
 };
 
 } // namespace store

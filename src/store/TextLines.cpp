@@ -1,11 +1,11 @@
 #include "store/TextLines.h"
 
+#include "store/LineDecoding.h"
 #include "store/StoreError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -29,22 +29,6 @@ bool stepAllowed(WriteStep step, const QString& path)
         return true;
     errno = EIO;
     return false;
-}
-
-// Windows-1252 differs from Latin-1 only in 0x80-0x9F.
-QString decodeWindows1252(const QByteArray& bytes)
-{
-    static const char16_t high[32] = {
-        0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-    QString text;
-    text.reserve(bytes.size());
-    for (char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        text.append(byte >= 0x80 && byte < 0xA0 ? QChar(high[byte - 0x80]) : QChar(byte));
-    }
-    return text;
 }
 
 QString systemError()
@@ -91,21 +75,11 @@ bool renameNoReplace(const QString& from, const QString& to)
 
 QStringList decodeLines(const QByteArray& bytes)
 {
-    QByteArray data = bytes;
-    if (data.startsWith("\xEF\xBB\xBF"))
-        data.remove(0, 3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(data);
-    if (utf8.hasError())
-        text = decodeWindows1252(data);
-
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.constLast().isEmpty())
-        lines.removeLast();
-    for (QString& line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-    }
+    const DecodedLines decoded = decodeTextLines(bytes);
+    QStringList lines(decoded.spans.size());
+    QString* line = lines.data();
+    for (const LineSpan& span : decoded.spans)
+        *line++ = decoded.text.mid(span.start, span.length);
     return lines;
 }
 

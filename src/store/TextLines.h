@@ -9,11 +9,11 @@
 namespace store {
 
 // Text files of the data folder: UTF-8 without a byte-order mark, every line
-// ending in CR LF. Reading accepts LF alone too, and reads a file that is not
-// valid UTF-8 as Windows-1252 so that files from older installations still read.
+// ending in CR LF. Reading accepts LF alone too, and reads each line that is not
+// valid UTF-8 as Windows-1252, so that files from older installations, and lines
+// they added to ours, still read (LineDecoding.h).
 
-// Decodes file bytes into lines: split at LF, a trailing CR dropped; the text
-// after the last line break is a line only when it is not empty.
+// Decodes file bytes into lines by the rules of decodeTextLines.
 QStringList decodeLines(const QByteArray& bytes);
 
 // Encodes lines with CR LF after every line, the last one included.

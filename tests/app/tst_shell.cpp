@@ -3,9 +3,12 @@
 #include "DataFixture.h"
 #include "MessageScript.h"
 #include "TestMain.h"
+#include "store/BatchCounter.h"
 #include "store/Clock.h"
+#include "widgets/Grid.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -38,6 +41,7 @@ private Q_SLOTS:
     void titleBarCloseActsAsTheWayOut();
     void exitProgramEndsFromTheOpeningScreen();
     void missingPartsOfTheDataFolderAreNamedOnce();
+    void namesInOtherLetterCaseAreFound();
     void screenKeptLoadedReappearsAsItWasLeft();
 };
 
@@ -230,6 +234,46 @@ void ShellTest::missingPartsOfTheDataFolderAreNamedOnce()
     // The program runs on with the folder it was given, and writes nothing.
     QCOMPARE(app.visibleName(), QStringLiteral("Opening_Screen"));
     QCOMPARE(fx.snapshot(), before);
+}
+
+void ShellTest::namesInOtherLetterCaseAreFound()
+{
+    // A data folder copied from a system that ignores letter case.
+    DataFixture fx;
+    fx.writeRecipe(QStringLiteral("0003"), QStringLiteral("Red kit"),
+                   {{QStringLiteral("1"), QStringLiteral("Add yeast")}});
+    fx.writeBatch(QStringLiteral("2026-000040"), sampleBatch(2));
+    fx.renameToOtherLetterCase();
+    const QStringList names = fx.snapshot().keys();
+    MessageScript script;
+    AppHarness app(fx);
+    app.start();
+    QCOMPARE(app.visibleName(), QStringLiteral("Opening_Screen"));
+
+    // The start-up form finds the counter, the varieties and the recipes.
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    QCOMPARE(app.visibleName(), QStringLiteral("NewBatch"));
+    QCOMPARE(app.control<QLabel>(QStringLiteral("BatchID"))->text(), QStringLiteral("2026-000041"));
+    QCOMPARE(app.control<QListWidget>(QStringLiteral("Variety_List"))->count(), 3);
+    QCOMPARE(app.control<QListWidget>(QStringLiteral("List1"))->count(), 1);
+    QVERIFY(app.click(QStringLiteral("CommandButton1")));
+    // The list of batches in progress finds the active folder.
+    QVERIFY(app.click(QStringLiteral("CommandButton3")));
+    QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory"));
+    QCOMPARE(app.control<widgets::Grid>(QStringLiteral("Grid1"))->textAt(1, 0),
+             QStringLiteral("2026-000040"));
+    QVERIFY(app.click(QStringLiteral("CommandButton1")));
+    // Back at the opening screen, which checks the folder again.
+    QVERIFY(app.click(QStringLiteral("CommandButton7")));
+    QCOMPARE(app.visibleName(), QStringLiteral("Opening_Screen"));
+    QVERIFY2(script.shown().isEmpty(), qPrintable(script.texts().join(QLatin1Char('\n'))));
+
+    // A new batch advances the counter in the file of that name, and no file
+    // of the usual spelling appears beside any of them.
+    QCOMPARE(store::advanceBatchCounter(app.state().DataRoot), QStringLiteral("42"));
+    QCOMPARE(fx.bytes(QStringLiteral("BATCH-ID.TXT")), QByteArray("42\r\n"));
+    QCOMPARE(fx.snapshot().keys(), names);
 }
 
 void ShellTest::screenKeptLoadedReappearsAsItWasLeft()

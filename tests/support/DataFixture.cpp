@@ -93,6 +93,27 @@ void DataFixture::writeBatch(const QString& batchId, const store::BatchFile& bat
                store::batchToLines(batch));
 }
 
+void DataFixture::renameToOtherLetterCase() const
+{
+    // Files inside a folder first, while the folder still has its usual name.
+    const QList<QPair<QString, QString>> renames{
+        {QStringLiteral("Misc/Varieties.txt"), QStringLiteral("Misc/VARIETIES.TXT")},
+        {QStringLiteral("Misc/Recipe Actions.txt"), QStringLiteral("Misc/recipe actions.txt")},
+        {QStringLiteral("Misc/Chemical Ingredients.txt"),
+         QStringLiteral("Misc/CHEMICAL INGREDIENTS.TXT")},
+        {QStringLiteral("Batch-ID.txt"), QStringLiteral("BATCH-ID.TXT")},
+        {QStringLiteral("Recipes"), QStringLiteral("RECIPES")},
+        {QStringLiteral("Active Batches"), QStringLiteral("active batches")},
+        {QStringLiteral("Completed Batches"), QStringLiteral("COMPLETED BATCHES")},
+        {QStringLiteral("Misc"), QStringLiteral("misc")}};
+    for (const auto& [from, to] : renames) {
+        if (!exists(from)) // a part the test has taken away stays away
+            continue;
+        if (!QDir(dataFolder()).rename(from, to))
+            qFatal("DataFixture: cannot rename %s", qPrintable(from));
+    }
+}
+
 QMap<QString, QByteArray> DataFixture::snapshot() const
 {
     QMap<QString, QByteArray> files;

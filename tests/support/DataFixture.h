@@ -37,6 +37,12 @@ public:
     void writeBatch(const QString& batchId, const store::BatchFile& batch,
                     const QString& folder = QStringLiteral("Active Batches")) const;
 
+    // Renames the counter, the four folders and the Misc files as a system that
+    // ignores letter case may have written them: "BATCH-ID.TXT", "RECIPES",
+    // "active batches", "COMPLETED BATCHES", "misc/VARIETIES.TXT",
+    // "misc/recipe actions.txt", "misc/CHEMICAL INGREDIENTS.TXT".
+    void renameToOtherLetterCase() const;
+
     // Every file under the data folder, by relative path, with its bytes.
     QMap<QString, QByteArray> snapshot() const;
 

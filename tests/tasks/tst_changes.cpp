@@ -39,6 +39,7 @@ private Q_SLOTS:
         AppHarness::settle();
     }
     void completingChangesOnlyLines30To33();
+    void completingInAMixedEncodingFileKeepsItsUtf8Lines();
     void completingTheLastRecordMovesTheBatch();
     void aOneActionBatchMovesOnItsFirstCompletion();
     void withoutTheTickNothingHappens();
@@ -98,6 +99,48 @@ void ChangesTest::completingChangesOnlyLines30To33()
     QCOMPARE(grid(app)->rows(), 1);
     QVERIFY(!isShown(app, QStringLiteral("UpdateCommand")));
     QVERIFY(!app.control<QAbstractButton>(QStringLiteral("CheckBox1"))->isChecked());
+    QVERIFY(script.shown().isEmpty());
+}
+
+void ChangesTest::completingInAMixedEncodingFileKeepsItsUtf8Lines()
+{
+    // Written as UTF-8, with one note added later by a program of the old code page.
+    DataFixture fx;
+    const store::BatchFile batch = batchOf(
+        QStringLiteral("Jürgen Müller"),
+        {done(action(QStringLiteral("1"), longDate(2026, 12, 1), QStringLiteral("Add yeast")),
+              longDate(2026, 12, 1)),
+         action(QStringLiteral("5"), longDate(2026, 12, 5), QStringLiteral("Stir – gently")),
+         action(QStringLiteral("30"), longDate(2026, 12, 30), QStringLiteral("Bottle"))});
+    QList<QByteArray> lines;
+    for (const QString& line : store::batchToLines(batch))
+        lines << line.toUtf8();
+    const int notes = store::kHeaderLines + 5;
+    lines[notes] = "Stir \x96 caf\xE9";
+    fx.writeBytes(activeFile(kBatch), lines.join("\r\n") + "\r\n");
+    MessageScript script;
+    AppHarness app(fx);
+    openTaskList(app);
+    QCOMPARE(grid(app)->rows(), 2);
+    QCOMPARE(grid(app)->textAt(1, 1), QStringLiteral("Jürgen Müller"));
+    QCOMPARE(grid(app)->textAt(1, 3), QStringLiteral("Stir – gently"));
+
+    doubleClickRow(app, 1);
+    QCOMPARE(labelText(app, QStringLiteral("ActionLabel")), QStringLiteral("Stir – gently"));
+    type(app, QStringLiteral("AmountText"), QStringLiteral("5 g"));
+    tick(app);
+    QVERIFY(app.click(QStringLiteral("UpdateCommand")));
+
+    // The old code page's line is now UTF-8; every other line but the four of
+    // the completed action is byte for byte as it was.
+    QList<QByteArray> expected = lines;
+    expected[notes] = "Stir \xE2\x80\x93 caf\xC3\xA9";
+    const int second = store::kHeaderLines + 13;
+    expected[second + 3] = "5 g";
+    expected[second + 4] = "";
+    expected[second + 5] = "";
+    expected[second + 6] = longDate(2026, 12, 7).toUtf8();
+    QCOMPARE(fx.bytes(activeFile(kBatch)), expected.join("\r\n") + "\r\n");
     QVERIFY(script.shown().isEmpty());
 }
 
