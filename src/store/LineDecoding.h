@@ -12,9 +12,10 @@ namespace store {
 // only when it is not empty; the byte-order marks opening the file are dropped.
 // Each line is decoded on its own: a line that is valid UTF-8 is UTF-8, any
 // other line Windows-1252. Valid UTF-8 is the standard's: no overlong forms,
-// no surrogates, nothing beyond U+10FFFF, no sequence cut short. A file written in UTF-8 with one
-// line added by an older program in the old code page then reads correctly throughout, and a
-// rewrite gives every UTF-8 line back byte for byte.
+// no surrogates, nothing beyond U+10FFFF, no sequence cut short. A file
+// written in UTF-8 with one line added by an older program in the old code
+// page then reads correctly throughout, and a rewrite gives every UTF-8 line
+// back byte for byte.
 
 // Where one line lies in the decoded text.
 struct LineSpan

@@ -178,6 +178,10 @@ void ListAndScanReadingTest::eachLineIsReadInItsOwnEncoding_data()
         << QByteArray("a\r\n\xEF\xBB\xBF"
                       "b\r\n")
         << QStringList{QStringLiteral("a"), QStringLiteral("\uFEFFb")} << "UU";
+    QTest::newRow("a byte-order mark in a mixed file is kept")
+        << QByteArray("caf\xE9\r\n\xEF\xBB\xBF"
+                      "b\r\n")
+        << QStringList{QStringLiteral("caf\u00E9"), QStringLiteral("\uFEFFb")} << "WU";
     QTest::newRow("noncharacter") << QByteArray("\xEF\xBF\xBF\r\n")
                                   << QStringList{QString(QChar(0xFFFF))} << "U";
 }
