@@ -163,7 +163,7 @@ void RefusedValuesTest::lineBreaksAreRefusedByEveryWriter()
 {
     QFETCH(int, writer);
     QFETCH(QString, value);
-    const ValueWriter& write = valueWriters().at(writer);
+    const ValueWriter write = valueWriters().at(writer); // a copy: the list is a temporary
     DataFixture fx;
     fillShop(fx);
     const auto before = everything(fx);
