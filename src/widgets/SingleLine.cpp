@@ -1,5 +1,7 @@
 #include "widgets/SingleLine.h"
 
+#include "store/SingleLineValues.h"
+
 #include <QLineEdit>
 #include <QValidator>
 #include <algorithm>
@@ -8,21 +10,11 @@ namespace widgets {
 
 namespace {
 
+// What the files' writers refuse, and a tab, which would read as a gap between
+// fields in a text editor.
 bool breaksLine(QChar c)
 {
-    switch (c.unicode()) {
-    case u'\t':
-    case u'\n':
-    case u'\v':
-    case u'\f':
-    case u'\r':
-    case 0x0085: // next line
-    case 0x2028: // line separator
-    case 0x2029: // paragraph separator
-        return true;
-    default:
-        return false;
-    }
+    return c == u'\t' || store::isLineBreak(c);
 }
 
 // Every change of the box's text passes through validate(), so one place sees
