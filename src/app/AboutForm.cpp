@@ -1,5 +1,7 @@
 #include "app/AboutForm.h"
 
+#include "app/MainMenu.h"
+#include "app/Opening_Screen.h"
 #include "app/Shell.h"
 #include "store/RunState.h"
 #include "ui_AboutForm.h"
@@ -16,9 +18,10 @@ AboutForm::~AboutForm() = default;
 
 void AboutForm::CommandButton1_Click()
 {
-    const QString target = state().AboutReturnTarget == 1 ? QStringLiteral("Opening_Screen")
-                                                          : QStringLiteral("MainMenu");
-    shell().switchScreen(this, target);
+    if (state().AboutReturnTarget == 1)
+        shell().switchScreen<Opening_Screen>(this);
+    else
+        shell().switchScreen<MainMenu>(this);
     if (Shell::exists())
         state().AboutReturnTarget = 0;
 }

@@ -1,6 +1,15 @@
 #include "app/MainMenu.h"
 
+#include "app/AboutForm.h"
+#include "app/Opening_Screen.h"
 #include "app/Shell.h"
+#include "screens/batch/NewBatch.h"
+#include "screens/chart/Chart1.h"
+#include "screens/recipes/ModifyRecipe.h"
+#include "screens/recipes/NewRecipe.h"
+#include "screens/records/Completed1.h"
+#include "screens/records/ExistingInventory.h"
+#include "screens/tasks/ThingsToDoToday.h"
 #include "ui_MainMenu.h"
 
 namespace app {
@@ -21,55 +30,50 @@ MainMenu::MainMenu(QWidget* parent) : Screen(parent), ui(new Ui::MainMenu)
 
 MainMenu::~MainMenu() = default;
 
-void MainMenu::go(const char* target)
-{
-    shell().switchScreen(this, QString::fromLatin1(target));
-}
-
 void MainMenu::CommandButton2_Click()
 {
-    go("NewBatch");
+    shell().switchScreen<screens::NewBatch>(this);
 }
 
 void MainMenu::CommandButton3_Click()
 {
-    go("ExistingInventory");
+    shell().switchScreen<screens::ExistingInventory>(this);
 }
 
 void MainMenu::CommandButton1_Click()
 {
-    go("ThingsToDoToday");
+    shell().switchScreen<screens::ThingsToDoToday>(this);
 }
 
 void MainMenu::CommandButton6_Click()
 {
-    go("Completed1");
+    shell().switchScreen<screens::Completed1>(this);
 }
 
 void MainMenu::CommandButton4_Click()
 {
-    go("NewRecipe");
+    shell().switchScreen<screens::NewRecipe>(this);
 }
 
 void MainMenu::CommandButton8_Click()
 {
-    go("ModifyRecipe");
+    shell().switchScreen<screens::ModifyRecipe>(this);
 }
 
 void MainMenu::CommandButton5_Click()
 {
-    go("Chart1");
+    shell().switchScreen<screens::Chart1>(this);
 }
 
 void MainMenu::CommandButton7_Click()
 {
-    go("Opening_Screen");
+    shell().switchScreen<Opening_Screen>(this);
 }
 
 void MainMenu::AboutButton_Click()
 {
     state().AboutReturnTarget = 0;
-    go("AboutForm");
+    shell().switchScreen<AboutForm>(this);
 }
 
 } // namespace app

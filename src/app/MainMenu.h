@@ -34,8 +34,6 @@ protected:
     void closeByTitleBar() override { CommandButton7_Click(); }
 
 private:
-    void go(const char* target);
-
     std::unique_ptr<Ui::MainMenu> ui;
 };
 

@@ -1,6 +1,8 @@
 #include "app/Opening_Screen.h"
 
+#include "app/AboutForm.h"
 #include "app/FirstRun.h"
+#include "app/MainMenu.h"
 #include "app/Shell.h"
 #include "store/Clock.h"
 #include "store/DataFolder.h"
@@ -54,12 +56,12 @@ void Opening_Screen::Form_Load()
 void Opening_Screen::AboutButton_Click()
 {
     state().AboutReturnTarget = 1;
-    shell().switchScreen(this, QStringLiteral("AboutForm"));
+    shell().switchScreen<AboutForm>(this);
 }
 
 void Opening_Screen::CommandButton2_Click()
 {
-    shell().switchScreen(this, QStringLiteral("MainMenu"));
+    shell().switchScreen<MainMenu>(this);
 }
 
 void Opening_Screen::CommandButton1_Click()

@@ -23,7 +23,12 @@ Screen::Screen(QWidget* parent) : QWidget(parent, Qt::Window)
 
 QString Screen::screenName() const
 {
-    QString name = QString::fromLatin1(metaObject()->className());
+    return screenName(*metaObject());
+}
+
+QString Screen::screenName(const QMetaObject& type)
+{
+    QString name = QString::fromLatin1(type.className());
     return name.mid(name.lastIndexOf(QLatin1Char(':')) + 1);
 }
 

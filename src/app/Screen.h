@@ -21,8 +21,9 @@ class Screen : public QWidget
 public:
     explicit Screen(QWidget* parent = nullptr);
 
-    // The form's class name, the key of the screen switch.
+    // The form's class name, under which its window size is kept.
     QString screenName() const;
+    static QString screenName(const QMetaObject& type);
 
     // Applies the rules every form follows (widgets::applyFormRules). The shell
     // calls it once, when the form's controls exist and before Form_Load.

@@ -8,9 +8,9 @@ namespace app {
 
 void registerAllScreens(Shell& shell)
 {
-    shell.registerScreen(QStringLiteral("Opening_Screen"), [] { return new Opening_Screen; });
-    shell.registerScreen(QStringLiteral("MainMenu"), [] { return new MainMenu; });
-    shell.registerScreen(QStringLiteral("AboutForm"), [] { return new AboutForm; });
+    shell.registerScreen<Opening_Screen>();
+    shell.registerScreen<MainMenu>();
+    shell.registerScreen<AboutForm>();
     screens::registerBatchScreens(shell);
     screens::registerTaskScreens(shell);
     screens::registerRecordScreens(shell);

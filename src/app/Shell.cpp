@@ -1,10 +1,12 @@
 #include "app/Shell.h"
 
+#include "app/Opening_Screen.h"
 #include "app/Screen.h"
 #include "store/Clock.h"
 #include "store/StarterData.h"
 #include "widgets/ScreenReader.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace app {
@@ -42,34 +44,34 @@ bool Shell::exists()
     return current != nullptr;
 }
 
-void Shell::registerScreen(const QString& name, Factory factory)
+void Shell::registerScreen(const QMetaObject& type, Factory factory)
 {
-    m_factories.insert(name, std::move(factory));
+    m_factories.insert(&type, std::move(factory));
 }
 
 void Shell::start()
 {
     m_state = store::RunState();
-    showScreen(QStringLiteral("Opening_Screen"));
+    showScreen<Opening_Screen>();
 }
 
-Screen* Shell::load(const QString& name)
+Screen* Shell::load(const QMetaObject& type)
 {
-    if (Screen* screen = loadedScreen(name))
+    if (Screen* screen = loadedScreen(type))
         return screen;
-    const auto factory = m_factories.constFind(name);
-    Q_ASSERT_X(factory != m_factories.constEnd(), "Shell::load", qPrintable(name));
+    const auto factory = m_factories.constFind(&type);
+    Q_ASSERT_X(factory != m_factories.constEnd(), "Shell::load", type.className());
     if (factory == m_factories.constEnd())
         return nullptr;
     Screen* screen = (*factory)();
     screen->setUpControls();
     widgets::nameControlsForScreenReaders(screen);
-    m_loaded.insert(name, screen);
+    m_loaded.insert(&type, screen);
     screen->Form_Load();
     return screen;
 }
 
-Screen* Shell::showScreen(const QString& target)
+Screen* Shell::showScreen(const QMetaObject& target)
 {
     if (m_ending)
         return nullptr;
@@ -84,7 +86,7 @@ Screen* Shell::showScreen(const QString& target)
     return screen;
 }
 
-Screen* Shell::switchScreen(Screen* from, const QString& target, Leave leave)
+Screen* Shell::switchScreen(Screen* from, const QMetaObject& target, Leave leave)
 {
     if (from) {
         from->hide();
@@ -99,23 +101,29 @@ void Shell::unloadScreen(Screen* screen)
     if (!screen)
         return;
     screen->hide();
-    const QString name = screen->screenName();
-    if (m_loaded.value(name) == screen)
-        m_loaded.remove(name);
+    // Found by the instance, whatever it was loaded as.
+    for (auto it = m_loaded.begin(); it != m_loaded.end();) {
+        if (it.value() == screen)
+            it = m_loaded.erase(it);
+        else
+            ++it;
+    }
     // The screen may be unloading itself from one of its own handlers.
     screen->deleteLater();
 }
 
-QStringList Shell::screenNames() const
+QList<const QMetaObject*> Shell::screenTypes() const
 {
-    QStringList names = m_factories.keys();
-    names.sort();
-    return names;
+    QList<const QMetaObject*> types = m_factories.keys();
+    std::sort(types.begin(), types.end(), [](const QMetaObject* a, const QMetaObject* b) {
+        return Screen::screenName(*a) < Screen::screenName(*b);
+    });
+    return types;
 }
 
-Screen* Shell::loadedScreen(const QString& name) const
+Screen* Shell::loadedScreen(const QMetaObject& type) const
 {
-    return m_loaded.value(name).data();
+    return m_loaded.value(&type).data();
 }
 
 Screen* Shell::visibleScreen() const
@@ -125,17 +133,6 @@ Screen* Shell::visibleScreen() const
             return screen.data();
     }
     return nullptr;
-}
-
-QStringList Shell::loadedScreenNames() const
-{
-    QStringList names;
-    for (auto it = m_loaded.cbegin(); it != m_loaded.cend(); ++it) {
-        if (it.value())
-            names << it.key();
-    }
-    names.sort();
-    return names;
 }
 
 void Shell::exitProgram()

@@ -5,9 +5,11 @@
 
 #include <QDate>
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <type_traits>
 
 namespace app {
 
@@ -38,8 +40,17 @@ public:
     store::RunState& state() { return m_state; }
     const ShellOptions& options() const { return m_options; }
 
-    using Factory = std::function<Screen*()>;
-    void registerScreen(const QString& name, Factory factory);
+    // Screens are known by their class: a screen that does not exist cannot be
+    // named, and the switch keys each one by its class's meta-object.
+    template <class T> void registerScreen()
+    {
+        registerScreen<T>([] { return new T; });
+    }
+    template <class T> void registerScreen(std::function<T*()> factory)
+    {
+        static_assert(std::is_base_of_v<Screen, T>, "only screens are registered");
+        registerScreen(T::staticMetaObject, [factory]() -> Screen* { return factory(); });
+    }
 
     // Creates the run state and shows the opening screen.
     void start();
@@ -54,18 +65,26 @@ public:
 
     // Hides `from`, unloads it unless told to keep it, then shows `target`, loading
     // it and running its Form_Load first when it is not loaded.
-    Screen* switchScreen(Screen* from, const QString& target, Leave leave = Leave::Unload);
+    template <class T> T* switchScreen(Screen* from, Leave leave = Leave::Unload)
+    {
+        return qobject_cast<T*>(switchScreen(from, T::staticMetaObject, leave));
+    }
+    Screen* switchScreen(Screen* from, const QMetaObject& target, Leave leave = Leave::Unload);
 
     // Loads (if needed) and shows a screen without leaving another one.
-    Screen* showScreen(const QString& target);
+    template <class T> T* showScreen() { return qobject_cast<T*>(showScreen(T::staticMetaObject)); }
+    Screen* showScreen(const QMetaObject& target);
 
     // Hides and discards a screen and everything typed on it.
     void unloadScreen(Screen* screen);
 
-    Screen* loadedScreen(const QString& name) const;
-    QStringList screenNames() const; // every screen that can be loaded, by name
+    template <class T> T* loadedScreen() const
+    {
+        return qobject_cast<T*>(loadedScreen(T::staticMetaObject));
+    }
+    Screen* loadedScreen(const QMetaObject& type) const;
+    QList<const QMetaObject*> screenTypes() const; // every screen that can be loaded
     Screen* visibleScreen() const;
-    QStringList loadedScreenNames() const;
 
     // Ends the program: every screen closes, nothing is asked.
     void exitProgram();
@@ -75,12 +94,14 @@ Q_SIGNALS:
     void programEnded();
 
 private:
-    Screen* load(const QString& name);
+    using Factory = std::function<Screen*()>;
+    void registerScreen(const QMetaObject& type, Factory factory);
+    Screen* load(const QMetaObject& type);
 
     ShellOptions m_options;
     store::RunState m_state;
-    QHash<QString, Factory> m_factories;
-    QHash<QString, QPointer<Screen>> m_loaded;
+    QHash<const QMetaObject*, Factory> m_factories;
+    QHash<const QMetaObject*, QPointer<Screen>> m_loaded;
     bool m_ending = false;
 };
 

@@ -5,6 +5,11 @@
 #include "DataFixture.h"
 #include "MessageScript.h"
 #include "TestMain.h"
+#include "screens/recipes/ModifyRecipe2.h"
+#include "screens/recipes/NewRecipe.h"
+#include "screens/records/Completed2.h"
+#include "screens/records/ExistingInventory2.h"
+#include "screens/tasks/ThingsToDoToday.h"
 #include "widgets/Grid.h"
 
 #include <QAccessible>
@@ -32,13 +37,13 @@ bool reachedByTab(const QWidget* widget)
 }
 
 // The run state each screen is opened with, as the screens before it leave it.
-void prepare(store::RunState& state, const QString& screen)
+void prepare(store::RunState& state, const QMetaObject* screen)
 {
-    if (screen == QStringLiteral("ExistingInventory2"))
+    if (screen == &screens::ExistingInventory2::staticMetaObject)
         state.SelectedBatchID = QStringLiteral("2026-000041");
-    else if (screen == QStringLiteral("Completed2"))
+    else if (screen == &screens::Completed2::staticMetaObject)
         state.SelectedBatchID = QStringLiteral("2026-000030");
-    else if (screen == QStringLiteral("ModifyRecipe2"))
+    else if (screen == &screens::ModifyRecipe2::staticMetaObject)
         state.SelectedBatchID = QStringLiteral("0001");
     state.PendingBatch.BatchID = QStringLiteral("2026-000042");
     state.PendingBatch.CustomerName = QStringLiteral("Ann Smith");
@@ -72,12 +77,13 @@ void ScreenReaderTest::everyScreenIsReadable()
     AppHarness app(fx);
     app.start();
 
-    const QStringList screens = app.shell().screenNames();
-    QVERIFY(screens.size() >= 16);
+    const QList<const QMetaObject*> types = app.shell().screenTypes();
+    QVERIFY(types.size() >= 16);
     int gridsHeard = 0;
-    for (const QString& name : screens) {
-        prepare(app.state(), name);
-        app::Screen* screen = app.shell().showScreen(name);
+    for (const QMetaObject* type : types) {
+        const QString name = app::Screen::screenName(*type);
+        prepare(app.state(), type);
+        app::Screen* screen = app.shell().showScreen(*type);
         AppHarness::settle();
         QVERIFY2(screen && screen->isVisible(), qPrintable(name));
 
@@ -122,33 +128,30 @@ void ScreenReaderTest::everyScreenIsReadable()
 
 void ScreenReaderTest::textBoxesAreNamedByTheLabelBesideThem_data()
 {
-    QTest::addColumn<QString>("screen");
+    QTest::addColumn<const QMetaObject*>("screen");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
-    QTest::newRow("amount") << "ThingsToDoToday"
-                            << "AmountText"
+    const QMetaObject* tasks = &screens::ThingsToDoToday::staticMetaObject;
+    QTest::newRow("amount") << tasks << "AmountText"
                             << "Amount";
-    QTest::newRow("notes") << "ThingsToDoToday"
-                           << "NotesText"
+    QTest::newRow("notes") << tasks << "NotesText"
                            << "Notes";
-    QTest::newRow("days to postpone") << "ThingsToDoToday"
-                                      << "PushText"
+    QTest::newRow("days to postpone") << tasks << "PushText"
                                       << "How many days forward do you wish to move this action?";
-    QTest::newRow("recipe description") << "NewRecipe"
-                                        << "Name_TextBox"
+    QTest::newRow("recipe description") << &screens::NewRecipe::staticMetaObject << "Name_TextBox"
                                         << "Give a brief description of this recipe";
 }
 
 void ScreenReaderTest::textBoxesAreNamedByTheLabelBesideThem()
 {
-    QFETCH(QString, screen);
+    QFETCH(const QMetaObject*, screen);
     QFETCH(QString, control);
     QFETCH(QString, name);
     DataFixture fx;
     MessageScript script;
     AppHarness app(fx);
     app.start();
-    app::Screen* shown = app.shell().showScreen(screen);
+    app::Screen* shown = app.shell().showScreen(*screen);
     QVERIFY(shown);
     auto* box = shown->findChild<QLineEdit*>(control);
     QVERIFY(box);

@@ -5,6 +5,17 @@
 #include "DataFixture.h"
 #include "MessageScript.h"
 #include "TestMain.h"
+#include "app/MainMenu.h"
+#include "screens/batch/NewBatch2.h"
+#include "screens/chart/Chart1.h"
+#include "screens/recipes/ModifyRecipe.h"
+#include "screens/recipes/ModifyRecipe2.h"
+#include "screens/recipes/NewRecipe.h"
+#include "screens/records/Completed1.h"
+#include "screens/records/Completed2.h"
+#include "screens/records/ExistingInventory.h"
+#include "screens/records/ExistingInventory2.h"
+#include "screens/tasks/ThingsToDoToday.h"
 #include "store/LongDate.h"
 #include "widgets/Grid.h"
 
@@ -36,27 +47,27 @@ void writeShop(const DataFixture& fx, int dueBatches = 2)
 }
 
 // Opens a screen from the main menu with what its load reads in the run state.
-app::Screen* openScreen(AppHarness& app, const QString& name)
+app::Screen* openScreen(AppHarness& app, const QMetaObject* screen)
 {
     store::RunState& state = app.state();
-    if (name == QLatin1String("ExistingInventory2"))
+    if (screen == &screens::ExistingInventory2::staticMetaObject)
         state.SelectedBatchID = QStringLiteral("2026-000040");
-    else if (name == QLatin1String("Completed2"))
+    else if (screen == &screens::Completed2::staticMetaObject)
         state.SelectedBatchID = QStringLiteral("2026-000030");
-    else if (name == QLatin1String("ModifyRecipe2"))
+    else if (screen == &screens::ModifyRecipe2::staticMetaObject)
         state.SelectedBatchID = QStringLiteral("0003");
     state.PendingBatch.BatchID = QStringLiteral("2026-000042");
     state.PendingBatch.CustomerName = QStringLiteral("Dana Lee");
     state.PendingBatch.StartDate = store::formatLongDate(QDate(2026, 9, 30));
     state.PendingBatch.RecipeNumber = QStringLiteral("0003");
-    app::Screen* screen = app.shell().switchScreen(app.visible(), name);
+    app::Screen* shown = app.shell().switchScreen(app.visible(), *screen);
     AppHarness::settle();
-    return screen;
+    return shown;
 }
 
 void backToMenu(AppHarness& app)
 {
-    app.shell().switchScreen(app.visible(), QStringLiteral("MainMenu"));
+    app.shell().switchScreen<app::MainMenu>(app.visible());
     AppHarness::settle();
 }
 
@@ -81,25 +92,27 @@ private Q_SLOTS:
 
 void ScreenSizesTest::gridWindowsFitGrowAndRemember_data()
 {
-    QTest::addColumn<QString>("screen");
+    using namespace screens;
+    QTest::addColumn<const QMetaObject*>("screen");
     QTest::addColumn<QSize>("designed");
     QTest::addColumn<bool>("allColumns"); // whether every column can show at once
-    QTest::newRow("batch list") << "ExistingInventory" << QSize(1080, 600) << true;
-    QTest::newRow("completed list") << "Completed1" << QSize(1080, 600) << true;
-    QTest::newRow("batch editor") << "ExistingInventory2" << QSize(1120, 760) << true;
-    QTest::newRow("completed batch") << "Completed2" << QSize(1120, 760) << true;
+    QTest::newRow("batch list") << &ExistingInventory::staticMetaObject << QSize(1080, 600) << true;
+    QTest::newRow("completed list") << &Completed1::staticMetaObject << QSize(1080, 600) << true;
+    QTest::newRow("batch editor") << &ExistingInventory2::staticMetaObject << QSize(1120, 760)
+                                  << true;
+    QTest::newRow("completed batch") << &Completed2::staticMetaObject << QSize(1120, 760) << true;
     // Its action column is made wide to scroll sideways: no screen shows it all.
-    QTest::newRow("things to do") << "ThingsToDoToday" << QSize(860, 640) << false;
-    QTest::newRow("schedule preview") << "NewBatch2" << QSize(1000, 700) << true;
-    QTest::newRow("new recipe") << "NewRecipe" << QSize(840, 600) << true;
-    QTest::newRow("recipe list") << "ModifyRecipe" << QSize(780, 560) << true;
-    QTest::newRow("recipe") << "ModifyRecipe2" << QSize(840, 600) << true;
-    QTest::newRow("chart") << "Chart1" << QSize(1100, 640) << true;
+    QTest::newRow("things to do") << &ThingsToDoToday::staticMetaObject << QSize(860, 640) << false;
+    QTest::newRow("schedule preview") << &NewBatch2::staticMetaObject << QSize(1000, 700) << true;
+    QTest::newRow("new recipe") << &NewRecipe::staticMetaObject << QSize(840, 600) << true;
+    QTest::newRow("recipe list") << &ModifyRecipe::staticMetaObject << QSize(780, 560) << true;
+    QTest::newRow("recipe") << &ModifyRecipe2::staticMetaObject << QSize(840, 600) << true;
+    QTest::newRow("chart") << &Chart1::staticMetaObject << QSize(1100, 640) << true;
 }
 
 void ScreenSizesTest::gridWindowsFitGrowAndRemember()
 {
-    QFETCH(QString, screen);
+    QFETCH(const QMetaObject*, screen);
     QFETCH(QSize, designed);
     QFETCH(bool, allColumns);
     DataFixture fx;
@@ -114,7 +127,7 @@ void ScreenSizesTest::gridWindowsFitGrowAndRemember()
     // Opened at least at its designed size, and wide and tall enough for its grid.
     app::Screen* window = openScreen(app, screen);
     QVERIFY(window);
-    QCOMPARE(window->screenName(), screen);
+    QCOMPARE(window->metaObject(), screen);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     widgets::Grid* grid = gridOf(window);
     QVERIFY(grid);
@@ -178,7 +191,7 @@ void ScreenSizesTest::maximisedWindowReopensMaximised()
     AppHarness app(fx);
     app.start();
     QVERIFY(app.click(QStringLiteral("CommandButton2")));
-    app::Screen* window = openScreen(app, QStringLiteral("ExistingInventory2"));
+    app::Screen* window = openScreen(app, &screens::ExistingInventory2::staticMetaObject);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     const QSize normal = window->size();
     const QSize gridNormal = gridOf(window)->size();
@@ -189,7 +202,7 @@ void ScreenSizesTest::maximisedWindowReopensMaximised()
             gridOf(window)->width() > gridNormal.width());
 
     backToMenu(app);
-    window = openScreen(app, QStringLiteral("ExistingInventory2"));
+    window = openScreen(app, &screens::ExistingInventory2::staticMetaObject);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QVERIFY(window->isMaximized());
     window->showNormal();

@@ -3,6 +3,7 @@
 #include "DataFixture.h"
 #include "MessageScript.h"
 #include "TestMain.h"
+#include "app/MainMenu.h"
 #include "store/BatchCounter.h"
 #include "store/Clock.h"
 #include "widgets/Grid.h"
@@ -17,6 +18,8 @@ namespace {
 // A screen of the test's own, counting its loads.
 class CountingScreen : public app::Screen
 {
+    Q_OBJECT
+
 public:
     static inline int loads = 0;
     void Form_Load() override { ++loads; }
@@ -92,7 +95,7 @@ void ShellTest::aboutReturnsToTheScreenThatOpenedIt()
     QCOMPARE(app.state().AboutReturnTarget, qint16(0));
     QCOMPARE(app.visibleWindowCount(), 1);
     // Left screens are unloaded, not merely hidden.
-    QCOMPARE(app.shell().loadedScreenNames(), QStringList{QStringLiteral("MainMenu")});
+    QCOMPARE(AppHarness::screenWindows(), QStringList{QStringLiteral("MainMenu")});
 }
 
 void ShellTest::exitBackTakesTheLocationFileAndTheDateAgain()
@@ -215,7 +218,7 @@ void ShellTest::exitProgramEndsFromTheOpeningScreen()
     QCOMPARE(ended.count(), 1);
     QVERIFY(app.ended());
     QCOMPARE(app.visibleWindowCount(), 0);
-    QVERIFY(app.shell().loadedScreenNames().isEmpty());
+    QVERIFY(AppHarness::screenWindows().isEmpty());
 }
 
 void ShellTest::missingPartsOfTheDataFolderAreNamedOnce()
@@ -281,35 +284,46 @@ void ShellTest::screenKeptLoadedReappearsAsItWasLeft()
     DataFixture fx;
     MessageScript script;
     AppHarness app(fx);
-    app.shell().registerScreen(QStringLiteral("Counting"), [] { return new CountingScreen; });
+    app.shell().registerScreen<CountingScreen>();
     CountingScreen::loads = 0;
     app.start();
     QVERIFY(app.click(QStringLiteral("CommandButton2")));
 
-    app::Screen* counting = app.shell().switchScreen(app.visible(), QStringLiteral("Counting"));
+    CountingScreen* counting = app.shell().switchScreen<CountingScreen>(app.visible());
     QCOMPARE(CountingScreen::loads, 1);
     counting->setWindowTitle(QStringLiteral("typed on it"));
 
     // Left for the main menu but kept loaded, as the hand-overs between screens need.
-    app.shell().switchScreen(counting, QStringLiteral("MainMenu"), app::Shell::Leave::KeepLoaded);
+    app.shell().switchScreen<app::MainMenu>(counting, app::Shell::Leave::KeepLoaded);
     AppHarness::settle();
     QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
     QCOMPARE(app.visibleWindowCount(), 1);
-    QCOMPARE(app.shell().loadedScreen(QStringLiteral("Counting")), counting);
+    QCOMPARE(app.shell().loadedScreen<CountingScreen>(), counting);
 
     // Shown again: the same instance as it was left, without a second load.
-    QCOMPARE(app.shell().switchScreen(app.visible(), QStringLiteral("Counting")), counting);
+    QCOMPARE(app.shell().switchScreen<CountingScreen>(app.visible()), counting);
     AppHarness::settle();
     QCOMPARE(CountingScreen::loads, 1);
     QCOMPARE(counting->windowTitle(), QStringLiteral("typed on it"));
     QCOMPARE(app.visibleWindowCount(), 1);
 
     // Unloaded and shown again: a fresh instance, loaded afresh.
-    app.shell().switchScreen(counting, QStringLiteral("MainMenu"));
+    app.shell().switchScreen<app::MainMenu>(counting);
     AppHarness::settle();
-    QVERIFY(!app.shell().loadedScreen(QStringLiteral("Counting")));
-    app.shell().switchScreen(app.visible(), QStringLiteral("Counting"));
+    QVERIFY(!app.shell().loadedScreen<CountingScreen>());
+    app.shell().switchScreen<CountingScreen>(app.visible());
     QCOMPARE(CountingScreen::loads, 2);
+
+    // Unloaded and shown again at once, as the note screen does with the task
+    // list: the one being deleted is never shown again; a fresh one stays.
+    app.shell().switchScreen<app::MainMenu>(app.visible());
+    QVERIFY(!app.shell().loadedScreen<CountingScreen>());
+    CountingScreen* fresh = app.shell().switchScreen<CountingScreen>(app.visible());
+    AppHarness::settle();
+    QCOMPARE(CountingScreen::loads, 3);
+    QVERIFY(fresh);
+    QCOMPARE(app.visible(), fresh);
+    QCOMPARE(AppHarness::screenWindows(), QStringList{QStringLiteral("CountingScreen")});
 }
 
 VINTRELO_TEST_MAIN(ShellTest)

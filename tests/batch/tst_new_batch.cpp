@@ -252,7 +252,7 @@ void NewBatchTest::wholeRoadWritesTheBatchAndOffersAFollowOn()
     QVERIFY(app.click(QStringLiteral("Continue_Command")));
     QCOMPARE(app.visibleName(), QStringLiteral("NewBatch3"));
     QCOMPARE(app.visible()->windowTitle(), QStringLiteral("Vintrelo"));
-    QCOMPARE(app.shell().loadedScreenNames(),
+    QCOMPARE(AppHarness::screenWindows(),
              (QStringList{QStringLiteral("NewBatch2"), QStringLiteral("NewBatch3")}));
 
     const QByteArray written = fx.bytes(QStringLiteral("Active Batches/2026-000041.txt"));
@@ -281,7 +281,7 @@ void NewBatchTest::wholeRoadWritesTheBatchAndOffersAFollowOn()
     store::Clock::setFixedToday(QDate(2026, 12, 8));
     QVERIFY(app.click(QStringLiteral("NewBatch_Command")));
     QCOMPARE(app.visibleName(), QStringLiteral("NewBatch"));
-    QCOMPARE(app.shell().loadedScreenNames(), QStringList{QStringLiteral("NewBatch")});
+    QCOMPARE(AppHarness::screenWindows(), QStringList{QStringLiteral("NewBatch")});
     QCOMPARE(labelText(app, QStringLiteral("BatchID")), QStringLiteral("2026-000042"));
     for (const auto& entry : kAnnsEntries) {
         const bool carried = entry.first.startsWith(QStringLiteral("Name")) ||
@@ -369,7 +369,7 @@ void NewBatchTest::goBackKeepsEveryEntryAndQuitWritesNothing()
 
     QVERIFY(app.click(QStringLiteral("GoBack_Command")));
     QCOMPARE(app.visible(), form);
-    QCOMPARE(app.shell().loadedScreenNames(), QStringList{QStringLiteral("NewBatch")});
+    QCOMPARE(AppHarness::screenWindows(), QStringList{QStringLiteral("NewBatch")});
     QCOMPARE(labelText(app, QStringLiteral("BatchID")), QStringLiteral("2026-000041"));
     for (const auto& entry : kAnnsEntries)
         QCOMPARE(box(app, entry.first)->text(), entry.second);
@@ -659,7 +659,7 @@ void NewBatchTest::unreadableCounterOrVarietiesAreNamed()
     QVERIFY(script.texts().at(0).contains(fx.path(QStringLiteral("Batch-ID.txt"))));
     QCOMPARE(script.windowsBehind().at(0), QStringList{QStringLiteral("MainMenu")});
     QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
-    QCOMPARE(app.shell().loadedScreenNames(), QStringList{QStringLiteral("MainMenu")});
+    QCOMPARE(AppHarness::screenWindows(), QStringList{QStringLiteral("MainMenu")});
     QCOMPARE(fx.snapshot(), before);
 
     // A counter with a word in it would put the word into a file name.
@@ -820,7 +820,7 @@ void NewBatchTest::tagCarriesTheBatchAndItsScheduleAndMenuUnloadsAll()
 
     QVERIFY(app.click(QStringLiteral("MainMenu_Command")));
     QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
-    QCOMPARE(app.shell().loadedScreenNames(), QStringList{QStringLiteral("MainMenu")});
+    QCOMPARE(AppHarness::screenWindows(), QStringList{QStringLiteral("MainMenu")});
     QCOMPARE(fx.snapshot(), afterCreation);
 
     // A recipe made in the meantime is offered on the next new batch.

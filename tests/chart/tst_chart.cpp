@@ -5,6 +5,7 @@
 #include "MessageScript.h"
 #include "ShownCells.h"
 #include "TestMain.h"
+#include "screens/chart/Chart1.h"
 #include "store/ChemicalChart.h"
 #include "widgets/Grid.h"
 #include "widgets/Twips.h"
@@ -201,7 +202,7 @@ void ChartTest::screenShowsTheChartFromTheMainMenu()
 
     QVERIFY(app.click(QStringLiteral("CommandButton1")));
     QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
-    QVERIFY(!app.shell().loadedScreen(QStringLiteral("Chart1")));
+    QVERIFY(!app.shell().loadedScreen<screens::Chart1>());
     QCOMPARE(fx.snapshot(), before);
 }
 

@@ -4,6 +4,7 @@
 #include "MessageScript.h"
 #include "RecipeDriver.h"
 #include "TestMain.h"
+#include "screens/recipes/ModifyRecipe2.h"
 #include "store/TextLines.h"
 
 #include <QApplication>
@@ -633,7 +634,7 @@ void RecipeScreensTest::fileWhoseFirstLineNamesAnotherRecipe()
     fx.writeLines(QStringLiteral("Recipes/0002.txt"), {QStringLiteral("0005 - Swapped")});
     const auto swapped = fx.snapshot();
     app.state().SelectedBatchID = QStringLiteral("0002");
-    app.shell().switchScreen(app.visible(), QStringLiteral("ModifyRecipe2"));
+    app.shell().switchScreen<screens::ModifyRecipe2>(app.visible());
     AppHarness::settle();
     QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
     QCOMPARE(script.shown().size(), 2);

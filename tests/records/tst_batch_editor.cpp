@@ -642,7 +642,7 @@ void TestBatchEditor::damagedBatchIsNotOpened()
     QVERIFY(QFile::remove(shop.fx.path(kActiveFile)));
     script.answer(0);
     app.state().SelectedBatchID = kBatch;
-    app.shell().switchScreen(app.visible(), QStringLiteral("ExistingInventory2"));
+    app.shell().switchScreen<screens::ExistingInventory2>(app.visible());
     AppHarness::settle();
     QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory"));
     QCOMPARE(script.shown().size(), 2);

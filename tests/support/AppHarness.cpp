@@ -68,6 +68,17 @@ int AppHarness::visibleWindowCount() const
     return count;
 }
 
+QStringList AppHarness::screenWindows()
+{
+    QStringList names;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* screen = qobject_cast<app::Screen*>(widget))
+            names << screen->screenName();
+    }
+    names.sort();
+    return names;
+}
+
 void AppHarness::settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -9,6 +9,9 @@
 
 class DataFixture;
 
+// Data tables name screens by their class's meta-object.
+Q_DECLARE_METATYPE(const QMetaObject*)
+
 // Runs the whole program in the test's process: a program folder of the test's
 // choosing (where "VT.Loc" is looked for), a fixed "today", and the real screens.
 // A watchdog closes any modal dialog that is not answered by the MessageScript,
@@ -40,6 +43,8 @@ public:
     bool click(const QString& buttonName);
     // Top-level windows currently visible, of any kind.
     int visibleWindowCount() const;
+    // The screens whose windows exist, shown or hidden, by class name, sorted.
+    static QStringList screenWindows();
     // Dialogs the watchdog had to close.
     QStringList strayDialogs() const { return m_stray; }
 

@@ -5,6 +5,8 @@
 #include "MessageScript.h"
 #include "TaskTesting.h"
 #include "TestMain.h"
+#include "screens/tasks/InsertNewAction.h"
+#include "screens/tasks/ThingsToDoToday.h"
 
 #include <QDir>
 #include <QFile>
@@ -227,7 +229,7 @@ void ChangesTest::postponingMovesTheActionAndEveryLaterOne()
     QCOMPARE(app.state().SelectedActionIndex, qint16(2));
     tick(app);
     postpone(app, QStringLiteral("3"), true);
-    app::Screen* tasks = app.shell().loadedScreen(QStringLiteral("ThingsToDoToday"));
+    app::Screen* tasks = app.shell().loadedScreen<screens::ThingsToDoToday>();
     QVERIFY(tasks);
     QVERIFY(!tasks->findChild<QAbstractButton*>(QStringLiteral("CheckBox1"))->isChecked());
 
@@ -248,7 +250,7 @@ void ChangesTest::postponingMovesTheActionAndEveryLaterOne()
     QCOMPARE(labelText(app, QStringLiteral("Label7")), QStringLiteral("Tuesday, December 8, 2026"));
     QCOMPARE(app.control<QLineEdit>(QStringLiteral("Text4"))->text(),
              QStringLiteral("New action manually created"));
-    QVERIFY(app.shell().loadedScreen(QStringLiteral("ThingsToDoToday")));
+    QVERIFY(app.shell().loadedScreen<screens::ThingsToDoToday>());
     QCOMPARE(app.visibleWindowCount(), 1);
     QVERIFY(app.click(QStringLiteral("CommandButton3")));
 
@@ -263,7 +265,7 @@ void ChangesTest::postponingMovesTheActionAndEveryLaterOne()
 
     // Back on a fresh list: the moved action is no longer due, the note never listed.
     QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
-    QCOMPARE(app.shell().loadedScreenNames(), QStringList{QStringLiteral("ThingsToDoToday")});
+    QCOMPARE(AppHarness::screenWindows(), QStringList{QStringLiteral("ThingsToDoToday")});
     QCOMPARE(grid(app)->rows(), 1);
     QVERIFY(script.shown().isEmpty());
 
@@ -310,7 +312,7 @@ void ChangesTest::zeroOrEmptyDaysChangesNothing()
              entry.isEmpty() ? QStringLiteral("0") : entry);
     QVERIFY(!isShown(app, QStringLiteral("Frame2")));
     QVERIFY(isShown(app, QStringLiteral("UpdateCommand")));
-    QVERIFY(!app.shell().loadedScreen(QStringLiteral("InsertNewAction")));
+    QVERIFY(!app.shell().loadedScreen<screens::InsertNewAction>());
     QVERIFY(script.shown().isEmpty());
 }
 
@@ -432,7 +434,7 @@ void ChangesTest::closingTheNoteScreenKeepsThePostponement()
     app.visible()->close();
     AppHarness::settle();
     QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
-    QCOMPARE(app.shell().loadedScreenNames(), QStringList{QStringLiteral("ThingsToDoToday")});
+    QCOMPARE(AppHarness::screenWindows(), QStringList{QStringLiteral("ThingsToDoToday")});
     QCOMPARE(fx.bytes(activeFile(kBatch)), postponed);
     QCOMPARE(linesOf(fx, activeFile(kBatch)).size(), 26 + 4 * 13);
     QVERIFY(script.shown().isEmpty());
@@ -494,7 +496,7 @@ void ChangesTest::refusalsLeaveEveryFileAsItWas()
     if (damage != QLatin1String("no record"))
         QVERIFY2(script.texts().first().contains(kBatch), qPrintable(script.texts().first()));
     QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
-    QVERIFY(!app.shell().loadedScreen(QStringLiteral("InsertNewAction")));
+    QVERIFY(!app.shell().loadedScreen<screens::InsertNewAction>());
 }
 
 void ChangesTest::dueDateThatIsNotADateRefusesThePostponement()

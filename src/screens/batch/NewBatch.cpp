@@ -1,7 +1,9 @@
 #include "screens/batch/NewBatch.h"
 
+#include "app/MainMenu.h"
 #include "app/Shell.h"
 #include "screens/batch/BatchMessages.h"
+#include "screens/batch/NewBatch2.h"
 #include "store/BatchCreation.h"
 #include "store/Clock.h"
 #include "store/DataFolder.h"
@@ -69,7 +71,7 @@ void NewBatch::Form_Load()
     } catch (const store::StoreError& error) {
         widgets::Messages::warningWhenShown(this, error.message());
         // Without an identifier no batch can be started.
-        shell().switchScreen(this, QStringLiteral("MainMenu"));
+        shell().switchScreen<app::MainMenu>(this);
         return;
     }
     ui->BatchID->setText(batchId);
@@ -155,7 +157,7 @@ bool NewBatch::refuse(const QString& text, QWidget* focus)
 
 void NewBatch::CommandButton1_Click()
 {
-    shell().switchScreen(this, QStringLiteral("MainMenu"));
+    shell().switchScreen<app::MainMenu>(this);
 }
 
 void NewBatch::CommandButton2_Click()
@@ -217,7 +219,7 @@ void NewBatch::CommandButton2_Click()
     state().PendingBatch = pending;
 
     // The preview reads from this form, and its "Go Back" shows it again as it is.
-    shell().switchScreen(this, QStringLiteral("NewBatch2"), app::Shell::Leave::KeepLoaded);
+    shell().switchScreen<NewBatch2>(this, app::Shell::Leave::KeepLoaded);
 }
 
 void NewBatch::popUpUnder(QListWidget* list, QWidget* textBox, int heightTwips)

@@ -2,6 +2,8 @@
 
 #include "app/Shell.h"
 #include "screens/batch/BatchMessages.h"
+#include "screens/batch/NewBatch.h"
+#include "screens/batch/NewBatch3.h"
 #include "store/BatchCounter.h"
 #include "store/BatchCreation.h"
 #include "store/LongDate.h"
@@ -123,7 +125,7 @@ QVector<store::ScheduleRow> NewBatch2::shownSchedule() const
 void NewBatch2::GoBack_Command_Click()
 {
     // The start-up form is still loaded and reappears exactly as it was left.
-    shell().switchScreen(this, QStringLiteral("NewBatch"));
+    shell().switchScreen<NewBatch>(this);
 }
 
 void NewBatch2::Continue_Command_Click()
@@ -157,9 +159,8 @@ void NewBatch2::Continue_Command_Click()
     }
 
     const QString batchId = batch.BatchID;
-    shell().unloadScreen(shell().loadedScreen(QStringLiteral("NewBatch")));
-    app::Screen* created =
-        shell().switchScreen(this, QStringLiteral("NewBatch3"), app::Shell::Leave::KeepLoaded);
+    shell().unloadScreen(shell().loadedScreen<NewBatch>());
+    app::Screen* created = shell().switchScreen<NewBatch3>(this, app::Shell::Leave::KeepLoaded);
     if (!counterProblem.isEmpty()) {
         widgets::Messages::warning(created ? created : this,
                                    counterNotAdvancedMessage(root, batchId, counterProblem));

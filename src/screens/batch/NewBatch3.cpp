@@ -1,5 +1,6 @@
 #include "screens/batch/NewBatch3.h"
 
+#include "app/MainMenu.h"
 #include "app/Shell.h"
 #include "screens/batch/NewBatch.h"
 #include "screens/batch/NewBatch2.h"
@@ -41,8 +42,7 @@ print::TagData NewBatch3::tagData() const
     tag.mustType = batch.MustType;
     tag.batchSize = batch.BatchSize;
     // The schedule as the preview showed it and the batch file received it.
-    if (const auto* preview =
-            qobject_cast<const NewBatch2*>(shell().loadedScreen(QStringLiteral("NewBatch2")))) {
+    if (const NewBatch2* preview = shell().loadedScreen<NewBatch2>()) {
         for (const store::ScheduleRow& row : preview->shownSchedule())
             tag.schedule.append({row.DueDate, row.Action, false});
     }
@@ -65,17 +65,16 @@ void NewBatch3::NewBatch_Command_Click()
         return;
     }
     const store::PendingBatch previous = state().PendingBatch;
-    shell().unloadScreen(shell().loadedScreen(QStringLiteral("NewBatch2")));
-    auto* form = qobject_cast<NewBatch*>(shell().switchScreen(this, QStringLiteral("NewBatch")));
-    if (form)
+    shell().unloadScreen(shell().loadedScreen<NewBatch2>());
+    if (NewBatch* form = shell().switchScreen<NewBatch>(this))
         form->carryOverCustomer(batchId, previous);
 }
 
 void NewBatch3::MainMenu_Command_Click()
 {
-    shell().unloadScreen(shell().loadedScreen(QStringLiteral("NewBatch")));
-    shell().unloadScreen(shell().loadedScreen(QStringLiteral("NewBatch2")));
-    shell().switchScreen(this, QStringLiteral("MainMenu"));
+    shell().unloadScreen(shell().loadedScreen<NewBatch>());
+    shell().unloadScreen(shell().loadedScreen<NewBatch2>());
+    shell().switchScreen<app::MainMenu>(this);
 }
 
 } // namespace screens

@@ -8,9 +8,9 @@ namespace screens {
 
 void registerBatchScreens(app::Shell& shell)
 {
-    shell.registerScreen(QStringLiteral("NewBatch"), [] { return new NewBatch; });
-    shell.registerScreen(QStringLiteral("NewBatch2"), [] { return new NewBatch2; });
-    shell.registerScreen(QStringLiteral("NewBatch3"), [] { return new NewBatch3; });
+    shell.registerScreen<NewBatch>();
+    shell.registerScreen<NewBatch2>();
+    shell.registerScreen<NewBatch3>();
 }
 
 } // namespace screens

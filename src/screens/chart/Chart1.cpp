@@ -1,5 +1,6 @@
 #include "screens/chart/Chart1.h"
 
+#include "app/MainMenu.h"
 #include "app/Shell.h"
 #include "store/ChemicalChart.h"
 #include "store/RunState.h"
@@ -74,7 +75,7 @@ void Chart1::Form_Load()
 
 void Chart1::CommandButton1_Click()
 {
-    shell().switchScreen(this, QStringLiteral("MainMenu"));
+    shell().switchScreen<app::MainMenu>(this);
 }
 
 } // namespace screens

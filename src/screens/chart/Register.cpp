@@ -6,7 +6,7 @@ namespace screens {
 
 void registerChartScreens(app::Shell& shell)
 {
-    shell.registerScreen(QStringLiteral("Chart1"), [] { return new Chart1; });
+    shell.registerScreen<Chart1>();
 }
 
 } // namespace screens

@@ -1,6 +1,8 @@
 #include "screens/recipes/ModifyRecipe.h"
 
+#include "app/MainMenu.h"
 #include "app/Shell.h"
+#include "screens/recipes/ModifyRecipe2.h"
 #include "store/DataFolder.h"
 #include "store/RecipeFile.h"
 #include "store/StoreError.h"
@@ -95,12 +97,12 @@ void ModifyRecipe::Grid1_DblClick(int row, int)
         return;
     }
     state().SelectedBatchID = number;
-    shell().switchScreen(this, QStringLiteral("ModifyRecipe2"));
+    shell().switchScreen<ModifyRecipe2>(this);
 }
 
 void ModifyRecipe::CommandButton1_Click()
 {
-    shell().switchScreen(this, QStringLiteral("MainMenu"));
+    shell().switchScreen<app::MainMenu>(this);
 }
 
 } // namespace screens

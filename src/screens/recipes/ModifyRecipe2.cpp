@@ -1,5 +1,6 @@
 #include "screens/recipes/ModifyRecipe2.h"
 
+#include "app/MainMenu.h"
 #include "app/Shell.h"
 #include "screens/recipes/RecipeEditor.h"
 #include "store/RecipeFile.h"
@@ -111,7 +112,7 @@ void ModifyRecipe2::CommandButton2_Click()
 
 void ModifyRecipe2::backToMainMenu()
 {
-    shell().switchScreen(this, QStringLiteral("MainMenu"));
+    shell().switchScreen<app::MainMenu>(this);
 }
 
 } // namespace screens

@@ -1,5 +1,6 @@
 #include "screens/recipes/NewRecipe.h"
 
+#include "app/MainMenu.h"
 #include "app/Shell.h"
 #include "screens/recipes/RecipeEditor.h"
 #include "store/RecipeFile.h"
@@ -85,13 +86,13 @@ void NewRecipe::CommandButton1_Click()
         }
         return;
     }
-    shell().switchScreen(this, QStringLiteral("MainMenu"));
+    shell().switchScreen<app::MainMenu>(this);
 }
 
 void NewRecipe::CommandButton2_Click()
 {
     if (mayLeave())
-        shell().switchScreen(this, QStringLiteral("MainMenu"));
+        shell().switchScreen<app::MainMenu>(this);
 }
 
 } // namespace screens

@@ -8,9 +8,9 @@ namespace screens {
 
 void registerRecipeScreens(app::Shell& shell)
 {
-    shell.registerScreen(QStringLiteral("NewRecipe"), [] { return new NewRecipe; });
-    shell.registerScreen(QStringLiteral("ModifyRecipe"), [] { return new ModifyRecipe; });
-    shell.registerScreen(QStringLiteral("ModifyRecipe2"), [] { return new ModifyRecipe2; });
+    shell.registerScreen<NewRecipe>();
+    shell.registerScreen<ModifyRecipe>();
+    shell.registerScreen<ModifyRecipe2>();
 }
 
 } // namespace screens

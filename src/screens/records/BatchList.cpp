@@ -1,5 +1,6 @@
 #include "screens/records/BatchList.h"
 
+#include "app/MainMenu.h"
 #include "app/Shell.h"
 #include "store/BatchSummary.h"
 #include "store/StoreError.h"
@@ -93,12 +94,12 @@ void BatchList::Grid1_DblClick(int row, int)
     const QString batchId = row >= grid->fixedRows() ? grid->textAt(row, IdColumn) : QString();
     state().SelectedBatchID = batchId;
     if (!batchId.isEmpty())
-        shell().switchScreen(this, m_kind.opens);
+        shell().switchScreen(this, *m_kind.opens);
 }
 
 void BatchList::CommandButton1_Click()
 {
-    shell().switchScreen(this, QStringLiteral("MainMenu"));
+    shell().switchScreen<app::MainMenu>(this);
 }
 
 } // namespace screens

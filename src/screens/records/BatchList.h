@@ -38,7 +38,7 @@ protected:
         store::BatchFolder folder;
         QString windowTitle;
         QString heading;
-        QString opens; // the screen a double-click opens
+        const QMetaObject* opens; // the screen a double-click opens
     };
     BatchList(const Kind& kind, QWidget* parent);
 

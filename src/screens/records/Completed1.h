@@ -1,6 +1,7 @@
 #pragma once
 
 #include "screens/records/BatchList.h"
+#include "screens/records/Completed2.h"
 
 namespace screens {
 
@@ -12,7 +13,7 @@ class Completed1 : public BatchList
 public:
     explicit Completed1(QWidget* parent = nullptr)
         : BatchList({store::BatchFolder::Completed, tr("Vintrelo - Completed Batches"),
-                     tr("Completed Batches"), QStringLiteral("Completed2")},
+                     tr("Completed Batches"), &Completed2::staticMetaObject},
                     parent)
     {
     }

@@ -2,6 +2,7 @@
 
 #include "app/Shell.h"
 #include "screens/records/BatchSheet.h"
+#include "screens/records/Completed1.h"
 #include "store/StoreError.h"
 #include "ui_Completed2.h"
 #include "widgets/Messages.h"
@@ -39,7 +40,7 @@ void Completed2::Form_Load()
 
 void Completed2::CommandButton1_Click()
 {
-    shell().switchScreen(this, QStringLiteral("Completed1"));
+    shell().switchScreen<Completed1>(this);
 }
 
 } // namespace screens

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "screens/records/BatchList.h"
+#include "screens/records/ExistingInventory2.h"
 
 namespace screens {
 
@@ -12,7 +13,7 @@ class ExistingInventory : public BatchList
 public:
     explicit ExistingInventory(QWidget* parent = nullptr)
         : BatchList({store::BatchFolder::Active, tr("Vintrelo - Existing Batches on the go"),
-                     tr("Existing Batches on the go"), QStringLiteral("ExistingInventory2")},
+                     tr("Existing Batches on the go"), &ExistingInventory2::staticMetaObject},
                     parent)
     {
     }

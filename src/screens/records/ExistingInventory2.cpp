@@ -2,6 +2,7 @@
 
 #include "app/Shell.h"
 #include "screens/records/BatchSheet.h"
+#include "screens/records/ExistingInventory.h"
 #include "store/BatchRewrite.h"
 #include "store/Clock.h"
 #include "store/StoreError.h"
@@ -202,7 +203,7 @@ void ExistingInventory2::CommandButton1_Click()
 
 void ExistingInventory2::backToList()
 {
-    shell().switchScreen(this, QStringLiteral("ExistingInventory"));
+    shell().switchScreen<ExistingInventory>(this);
 }
 
 } // namespace screens

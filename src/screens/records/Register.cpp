@@ -9,11 +9,10 @@ namespace screens {
 
 void registerRecordScreens(app::Shell& shell)
 {
-    shell.registerScreen(QStringLiteral("ExistingInventory"), [] { return new ExistingInventory; });
-    shell.registerScreen(QStringLiteral("Completed1"), [] { return new Completed1; });
-    shell.registerScreen(QStringLiteral("ExistingInventory2"),
-                         [] { return new ExistingInventory2; });
-    shell.registerScreen(QStringLiteral("Completed2"), [] { return new Completed2; });
+    shell.registerScreen<ExistingInventory>();
+    shell.registerScreen<Completed1>();
+    shell.registerScreen<ExistingInventory2>();
+    shell.registerScreen<Completed2>();
 }
 
 } // namespace screens

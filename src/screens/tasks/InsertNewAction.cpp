@@ -1,6 +1,7 @@
 #include "screens/tasks/InsertNewAction.h"
 
 #include "app/Shell.h"
+#include "screens/tasks/ThingsToDoToday.h"
 #include "store/ActionChanges.h"
 #include "store/RunState.h"
 #include "store/StoreError.h"
@@ -10,10 +11,6 @@
 #include <QLabel>
 
 namespace screens {
-
-namespace {
-const QString kTasksScreen = QStringLiteral("ThingsToDoToday");
-}
 
 InsertNewAction::InsertNewAction(QWidget* parent) : app::Screen(parent), ui(new Ui::InsertNewAction)
 {
@@ -32,7 +29,7 @@ void InsertNewAction::Form_Load()
 void InsertNewAction::CommandButton3_Click()
 {
     store::RunState& run = state();
-    app::Screen* tasks = shell().loadedScreen(kTasksScreen);
+    app::Screen* tasks = shell().loadedScreen<ThingsToDoToday>();
     const QLabel* batchLabel =
         tasks ? tasks->findChild<QLabel*>(QStringLiteral("BatchIDLabel")) : nullptr;
     const QLabel* actionLabel =
@@ -66,8 +63,8 @@ void InsertNewAction::CommandButton3_Click()
 
 void InsertNewAction::returnToList()
 {
-    shell().unloadScreen(shell().loadedScreen(kTasksScreen));
-    shell().switchScreen(this, kTasksScreen);
+    shell().unloadScreen(shell().loadedScreen<ThingsToDoToday>());
+    shell().switchScreen<ThingsToDoToday>(this);
 }
 
 } // namespace screens

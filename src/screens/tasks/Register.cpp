@@ -7,8 +7,8 @@ namespace screens {
 
 void registerTaskScreens(app::Shell& shell)
 {
-    shell.registerScreen(QStringLiteral("ThingsToDoToday"), [] { return new ThingsToDoToday; });
-    shell.registerScreen(QStringLiteral("InsertNewAction"), [] { return new InsertNewAction; });
+    shell.registerScreen<ThingsToDoToday>();
+    shell.registerScreen<InsertNewAction>();
 }
 
 } // namespace screens

@@ -1,7 +1,9 @@
 #include "screens/tasks/ThingsToDoToday.h"
 
+#include "app/MainMenu.h"
 #include "app/Shell.h"
 #include "print/ToDoList.h"
+#include "screens/tasks/InsertNewAction.h"
 #include "store/Clock.h"
 #include "store/DataFolder.h"
 #include "store/DueActions.h"
@@ -253,7 +255,7 @@ void ThingsToDoToday::CommandButton1_Click()
 {
     // The next visit names damaged files again.
     state().DamagedFilesNamed.clear();
-    shell().switchScreen(this, QStringLiteral("MainMenu"));
+    shell().switchScreen<app::MainMenu>(this);
 }
 
 void ThingsToDoToday::CommandButton2_Click()
@@ -309,7 +311,7 @@ bool ThingsToDoToday::openedActionNowCompleted() const
 
 void ThingsToDoToday::reload()
 {
-    shell().switchScreen(this, QStringLiteral("ThingsToDoToday"));
+    shell().switchScreen<ThingsToDoToday>(this);
 }
 
 void ThingsToDoToday::UpdateCommand_Click()
@@ -368,7 +370,7 @@ void ThingsToDoToday::CommandButton3_Click()
         return;
     }
     // The note screen reads the batch and action from this screen's panel.
-    shell().switchScreen(this, QStringLiteral("InsertNewAction"), app::Shell::Leave::KeepLoaded);
+    shell().switchScreen<InsertNewAction>(this, app::Shell::Leave::KeepLoaded);
 }
 
 } // namespace screens
