@@ -33,6 +33,8 @@ QLabel* ParticularsPanel::caption(const ParticularControl& control) const
 
 void ParticularsPanel::arrangeAsPreview()
 {
+    // Two grids of their own, not one: the eight customer lines share the
+    // height of the eleven wine lines beside them, as the preview has always shown.
     delete layout();
     auto* columns = new QHBoxLayout(this);
     columns->setContentsMargins(0, 0, 0, 0);
