@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <utility>
 
 namespace print {
 
@@ -120,6 +121,30 @@ QString tagFileName(const TagData& tag)
     if (id.isEmpty())
         return tr("Carboy Tag.pdf");
     return tr("%1 Carboy Tag.pdf").arg(id);
+}
+
+TagData tagParticulars(const QString& batchId, const store::BatchHeader& header)
+{
+    using store::BatchHeader;
+    static const std::pair<QString TagData::*, BatchHeader::Field> kPrinted[] = {
+        {&TagData::startDate, BatchHeader::StartDate},
+        {&TagData::customerName, BatchHeader::CustomerName},
+        {&TagData::address, BatchHeader::Address},
+        {&TagData::city, BatchHeader::City},
+        {&TagData::province, BatchHeader::Province},
+        {&TagData::postalCode, BatchHeader::PostalCode},
+        {&TagData::phone1, BatchHeader::Phone1},
+        {&TagData::otherId, BatchHeader::OtherID},
+        {&TagData::serialNumber, BatchHeader::SerialNumber},
+        {&TagData::variety, BatchHeader::Variety},
+        {&TagData::colour, BatchHeader::Colour},
+        {&TagData::mustType, BatchHeader::MustType},
+        {&TagData::batchSize, BatchHeader::BatchSize}};
+    TagData tag;
+    tag.batchId = batchId;
+    for (const auto& [member, field] : kPrinted)
+        tag.*member = header.field(field);
+    return tag;
 }
 
 bool printTrackingTag(QWidget* parent, const TagData& tag)

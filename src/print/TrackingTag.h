@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/BatchFile.h"
+
 #include <QString>
 #include <QVector>
 
@@ -36,6 +38,9 @@ struct TagData
     QString batchSize;
     QVector<TagLine> schedule;
 };
+
+// A tag with the particulars of `header` that the tag prints, and no schedule.
+TagData tagParticulars(const QString& batchId, const store::BatchHeader& header);
 
 // Prints the tag on the default printer (or, when there is none or the job
 // fails, offers to save it as a PDF file). Shows the wait cursor while the page

@@ -2,6 +2,7 @@
 
 #include "store/BatchCounter.h"
 #include "store/DataFolder.h"
+#include "store/Particulars.h"
 #include "store/StoreError.h"
 #include "store/TextLines.h"
 
@@ -70,14 +71,7 @@ QString unusedCounterValue(const QString& dataRoot)
 BatchFile newBatchFile(const PendingBatch& pending, const QVector<ScheduleRow>& schedule)
 {
     BatchFile batch;
-    const QString fields[kHeaderFields] = {
-        pending.CustomerName, pending.Address,      pending.City,      pending.Province,
-        pending.PostalCode,   pending.Phone1,       pending.Phone2,    pending.Email,
-        pending.OtherID,      pending.SerialNumber, pending.Variety,   pending.Colour,
-        pending.Vintage,      pending.MustType,     pending.Source,    pending.BatchSize,
-        pending.Cost,         pending.Vintner,      pending.StartDate, pending.RecipeNumber};
-    for (int i = 0; i < kHeaderFields; ++i)
-        batch.header.setField(static_cast<BatchHeader::Field>(i), fields[i]);
+    batch.header = headerOf(pending);
     for (const ScheduleRow& row : schedule) {
         ActionRecord record;
         record.DayNumber = row.DayNumber;

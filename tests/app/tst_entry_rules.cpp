@@ -59,6 +59,58 @@ store::BatchFile batchShowing(const QString& name, const QString& address, const
     return batch;
 }
 
+// Header lines 1 to 19: a value label, the caption a user reads beside it (the
+// province's caption differs between the preview and the batch screens), the
+// start-up form's box for it, and a value distinct from all the others.
+struct Particular
+{
+    const char* label;
+    QString caption;
+    const char* entryBox;
+    QString value;
+};
+
+QVector<Particular> particulars(const QString& provinceCaption)
+{
+    return {
+        {"Name_Label", "Name:", "Name_TextBox", QStringLiteral("Ann Smith")},
+        {"Address_Label", "Address:", "Address_TextBox", QStringLiteral("12 Vine St")},
+        {"City_Label", "City / Town: ", "City_TextBox", QStringLiteral("Kelowna")},
+        {"Province_Label", provinceCaption, "Province_TextBox", QStringLiteral("BC")},
+        {"PostalCode_Label", "Postal / Zip Code : ", "PostalCode_TextBox",
+         QStringLiteral("V1Y 2K3")},
+        {"Phone1_Label", "Phone Number #1 : ", "Phone1_TextBox", QStringLiteral("555-0101")},
+        {"Phone2_Label", "Phone Number #2 : ", "Phone2_TextBox", QStringLiteral("555-0102")},
+        {"email_Label", "Email Address:", "Email_TextBox", QStringLiteral("ann@example.com")},
+        {"OtherID_Label", "Other I.D.:", "OtherID_TextBox", QStringLiteral("Locker 7")},
+        {"SerialNumber_Label", "Serial Number:", "SerialNumber_TextBox", QStringLiteral("SN-88")},
+        {"Variety_Label", "Variety:", "Variety_Text", QStringLiteral("Pinot Noir")},
+        {"Colour_Label", "Colour:", "Colour_Text", QStringLiteral("Blush")},
+        {"Vintage_Label", "Vintage:", "Vintage_TextBox", QStringLiteral("2025")},
+        {"MustType_Label", "Must Type:", "MustType_TextBox", QStringLiteral("Kit")},
+        {"Source_Label", "Source:", "Source_TextBox", QStringLiteral("Okanagan")},
+        {"BatchSize_Label", "Batch Size:", "BatchSize_TextBox", QStringLiteral("23 L")},
+        {"Cost_Label", "Cost:", "Cost_TextBox", QStringLiteral("$149.99")},
+        {"Vintner_Label", "Vintner:", "Vintner_TextBox", QStringLiteral("Joe")},
+        {"StartDate_Label", "Start Date:", "Date_TextBox", longDate(2026, 12, 1)}};
+}
+
+// The text of the nearest label to the left of `value`, on its line.
+QString captionBeside(const QWidget* window, const QLabel* value)
+{
+    const QRect at(value->mapTo(window, QPoint(0, 0)), value->size());
+    const QLabel* nearest = nullptr;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        const QRect other(label->mapTo(window, QPoint(0, 0)), label->size());
+        if (!label->isVisible() || other.right() >= at.left() || other.center().y() < at.top() ||
+            other.center().y() > at.bottom())
+            continue;
+        if (!nearest || other.right() > nearest->mapTo(window, QPoint(nearest->width(), 0)).x())
+            nearest = label;
+    }
+    return nearest ? nearest->text() : QString();
+}
+
 } // namespace
 
 class TestEntryRules : public QObject
@@ -73,6 +125,8 @@ private Q_SLOTS:
     void valuesShowAsPlainText();
     void longValueIsShortenedAndShownWholeInItsTooltip_data();
     void longValueIsShortenedAndShownWholeInItsTooltip();
+    void valuesShowBesideTheirCaptions_data();
+    void valuesShowBesideTheirCaptions();
 };
 
 void TestEntryRules::pastedLineBreaksBecomeBlanks_data()
@@ -297,6 +351,51 @@ void TestEntryRules::longValueIsShortenedAndShownWholeInItsTooltip()
     QHelpEvent other(QEvent::ToolTip, QPoint(5, 5), shownStart->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(shownStart, &other);
     QTRY_VERIFY(!QToolTip::isVisible());
+    QVERIFY(script.unexpected().isEmpty());
+}
+
+void TestEntryRules::valuesShowBesideTheirCaptions_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("provinceCaption");
+    QTest::newRow("schedule preview") << "NewBatch2"
+                                      << "Province / State : ";
+    QTest::newRow("batch editor") << "ExistingInventory2"
+                                  << "Province / State: ";
+    QTest::newRow("completed view") << "Completed2"
+                                    << "Province / State: ";
+}
+
+void TestEntryRules::valuesShowBesideTheirCaptions()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, provinceCaption);
+    const QVector<Particular> shown = particulars(provinceCaption);
+    store::BatchFile batch = sampleBatch(2, shown.at(0).value);
+    for (int line = 0; line < shown.size(); ++line)
+        batch.header.lines[line] = shown.at(line).value;
+    DataFixture fx;
+    fillShop(fx, batch, batch);
+    MessageScript script;
+    AppHarness app(fx);
+    if (screen == QLatin1String("NewBatch2")) {
+        QVERIFY(open(app, QStringLiteral("NewBatch")));
+        for (const Particular& particular : shown)
+            box(app, QLatin1String(particular.entryBox))->setText(particular.value);
+        app.control<QListWidget>(QStringLiteral("List1"))->setCurrentRow(0);
+        QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    } else {
+        QVERIFY(open(app, screen));
+    }
+    QCOMPARE(app.visibleName(), screen);
+    QVERIFY(QTest::qWaitForWindowExposed(app.visible()));
+
+    for (const Particular& particular : shown) {
+        const auto* label = app.control<QLabel>(QLatin1String(particular.label));
+        QVERIFY2(label, particular.label);
+        QCOMPARE(label->text(), particular.value);
+        QCOMPARE(captionBeside(app.visible(), label), particular.caption);
+    }
     QVERIFY(script.unexpected().isEmpty());
 }
 

@@ -2,12 +2,14 @@
 
 #include "app/MainMenu.h"
 #include "app/Shell.h"
+#include "screens/ParticularControls.h"
 #include "screens/batch/BatchMessages.h"
 #include "screens/batch/NewBatch2.h"
 #include "store/BatchCreation.h"
 #include "store/Clock.h"
 #include "store/DataFolder.h"
 #include "store/LongDate.h"
+#include "store/Particulars.h"
 #include "store/RecipeFile.h"
 #include "store/RunState.h"
 #include "store/StoreError.h"
@@ -40,6 +42,14 @@ QString trimBlanks(const QString& text)
     return text.mid(first, last - first);
 }
 
+// The wine's own entries, which another batch for the same customer starts
+// without: other I.D., serial number, variety, colour, vintage, must type,
+// source, batch size and cost.
+bool describesTheWine(store::BatchHeader::Field field)
+{
+    return field >= store::BatchHeader::OtherID && field <= store::BatchHeader::Cost;
+}
+
 } // namespace
 
 NewBatch::NewBatch(QWidget* parent) : app::Screen(parent), ui(new Ui::NewBatch)
@@ -61,6 +71,11 @@ NewBatch::NewBatch(QWidget* parent) : app::Screen(parent), ui(new Ui::NewBatch)
 }
 
 NewBatch::~NewBatch() = default;
+
+QLineEdit* NewBatch::entryBox(const ParticularControl& control) const
+{
+    return findChild<QLineEdit*>(QLatin1String(control.entryBox));
+}
 
 void NewBatch::Form_Load()
 {
@@ -130,20 +145,13 @@ void NewBatch::loadVarietyList()
 void NewBatch::carryOverCustomer(const QString& batchId, const store::PendingBatch& previous)
 {
     ui->BatchID->setText(batchId);
-    ui->Name_TextBox->setText(previous.CustomerName);
-    ui->Address_TextBox->setText(previous.Address);
-    ui->City_TextBox->setText(previous.City);
-    ui->Province_TextBox->setText(previous.Province);
-    ui->PostalCode_TextBox->setText(previous.PostalCode);
-    ui->Phone1_TextBox->setText(previous.Phone1);
-    ui->Phone2_TextBox->setText(previous.Phone2);
-    ui->Email_TextBox->setText(previous.Email);
-    for (QLineEdit* wineEntry : {ui->OtherID_TextBox, ui->SerialNumber_TextBox, ui->Variety_Text,
-                                 ui->Colour_Text, ui->Vintage_TextBox, ui->MustType_TextBox,
-                                 ui->Source_TextBox, ui->BatchSize_TextBox, ui->Cost_TextBox})
-        wineEntry->clear();
-    ui->Vintner_TextBox->setText(previous.Vintner);
-    ui->Date_TextBox->setText(previous.StartDate);
+    for (const ParticularControl& control : kParticularControls) {
+        QLineEdit* box = entryBox(control);
+        if (describesTheWine(control.field))
+            box->clear();
+        else
+            box->setText(store::particular(previous, control.field));
+    }
     ui->List1->clearSelection();
 }
 
@@ -191,24 +199,8 @@ void NewBatch::CommandButton2_Click()
     }
 
     store::PendingBatch pending;
-    pending.CustomerName = ui->Name_TextBox->text();
-    pending.Address = ui->Address_TextBox->text();
-    pending.City = ui->City_TextBox->text();
-    pending.Province = ui->Province_TextBox->text();
-    pending.PostalCode = ui->PostalCode_TextBox->text();
-    pending.Phone1 = ui->Phone1_TextBox->text();
-    pending.Phone2 = ui->Phone2_TextBox->text();
-    pending.Email = ui->Email_TextBox->text();
-    pending.OtherID = ui->OtherID_TextBox->text();
-    pending.SerialNumber = ui->SerialNumber_TextBox->text();
-    pending.Variety = ui->Variety_Text->text();
-    pending.Colour = ui->Colour_Text->text();
-    pending.Vintage = ui->Vintage_TextBox->text();
-    pending.MustType = ui->MustType_TextBox->text();
-    pending.Source = ui->Source_TextBox->text();
-    pending.BatchSize = ui->BatchSize_TextBox->text();
-    pending.Cost = ui->Cost_TextBox->text();
-    pending.Vintner = ui->Vintner_TextBox->text();
+    for (const ParticularControl& control : kParticularControls)
+        store::particular(pending, control.field) = entryBox(control)->text();
     // Stored as typed, unless it names no year ("March 4"): that would be another
     // day next year, so its long form is stored instead.
     pending.StartDate = store::dateTextOmitsYear(startDate)

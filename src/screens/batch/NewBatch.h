@@ -18,6 +18,8 @@ class QListWidget;
 
 namespace screens {
 
+struct ParticularControl;
+
 // The start-up form of a new batch: the next identifier, the customer's
 // particulars, the wine's start-up entries and the recipe to follow.
 class NewBatch : public app::Screen
@@ -57,6 +59,7 @@ private:
     void openFromKeyboard(QListWidget* list, QLineEdit* box, int heightTwips);
     bool pickListKey(QListWidget* list, QLineEdit* box, QKeyEvent* key);
     bool refuse(const QString& text, QWidget* focus = nullptr);
+    QLineEdit* entryBox(const ParticularControl& control) const;
 
     std::unique_ptr<Ui::NewBatch> ui;
 };

@@ -7,6 +7,7 @@
 #include "store/BatchCounter.h"
 #include "store/BatchCreation.h"
 #include "store/LongDate.h"
+#include "store/Particulars.h"
 #include "store/RecipeFile.h"
 #include "store/RunState.h"
 #include "store/StoreError.h"
@@ -33,6 +34,7 @@ enum Column
 NewBatch2::NewBatch2(QWidget* parent) : app::Screen(parent), ui(new Ui::NewBatch2)
 {
     ui->setupUi(this);
+    ui->Particulars->arrangeAsPreview();
     connect(ui->GoBack_Command, &QPushButton::clicked, this, &NewBatch2::GoBack_Command_Click);
     connect(ui->Continue_Command, &QPushButton::clicked, this, &NewBatch2::Continue_Command_Click);
 }
@@ -43,25 +45,7 @@ void NewBatch2::Form_Load()
 {
     const store::PendingBatch& batch = state().PendingBatch;
     ui->BatchID_Label->setText(tr("Batch I.D.: ") + batch.BatchID);
-    ui->Name_Label->setText(batch.CustomerName);
-    ui->Address_Label->setText(batch.Address);
-    ui->City_Label->setText(batch.City);
-    ui->Province_Label->setText(batch.Province);
-    ui->PostalCode_Label->setText(batch.PostalCode);
-    ui->Phone1_Label->setText(batch.Phone1);
-    ui->Phone2_Label->setText(batch.Phone2);
-    ui->email_Label->setText(batch.Email);
-    ui->OtherID_Label->setText(batch.OtherID);
-    ui->SerialNumber_Label->setText(batch.SerialNumber);
-    ui->Variety_Label->setText(batch.Variety);
-    ui->Colour_Label->setText(batch.Colour);
-    ui->Vintage_Label->setText(batch.Vintage);
-    ui->MustType_Label->setText(batch.MustType);
-    ui->Source_Label->setText(batch.Source);
-    ui->BatchSize_Label->setText(batch.BatchSize);
-    ui->Cost_Label->setText(batch.Cost);
-    ui->Vintner_Label->setText(batch.Vintner);
-    ui->StartDate_Label->setText(batch.StartDate);
+    ui->Particulars->showHeader(store::headerOf(batch));
     ui->Label41->setText(tr("Selected Recipe: "));
 
     widgets::Grid* grid = ui->Grid1;

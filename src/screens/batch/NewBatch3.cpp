@@ -6,6 +6,7 @@
 #include "screens/batch/NewBatch2.h"
 #include "store/BatchCreation.h"
 #include "store/Clock.h"
+#include "store/Particulars.h"
 #include "store/RunState.h"
 #include "store/StoreError.h"
 #include "ui_NewBatch3.h"
@@ -26,21 +27,7 @@ NewBatch3::~NewBatch3() = default;
 print::TagData NewBatch3::tagData() const
 {
     const store::PendingBatch& batch = state().PendingBatch;
-    print::TagData tag;
-    tag.batchId = batch.BatchID;
-    tag.startDate = batch.StartDate;
-    tag.customerName = batch.CustomerName;
-    tag.address = batch.Address;
-    tag.city = batch.City;
-    tag.province = batch.Province;
-    tag.postalCode = batch.PostalCode;
-    tag.phone1 = batch.Phone1;
-    tag.otherId = batch.OtherID;
-    tag.serialNumber = batch.SerialNumber;
-    tag.variety = batch.Variety;
-    tag.colour = batch.Colour;
-    tag.mustType = batch.MustType;
-    tag.batchSize = batch.BatchSize;
+    print::TagData tag = print::tagParticulars(batch.BatchID, store::headerOf(batch));
     // The schedule as the preview showed it and the batch file received it.
     if (const NewBatch2* preview = shell().loadedScreen<NewBatch2>()) {
         for (const store::ScheduleRow& row : preview->shownSchedule())

@@ -4,20 +4,11 @@
 #include "widgets/Grid.h"
 
 #include <QCoreApplication>
-#include <QLabel>
 #include <QSignalBlocker>
-#include <QWidget>
 
 namespace screens::batchsheet {
 
 namespace {
-
-// Value labels in header-line order (lines 1 to 19).
-const char* const kValueLabels[] = {
-    "Name_Label",      "Address_Label", "City_Label",    "Province_Label", "PostalCode_Label",
-    "Phone1_Label",    "Phone2_Label",  "email_Label",   "OtherID_Label",  "SerialNumber_Label",
-    "Variety_Label",   "Colour_Label",  "Vintage_Label", "MustType_Label", "Source_Label",
-    "BatchSize_Label", "Cost_Label",    "Vintner_Label", "StartDate_Label"};
 
 const int kWidths[ColumnCount] = {800, 2600, 5000, 4000, 4000, 6000, 2600};
 
@@ -50,14 +41,6 @@ Qt::Alignment columnAlignment(int col)
         return Qt::AlignHCenter | Qt::AlignVCenter;
     default:
         return Qt::AlignLeft | Qt::AlignVCenter;
-    }
-}
-
-void fillHeaderLabels(QWidget* form, const store::BatchHeader& header)
-{
-    for (int line = 0; line < int(std::size(kValueLabels)); ++line) {
-        if (auto* label = form->findChild<QLabel*>(QString::fromLatin1(kValueLabels[line])))
-            label->setText(header.lines.at(line));
     }
 }
 

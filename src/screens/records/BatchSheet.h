@@ -7,14 +7,12 @@
 #include <QDate>
 #include <QVector>
 
-class QWidget;
-
 namespace widgets {
 class Grid;
 }
 
-// What the batch editor and the completed view share: the header labels, the
-// action grid and how its rows map to action records.
+// What the batch editor and the completed view share: the action grid and how
+// its rows map to action records.
 namespace screens::batchsheet {
 
 // The action grid's columns: Day #, Due Date, Action, Amount, Measurement,
@@ -35,9 +33,6 @@ enum Column
 QColor completedMark();
 
 Qt::Alignment columnAlignment(int col);
-
-// Header lines 1 to 19 into the value labels of `form`, found by objectName.
-void fillHeaderLabels(QWidget* form, const store::BatchHeader& header);
 
 // Shapes the grid (7 columns, fixed row 0 and column 0, widths, headers) and
 // fills one row per record; a completed record's due date is marked.

@@ -34,7 +34,7 @@ void Completed2::Form_Load()
         CommandButton1_Click();
         return;
     }
-    batchsheet::fillHeaderLabels(this, batch.header);
+    ui->Particulars->showHeader(batch.header);
     batchsheet::fillActionGrid(ui->Grid1, batch.records);
 }
 

@@ -83,7 +83,7 @@ void ExistingInventory2::Form_Load()
         backToList();
         return;
     }
-    fillHeaderLabels(this, batch.header);
+    ui->Particulars->showHeader(batch.header);
     fillActionGrid(ui->Grid1, batch.records);
     if (ui->Grid1->rows() > 1)
         ui->Grid1->setCurrentCell(1, DueDateColumn);
@@ -166,21 +166,8 @@ void ExistingInventory2::CommandButton4_Click()
 print::TagData ExistingInventory2::carboyTagData()
 {
     m_editor->commitPending();
-    print::TagData tag;
-    tag.batchId = ui->BatchID_Label->text();
-    tag.startDate = ui->StartDate_Label->text();
-    tag.customerName = ui->Name_Label->text();
-    tag.address = ui->Address_Label->text();
-    tag.city = ui->City_Label->text();
-    tag.province = ui->Province_Label->text();
-    tag.postalCode = ui->PostalCode_Label->text();
-    tag.phone1 = ui->Phone1_Label->text();
-    tag.otherId = ui->OtherID_Label->text();
-    tag.serialNumber = ui->SerialNumber_Label->text();
-    tag.variety = ui->Variety_Label->text();
-    tag.colour = ui->Colour_Label->text();
-    tag.mustType = ui->MustType_Label->text();
-    tag.batchSize = ui->BatchSize_Label->text();
+    print::TagData tag =
+        print::tagParticulars(ui->BatchID_Label->text(), ui->Particulars->shownHeader());
     const widgets::Grid* grid = ui->Grid1;
     for (int row = grid->fixedRows(); row < grid->rows(); ++row) {
         tag.schedule << print::TagLine{grid->textAt(row, DueDateColumn),
