@@ -4,6 +4,7 @@
 #include "app/Fonts.h"
 #include "app/Screen.h"
 #include "app/Shell.h"
+#include "app/Version.h"
 #include "store/BatchFile.h"
 #include "store/StarterData.h"
 #include "widgets/Grid.h"
@@ -112,7 +113,7 @@ public:
     explicit Program(const Shop& shop)
     {
         QApplication::setApplicationName(QStringLiteral("Vintrelo"));
-        QApplication::setApplicationVersion(QStringLiteral("1.02"));
+        QApplication::setApplicationVersion(QStringLiteral(VINTRELO_VERSION));
         store::initStarterResources();
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vintrelo.png")));
         app::installFontSubstitutes();

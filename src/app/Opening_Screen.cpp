@@ -4,6 +4,7 @@
 #include "app/FirstRun.h"
 #include "app/MainMenu.h"
 #include "app/Shell.h"
+#include "app/Version.h"
 #include "store/Clock.h"
 #include "store/DataFolder.h"
 #include "store/LongDate.h"
@@ -17,6 +18,7 @@ namespace app {
 Opening_Screen::Opening_Screen(QWidget* parent) : Screen(parent), ui(new Ui::Opening_Screen)
 {
     ui->setupUi(this);
+    ui->Label9->setText(tr("Version %1").arg(QStringLiteral(VINTRELO_VERSION)));
     connect(ui->AboutButton, &QPushButton::clicked, this, &Opening_Screen::AboutButton_Click);
     connect(ui->CommandButton2, &QPushButton::clicked, this, &Opening_Screen::CommandButton2_Click);
     connect(ui->CommandButton1, &QPushButton::clicked, this, &Opening_Screen::CommandButton1_Click);

@@ -1,5 +1,6 @@
 #include "app/Fonts.h"
 #include "app/Shell.h"
+#include "app/Version.h"
 #include "store/StarterData.h"
 
 #include <QApplication>
@@ -11,7 +12,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vintrelo"));
-    QApplication::setApplicationVersion(QStringLiteral("1.02"));
+    QApplication::setApplicationVersion(QStringLiteral(VINTRELO_VERSION));
     // Lets desktops match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("vintrelo"));
     store::initStarterResources();

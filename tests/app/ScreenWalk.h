@@ -4,7 +4,7 @@
 // buttons, double-clicks on list rows, pasting through the real clipboard.
 #include "AppHarness.h"
 #include "DataFixture.h"
-#include "store/LongDate.h"
+#include "UserDriver.h"
 #include "widgets/Grid.h"
 
 #include <QApplication>
@@ -13,6 +13,9 @@
 #include <QTest>
 
 namespace screen_walk {
+
+using user::doubleClickCell;
+using user::longDate;
 
 inline const QString kActiveBatch = QStringLiteral("2026-000040");
 inline const QString kCompletedBatch = QStringLiteral("2026-000030");
@@ -35,15 +38,6 @@ inline void fillShop(const DataFixture& fx, store::BatchFile active = sampleBatc
 inline widgets::Grid* grid(AppHarness& app)
 {
     return app.control<widgets::Grid>(QStringLiteral("Grid1"));
-}
-
-inline void doubleClickCell(widgets::Grid* grid, int row, int col)
-{
-    grid->scrollTo(grid->model()->index(row, col));
-    const QPoint at = grid->visualRect(grid->model()->index(row, col)).center();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    AppHarness::settle();
 }
 
 // Steps from the opening screen: a button's objectName clicks it, "row N" double-
@@ -101,11 +95,6 @@ inline void paste(QLineEdit* box, const QString& text)
     box->setFocus(Qt::OtherFocusReason);
     box->selectAll();
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-}
-
-inline QString longDate(int year, int month, int day)
-{
-    return store::formatLongDate(QDate(year, month, day));
 }
 
 } // namespace screen_walk

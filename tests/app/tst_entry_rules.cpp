@@ -219,8 +219,7 @@ void TestEntryRules::pastedLineBreaksBecomeBlanks()
         if (where == QLatin1String("PushText")) {
             paste(days, pasted);
         } else {
-            days->selectAll();
-            QTest::keyClicks(days, QStringLiteral("3"));
+            user::type(days, QStringLiteral("3"));
         }
         QVERIFY(app.click(QStringLiteral("CommandButton3")));
         QCOMPARE(app.visibleName(), QStringLiteral("InsertNewAction"));

@@ -5,6 +5,7 @@
 #include "DataFixture.h"
 #include "MessageScript.h"
 #include "TestMain.h"
+#include "UserDriver.h"
 #include "app/MainMenu.h"
 #include "screens/batch/NewBatch2.h"
 #include "screens/chart/Chart1.h"
@@ -228,9 +229,7 @@ void ScreenSizesTest::taskListKeepsRowsInViewWithItsPanelOpen()
     widgets::Grid* grid = gridOf(window);
     QCOMPARE(grid->rows(), 31);
 
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
-                       grid->visualRect(grid->model()->index(1, 1)).center());
-    AppHarness::settle();
+    user::doubleClickCell(grid, 1, 1);
     QVERIFY(app.control<QWidget>(QStringLiteral("UpdateCommand"))->isVisible());
     const int rowsInView = grid->viewport()->height() / grid->rowHeight(1) - 1;
     QVERIFY2(rowsInView >= 20, qPrintable(QString::number(rowsInView)));

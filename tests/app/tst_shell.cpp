@@ -64,6 +64,7 @@ void ShellTest::openingScreenShowsTodayInLongForm()
     QCOMPARE(app.control<QLabel>(QStringLiteral("Label5"))->text(),
              QStringLiteral("Monday, December 7, 2026"));
     QCOMPARE(app.state().TodayText, QStringLiteral("Monday, December 7, 2026"));
+    QCOMPARE(app.control<QLabel>(QStringLiteral("Label9"))->text(), QStringLiteral("Version 1.02"));
     QCOMPARE(app.state().DataRoot, fx.dataRoot());
     QCOMPARE(app.visibleWindowCount(), 1);
     QVERIFY(script.shown().isEmpty());

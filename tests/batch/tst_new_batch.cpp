@@ -4,6 +4,7 @@
 #include "DataFixture.h"
 #include "MessageScript.h"
 #include "TestMain.h"
+#include "UserDriver.h"
 #include "screens/batch/NewBatch3.h"
 #include "store/Clock.h"
 #include "store/TextLines.h"
@@ -16,6 +17,8 @@
 #include <QListWidget>
 
 namespace {
+
+using user::type;
 
 const QString kStars(40, QLatin1Char('*'));
 
@@ -53,20 +56,6 @@ QStringList emptyLines(int count)
 QLineEdit* box(AppHarness& app, const QString& name)
 {
     return app.control<QLineEdit>(name);
-}
-
-void type(AppHarness& app, const QString& name, const QString& text)
-{
-    QLineEdit* edit = box(app, name);
-    QVERIFY2(edit, qPrintable(name));
-    edit->clear();
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80)
-            QTest::keyClick(edit, c.toLatin1());
-        else // keys without an ASCII name, as a keyboard layout sends them
-            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-    QCOMPARE(edit->text(), text);
 }
 
 QString labelText(AppHarness& app, const QString& name)

@@ -4,6 +4,7 @@
 // the user drives them, and faults that strike one step of one file write.
 #include "AppHarness.h"
 #include "DataFixture.h"
+#include "UserDriver.h"
 #include "store/LongDate.h"
 #include "store/TextLines.h"
 #include "widgets/Grid.h"
@@ -20,15 +21,15 @@
 
 namespace faults {
 
+using user::doubleClickCell;
+using user::enterCell;
+using user::longDate;
+using user::type;
+
 inline const QString kAnn = QStringLiteral("2026-000038");   // last action due today
 inline const QString kBob = QStringLiteral("2026-000039");   // three open actions
 inline const QString kCathy = QStringLiteral("2026-000030"); // finished last month
 inline const QString kNextBatch = QStringLiteral("2026-000041");
-
-inline QString longDate(int month, int day)
-{
-    return store::formatLongDate(QDate(2026, month, day));
-}
 
 inline store::ActionRecord action(int day, const QDate& due, const QString& text,
                                   const QString& completed = QString())
@@ -63,7 +64,7 @@ inline void stockShop(const DataFixture& fx)
     fx.writeBatch(
         kAnn, batchOf(QStringLiteral("Ann Smith"),
                       {action(1, QDate(2026, 12, 1), QStringLiteral("Add yeast and stir"),
-                              longDate(12, 1)),
+                              longDate(2026, 12, 1)),
                        action(7, QDate(2026, 12, 7), QStringLiteral("Rack into a clean carboy"))}));
     fx.writeBatch(kBob, batchOf(QStringLiteral("Bob Jones"),
                                 {action(1, QDate(2026, 12, 5), QStringLiteral("Stir")),
@@ -72,7 +73,7 @@ inline void stockShop(const DataFixture& fx)
     fx.writeBatch(
         kCathy,
         batchOf(QStringLiteral("Cathy Wu"),
-                {action(1, QDate(2026, 11, 2), QStringLiteral("Bottle"), longDate(11, 2))}),
+                {action(1, QDate(2026, 11, 2), QStringLiteral("Bottle"), longDate(2026, 11, 2))}),
         QStringLiteral("Completed Batches"));
 }
 
@@ -148,45 +149,6 @@ private:
 };
 
 // ---- the screens, driven as the user drives them
-
-inline QPoint cellCentre(widgets::Grid* grid, int row, int col)
-{
-    grid->scrollTo(grid->model()->index(row, col));
-    return grid->visualRect(grid->model()->index(row, col)).center();
-}
-
-inline void doubleClickCell(AppHarness& app, int row, int col)
-{
-    auto* grid = app.control<widgets::Grid>(QStringLiteral("Grid1"));
-    QVERIFY(grid);
-    const QPoint at = cellCentre(grid, row, col);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    AppHarness::settle();
-}
-
-inline void type(AppHarness& app, const QString& name, const QString& text)
-{
-    auto* edit = app.control<QLineEdit>(name);
-    QVERIFY2(edit, qPrintable(name));
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
-    QCOMPARE(edit->text(), text);
-}
-
-// Types into the grid's overlay editor over a cell and stores it with Enter.
-inline void enterCell(AppHarness& app, int row, int col, const QString& text)
-{
-    doubleClickCell(app, row, col);
-    auto* overlay = app.control<QLineEdit>(QStringLiteral("Text1"));
-    QVERIFY(overlay && overlay->isVisible());
-    overlay->selectAll();
-    QTest::keyClick(overlay, Qt::Key_Backspace);
-    QTest::keyClicks(overlay, text);
-    QTest::keyClick(overlay, Qt::Key_Return);
-    AppHarness::settle();
-}
 
 inline void clickListItem(AppHarness& app, const QString& list, int row)
 {

@@ -3,6 +3,7 @@
 // Drives the recipe screens as the shop's user does: through the main menu,
 // clicking and typing into the real grid, list and boxes.
 #include "AppHarness.h"
+#include "UserDriver.h"
 #include "screens/recipes/RecipeEditor.h"
 #include "widgets/CellEditor.h"
 #include "widgets/Grid.h"
@@ -13,6 +14,11 @@
 #include <QTest>
 
 namespace recipes_test {
+
+using user::clickCell;
+using user::doubleClickCell;
+using user::enterCell;
+using user::typeInCell;
 
 inline bool toMainMenu(AppHarness& app)
 {
@@ -50,44 +56,6 @@ inline QLineEdit* overlayOf(AppHarness& app)
     return app.control<QLineEdit>(QStringLiteral("Text1"));
 }
 
-inline QPoint centreOf(widgets::Grid* grid, int row, int col)
-{
-    return grid->visualRect(grid->model()->index(row, col)).center();
-}
-
-inline void clickCell(widgets::Grid* grid, int row, int col)
-{
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, centreOf(grid, row, col));
-    AppHarness::settle();
-}
-
-inline void doubleClickCell(widgets::Grid* grid, int row, int col)
-{
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, centreOf(grid, row, col));
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, centreOf(grid, row, col));
-    AppHarness::settle();
-}
-
-// Opens the cell editor with a double click, replaces its text, and leaves it
-// open (the caller decides how it closes).
-inline void typeInCell(AppHarness& app, int row, int col, const QString& text)
-{
-    widgets::Grid* grid = gridOf(app);
-    doubleClickCell(grid, row, col);
-    QLineEdit* overlay = overlayOf(app);
-    QTest::keyClick(overlay, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(overlay, Qt::Key_Delete);
-    QTest::keyClicks(overlay, text);
-}
-
-// Types a cell and stores it with Enter.
-inline void enterCell(AppHarness& app, int row, int col, const QString& text)
-{
-    typeInCell(app, row, col, text);
-    QTest::keyClick(overlayOf(app), Qt::Key_Return);
-    AppHarness::settle();
-}
-
 // Double-clicks an entry of "Available Actions".
 inline bool pickAction(AppHarness& app, const QString& action)
 {
@@ -104,14 +72,7 @@ inline bool pickAction(AppHarness& app, const QString& action)
 
 inline void typeDescription(AppHarness& app, const QString& text)
 {
-    auto* box = app.control<QLineEdit>(QStringLiteral("Name_TextBox"));
-    box->clear();
-    for (const QChar c : text) {
-        if (c.unicode() < 128)
-            QTest::keyClick(box, c.toLatin1());
-        else // typed with a compose key: no key code of its own
-            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
+    user::type(app.control<QLineEdit>(QStringLiteral("Name_TextBox")), text);
 }
 
 // The grid's data rows as "day|action".

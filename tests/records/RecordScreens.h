@@ -4,12 +4,16 @@
 // main menu and pointing at grid cells as the user does.
 #include "AppHarness.h"
 #include "DataFixture.h"
-#include "store/LongDate.h"
+#include "UserDriver.h"
 #include "widgets/Grid.h"
 
 #include <QTest>
 
 namespace records {
+
+using user::clickCell;
+using user::doubleClickCell;
+using user::longDate;
 
 inline const QString kRecipeNumber = QStringLiteral("0003");
 inline const QString kRecipeDescription = QStringLiteral("Merlot six week kit");
@@ -22,33 +26,9 @@ inline void writeShopRecipe(const DataFixture& fx)
                     {QStringLiteral("8"), QStringLiteral("Rack into a clean carboy")}});
 }
 
-inline QString longDate(int year, int month, int day)
-{
-    return store::formatLongDate(QDate(year, month, day));
-}
-
 inline widgets::Grid* grid(AppHarness& app)
 {
     return app.control<widgets::Grid>(QStringLiteral("Grid1"));
-}
-
-inline QPoint cellCentre(widgets::Grid* grid, int row, int col)
-{
-    grid->scrollTo(grid->model()->index(row, col));
-    return grid->visualRect(grid->model()->index(row, col)).center();
-}
-
-inline void doubleClickCell(widgets::Grid* grid, int row, int col)
-{
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
-                       cellCentre(grid, row, col));
-    AppHarness::settle();
-}
-
-inline void clickCell(widgets::Grid* grid, int row, int col)
-{
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(grid, row, col));
-    AppHarness::settle();
 }
 
 // From the opening screen to the main menu, then one menu button.

@@ -20,6 +20,7 @@
 
 using namespace records;
 using store::BatchHeader;
+using user::typeInCell;
 
 namespace {
 
@@ -95,16 +96,6 @@ QString hint(AppHarness& app)
 screens::ExistingInventory2* editor(AppHarness& app)
 {
     return qobject_cast<screens::ExistingInventory2*>(app.visible());
-}
-
-// Double-click a cell and replace its text, leaving the overlay open.
-void retype(AppHarness& app, int row, int col, const QString& text)
-{
-    doubleClickCell(grid(app), row, col);
-    QVERIFY(overlay(app)->isVisible());
-    overlay(app)->selectAll();
-    QTest::keyClick(overlay(app), Qt::Key_Backspace);
-    QTest::keyClicks(overlay(app), text);
 }
 
 const QString kEditHint = QStringLiteral("Double Click in any Cell to edit the item.");
@@ -239,9 +230,9 @@ void TestBatchEditor::batchWithoutActionsShowsTheHeaderRowOnly()
     QVERIFY(app.click(QStringLiteral("CommandButton3")));
     QCOMPARE(grid(app)->rows(), 2);
     QCOMPARE(grid(app)->row(), 1);
-    retype(app, 1, Due, QStringLiteral("12/24/2026"));
+    typeInCell(app, 1, Due, QStringLiteral("12/24/2026"));
     QTest::keyClick(overlay(app), Qt::Key_Tab); // away, but still open
-    retype(app, 1, Action, QStringLiteral("Taste it"));
+    typeInCell(app, 1, Action, QStringLiteral("Taste it"));
     QTest::keyClick(overlay(app), Qt::Key_Return);
     script.answer(0);
     QVERIFY(app.click(QStringLiteral("CommandButton2")));
@@ -306,7 +297,7 @@ void TestBatchEditor::datesAreNormalisedWhenCommitted()
 
     widgets::Grid* actions = grid(app);
     const QString neighbour = actions->textAt(3, col);
-    retype(app, 2, col, typed);
+    typeInCell(app, 2, col, typed);
     QCOMPARE(hint(app), kAcceptHint);
     if (byEnter) {
         QTest::keyClick(overlay(app), Qt::Key_Return);
@@ -333,13 +324,13 @@ void TestBatchEditor::escapeRestoresAndDownOnTheLastRowStaysOpen()
     QVERIFY(openEditor(app, kBatch));
     widgets::Grid* actions = grid(app);
 
-    retype(app, 2, Notes, QStringLiteral("spilled"));
+    typeInCell(app, 2, Notes, QStringLiteral("spilled"));
     QTest::keyClick(overlay(app), Qt::Key_Escape);
     QVERIFY(overlay(app)->isHidden());
     QCOMPARE(actions->textAt(2, Notes), QString());
     QVERIFY(actions->hasFocus());
 
-    retype(app, 3, Notes, QStringLiteral("racked twice"));
+    typeInCell(app, 3, Notes, QStringLiteral("racked twice"));
     QTest::keyClick(overlay(app), Qt::Key_Down);
     QCOMPARE(actions->row(), 3);
     QCOMPARE(actions->rows(), 4);
@@ -354,7 +345,7 @@ void TestBatchEditor::escapeRestoresAndDownOnTheLastRowStaysOpen()
     QCOMPARE(actions->row(), 2);
 
     // Down in the overlay walks on and stores each edit where it was made.
-    retype(app, 1, Action, QStringLiteral("Add yeast"));
+    typeInCell(app, 1, Action, QStringLiteral("Add yeast"));
     QTest::keyClick(overlay(app), Qt::Key_Down);
     QCOMPARE(actions->row(), 2);
     QCOMPARE(actions->textAt(1, Action), QStringLiteral("Add yeast"));
@@ -395,7 +386,7 @@ void TestBatchEditor::insertingRowsMovesTextsNotColours()
     QCOMPARE(actions->row(), 5);
 
     // An edit open when inserting moves down with its row.
-    retype(app, 3, Notes, QStringLiteral("open edit"));
+    typeInCell(app, 3, Notes, QStringLiteral("open edit"));
     QVERIFY(app.click(QStringLiteral("CommandButton3")));
     QVERIFY(overlay(app)->isHidden());
     QCOMPARE(actions->textAt(3, Notes), QString());
@@ -403,7 +394,7 @@ void TestBatchEditor::insertingRowsMovesTextsNotColours()
     QCOMPARE(actions->textAt(4, Action), QStringLiteral("Step 2"));
 
     // Blank rows, and a row with an action but no due date, are not saved.
-    retype(app, 3, Action, QStringLiteral("no date given"));
+    typeInCell(app, 3, Action, QStringLiteral("no date given"));
     script.answer(0);
     QVERIFY(app.click(QStringLiteral("CommandButton2")));
     QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory"));
@@ -466,7 +457,7 @@ void TestBatchEditor::saveCommitsTheEditStillOpenInTheFirstCell()
     AppHarness app(shop.fx);
     QVERIFY(openEditor(app, kBatch));
     QCOMPARE(grid(app)->row(), 1);
-    retype(app, 1, Due, QStringLiteral("12/2/2026"));
+    typeInCell(app, 1, Due, QStringLiteral("12/2/2026"));
     script.answer(0);
     QVERIFY(app.click(QStringLiteral("CommandButton2")));
     QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory"));
@@ -483,8 +474,8 @@ void TestBatchEditor::completingTheLastActionArchivesTheBatch()
     MessageScript script;
     AppHarness app(shop.fx);
     QVERIFY(openEditor(app, kBatch));
-    retype(app, 3, Amount, QStringLiteral("6 bottles"));
-    retype(app, 3, Completed, QStringLiteral("12/20/26"));
+    typeInCell(app, 3, Amount, QStringLiteral("6 bottles"));
+    typeInCell(app, 3, Completed, QStringLiteral("12/20/26"));
     script.answer(0);
     QVERIFY(app.click(QStringLiteral("CommandButton2")));
 
@@ -545,7 +536,7 @@ void TestBatchEditor::saveAnsweredNoAndQuitWriteNothing()
     MessageScript script;
     AppHarness app(shop.fx);
     QVERIFY(openEditor(app, kBatch));
-    retype(app, 2, Completed, QStringLiteral("12/8/2026"));
+    typeInCell(app, 2, Completed, QStringLiteral("12/8/2026"));
     clickCell(grid(app), 1, Notes);
     // No to saving, then yes to leaving without the change.
     script.answer(1).answer(0);
@@ -555,7 +546,7 @@ void TestBatchEditor::saveAnsweredNoAndQuitWriteNothing()
     QCOMPARE(shop.fx.snapshot(), before);
 
     doubleClickCell(grid(app), 1, 1);
-    retype(app, 3, Completed, QStringLiteral("12/8/2026"));
+    typeInCell(app, 3, Completed, QStringLiteral("12/8/2026"));
     script.answer(0);
     QVERIFY(app.click(QStringLiteral("CommandButton1")));
     QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory"));
@@ -585,7 +576,7 @@ void TestBatchEditor::failedSaveLeavesTheFileAndKeepsTheEdits()
     MessageScript script;
     AppHarness app(shop.fx);
     QVERIFY(openEditor(app, kBatch));
-    retype(app, 3, Completed, QStringLiteral("12/20/2026"));
+    typeInCell(app, 3, Completed, QStringLiteral("12/20/2026"));
     clickCell(grid(app), 2, Notes);
 
     // Something happens to the files while the editor is open.
@@ -659,8 +650,8 @@ void TestBatchEditor::tagReprintTakesTheGridAsItStands()
     QVERIFY(openEditor(app, kBatch));
     clickCell(grid(app), 2, Action);
     script.answer(0);
-    QVERIFY(app.click(QStringLiteral("CommandButton4"))); // blank row 2
-    retype(app, 3, Action, QStringLiteral("Bottle it"));  // still open
+    QVERIFY(app.click(QStringLiteral("CommandButton4")));    // blank row 2
+    typeInCell(app, 3, Action, QStringLiteral("Bottle it")); // still open
 
     const print::TagData tag = editor(app)->carboyTagData();
     QVERIFY(overlay(app)->isHidden());
@@ -726,7 +717,7 @@ void TestBatchEditor::tabInTheBoxStoresAndMovesOn()
     QVERIFY(QTest::qWaitForWindowActive(app.visible()));
     widgets::Grid* actions = grid(app);
 
-    retype(app, 2, col, typed);
+    typeInCell(app, 2, col, typed);
     if (backwards)
         QTest::keyClick(overlay(app), Qt::Key_Tab, Qt::ShiftModifier);
     else
@@ -759,9 +750,9 @@ void TestBatchEditor::committedDatesShowWhole()
 
     // Longer than any date the batch was loaded with, in both date columns.
     const QString september30 = QStringLiteral("Wednesday, September 30, 2026");
-    retype(app, 2, Due, QStringLiteral("9/30/2026"));
+    typeInCell(app, 2, Due, QStringLiteral("9/30/2026"));
     QTest::keyClick(overlay(app), Qt::Key_Return);
-    retype(app, 3, Completed, QStringLiteral("September 30, 2026"));
+    typeInCell(app, 3, Completed, QStringLiteral("September 30, 2026"));
     clickCell(actions, 3, Action);
     for (const int col : {int(Due), int(Completed)}) {
         const int row = col == Due ? 2 : 3;
@@ -779,7 +770,7 @@ void TestBatchEditor::headingsAndDaysStayInViewWhenScrolled()
     store::BatchFile batch = shopBatch();
     for (int i = 3; i < 30; ++i)
         batch.records << record(QString::number(1 + 7 * i),
-                                store::formatLongDate(QDate(2026, 12, 1).addDays(7 * i)),
+                                longDate(QDate(2026, 12, 1).addDays(7 * i)),
                                 QStringLiteral("Step %1").arg(i + 1));
     Shop shop(batch);
     MessageScript script;

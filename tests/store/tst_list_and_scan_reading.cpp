@@ -3,10 +3,10 @@
 // every other reader, whatever the encoding and line ends a file was saved with.
 #include "DataFixture.h"
 #include "TestMain.h"
+#include "UserDriver.h"
 #include "store/BatchRewrite.h"
 #include "store/BatchSummary.h"
 #include "store/DueActions.h"
-#include "store/LongDate.h"
 #include "store/StoreError.h"
 #include "store/TextFileLines.h"
 #include "store/TextLines.h"
@@ -22,15 +22,11 @@
 #include <unistd.h>
 
 using namespace store;
+using user::longDate;
 
 namespace {
 
 const QDate kToday(2026, 12, 7);
-
-QString longDate(const QDate& date)
-{
-    return formatLongDate(date);
-}
 
 // A batch of a customer and a variety with accents, four actions: two done,
 // one due before today (overdue), one due later.

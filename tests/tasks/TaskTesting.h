@@ -4,6 +4,7 @@
 // program opened on "Things to do today", and the grid driven by the mouse.
 #include "AppHarness.h"
 #include "DataFixture.h"
+#include "UserDriver.h"
 #include "store/Clock.h"
 #include "store/LongDate.h"
 #include "store/TextLines.h"
@@ -16,10 +17,8 @@
 
 namespace tasks_testing {
 
-inline QString longDate(int year, int month, int day)
-{
-    return store::formatLongDate(QDate(year, month, day));
-}
+using user::longDate;
+using user::type;
 
 // An open record as batch creation writes it.
 inline store::ActionRecord action(const QString& dayNumber, const QString& dueDate,
@@ -86,13 +85,7 @@ inline widgets::Grid* grid(AppHarness& app)
 
 inline void doubleClickRow(AppHarness& app, int row, int col = 1)
 {
-    widgets::Grid* g = grid(app);
-    QVERIFY(g);
-    g->scrollTo(g->model()->index(row, col));
-    const QRect cell = g->cellRect(row, col, g->viewport());
-    QVERIFY(!cell.isEmpty());
-    QTest::mouseDClick(g->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
-    AppHarness::settle();
+    user::doubleClickCell(app, row, col);
 }
 
 inline QString labelText(AppHarness& app, const QString& name)
@@ -105,18 +98,6 @@ inline bool isShown(AppHarness& app, const QString& name)
 {
     QWidget* widget = app.control<QWidget>(name);
     return widget && widget->isVisible();
-}
-
-inline void type(AppHarness& app, const QString& name, const QString& text)
-{
-    auto* edit = app.control<QLineEdit>(name);
-    QVERIFY(edit);
-    edit->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Delete);
-    else
-        QTest::keyClicks(edit, text);
-    QCOMPARE(edit->text(), text);
 }
 
 inline void tick(AppHarness& app)
