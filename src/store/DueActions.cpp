@@ -1,5 +1,6 @@
 #include "store/DueActions.h"
 
+#include "store/BatchLayout.h"
 #include "store/DataFolder.h"
 #include "store/LongDate.h"
 #include "store/StoreError.h"
@@ -42,11 +43,6 @@ private:
     QHash<QString, QDate> m_dates;
     QHash<QString, QString> m_shown;
 };
-
-// Lines of a record, from 0.
-constexpr int kDueDateLine = 1;
-constexpr int kActionLine = 2;
-constexpr int kCompletedLine = 6;
 
 // What is wrong with a file the scan left out, in the batch reader's words.
 QString damageOf(const QString& dataRoot, const QString& folder, const QString& name)
