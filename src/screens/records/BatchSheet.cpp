@@ -28,12 +28,6 @@ QString headerText(int col)
     return QCoreApplication::translate("screens::ExistingInventory2", texts[col]);
 }
 
-QString longFormIfDate(const QString& text)
-{
-    const QDate date = store::parseDate(text);
-    return date.isValid() ? store::formatLongDate(date) : text;
-}
-
 } // namespace
 
 QColor completedMark()
@@ -115,7 +109,7 @@ QVector<store::ActionRecord> recordsFromGrid(const widgets::Grid* grid)
         record.Amount = grid->textAt(row, AmountColumn);
         record.Measurement = grid->textAt(row, MeasurementColumn);
         record.Notes = grid->textAt(row, NotesColumn);
-        record.DateCompleted = longFormIfDate(grid->textAt(row, CompletedColumn));
+        record.DateCompleted = store::longFormIfDate(grid->textAt(row, CompletedColumn));
         records << record;
     }
     return records;

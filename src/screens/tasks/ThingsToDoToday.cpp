@@ -319,8 +319,7 @@ void ThingsToDoToday::UpdateCommand_Click()
     if (!requireOpenedAction())
         return;
     const store::RunState& run = state();
-    const QDate today = store::parseDate(run.TodayText);
-    const QString completed = today.isValid() ? store::formatLongDate(today) : run.TodayText;
+    const QString completed = store::longFormIfDate(run.TodayText);
     try {
         store::completeAction(run.DataRoot, openedAction(), ui->AmountText->text(),
                               ui->MeasurementText->text(), ui->NotesText->text(), completed);
