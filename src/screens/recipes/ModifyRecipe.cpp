@@ -7,8 +7,6 @@
 #include "ui_ModifyRecipe.h"
 #include "widgets/Messages.h"
 
-#include <QFileInfo>
-
 namespace screens {
 
 namespace {
@@ -85,7 +83,7 @@ void ModifyRecipe::Grid1_DblClick(int row, int)
     // names another number is not opened, so saving can never land on the file of
     // a different recipe.
     const QString file = m_fileNames.at(row - 1);
-    if (!store::isRecipeNumber(number) || QFileInfo(file).completeBaseName() != number) {
+    if (!store::isOwnRecipeNumber(file, number)) {
         widgets::Messages::warning(
             this, tr("The recipe file \"%1\" begins with the number \"%2\", which is not its own "
                      "number, so Vintrelo does not open it: saving it would change another "
