@@ -7,6 +7,7 @@
 #include "store/TextLines.h"
 #include "store/TextNumber.h"
 
+#include <QRegularExpression>
 #include <cmath>
 
 namespace {
@@ -29,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const QString next = store::nextCounterValue(text);
     const double before = std::trunc(store::readLeadingNumber(text));
-    FUZZ_CHECK(store::startsWithNumber(next), "the new counter is not a number");
+    static const QRegularExpression whole(QStringLiteral("^-?[0-9]+$"));
+    FUZZ_CHECK(whole.match(next).hasMatch(), "the new counter is not a whole number");
     FUZZ_CHECK(store::formatPlainNumber(store::readLeadingNumber(next)) == next,
                "the new counter does not read back as written");
     if (std::fabs(before) < 9.0e15) // beyond 2^53 a double cannot count in ones

@@ -119,13 +119,13 @@ BatchFile batchFromLines(const QStringList& lines, const QString& fileLabel)
     batch.header.lines = lines.mid(0, kHeaderLines);
     for (int at = kHeaderLines; at < lines.size(); at += kRecordLines) {
         ActionRecord record;
-        record.DayNumber = lines.at(at);
-        record.DueDate = lines.at(at + 1);
-        record.Action = lines.at(at + 2);
-        record.Amount = lines.at(at + 3);
-        record.Measurement = lines.at(at + 4);
-        record.Notes = lines.at(at + 5);
-        record.DateCompleted = lines.at(at + 6);
+        record.DayNumber = lines.at(at + kDayNumberLine);
+        record.DueDate = lines.at(at + kDueDateLine);
+        record.Action = lines.at(at + kActionLine);
+        record.Amount = lines.at(at + kAmountLine);
+        record.Measurement = lines.at(at + kMeasurementLine);
+        record.Notes = lines.at(at + kNotesLine);
+        record.DateCompleted = lines.at(at + kCompletedLine);
         record.tail = lines.mid(at + kRecordFields, kRecordLines - kRecordFields);
         batch.records << record;
     }

@@ -1,16 +1,12 @@
 #pragma once
 
+#include "store/BatchLayout.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
 namespace store {
-
-inline constexpr int kHeaderLines = 26;
-inline constexpr int kHeaderFields = 20;
-inline constexpr int kRecordLines = 13;
-inline constexpr int kRecordFields = 7;
-inline const QString kSeparatorLine = QString(40, QLatin1Char('*'));
 
 // Lines 1 to 26 of a batch file. Lines 21 to 26 (five reserved lines and the
 // separator) are kept as read so that a rewritten header is byte-identical.

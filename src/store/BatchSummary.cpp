@@ -30,10 +30,8 @@ public:
     QString shown(const QString& text)
     {
         auto it = m_shown.constFind(text);
-        if (it == m_shown.constEnd()) {
-            const QDate date = parseDate(text);
-            it = m_shown.insert(text, date.isValid() ? formatLongDate(date) : text);
-        }
+        if (it == m_shown.constEnd())
+            it = m_shown.insert(text, longFormIfDate(text));
         return it.value();
     }
 

@@ -1,5 +1,6 @@
 #include "store/DueActions.h"
 
+#include "store/BatchLayout.h"
 #include "store/DataFolder.h"
 #include "store/LongDate.h"
 #include "store/StoreError.h"
@@ -31,9 +32,9 @@ public:
         const QString key = QString::fromRawData(text.data(), text.size());
         auto it = m_shown.constFind(key);
         if (it == m_shown.constEnd()) {
-            const QDate parsed = date(text);
-            it = m_shown.insert(text.toString(),
-                                parsed.isValid() ? formatLongDate(parsed) : text.toString());
+            // Kept past this file's lines: a copy, since `key` only borrows them.
+            const QString owned = text.toString();
+            it = m_shown.insert(owned, longFormIfDate(owned));
         }
         return it.value();
     }
@@ -42,11 +43,6 @@ private:
     QHash<QString, QDate> m_dates;
     QHash<QString, QString> m_shown;
 };
-
-// Lines of a record, from 0.
-constexpr int kDueDateLine = 1;
-constexpr int kActionLine = 2;
-constexpr int kCompletedLine = 6;
 
 // What is wrong with a file the scan left out, in the batch reader's words.
 QString damageOf(const QString& dataRoot, const QString& folder, const QString& name)
@@ -64,17 +60,12 @@ QString damageOf(const QString& dataRoot, const QString& folder, const QString& 
 
 } // namespace
 
-QString shownDueDate(const QString& stored)
-{
-    const QDate date = parseDate(stored);
-    return date.isValid() ? formatLongDate(date) : stored;
-}
-
 int findListedRecord(const BatchFile& batch, const QString& shownDate, const QString& action)
 {
     for (int i = 0; i < batch.records.size(); ++i) {
         const ActionRecord& record = batch.records.at(i);
-        if (record.isOpen() && record.Action == action && shownDueDate(record.DueDate) == shownDate)
+        if (record.isOpen() && record.Action == action &&
+            longFormIfDate(record.DueDate) == shownDate)
             return i + 1;
     }
     return 0;

@@ -32,10 +32,6 @@ struct DueScan
 // missing active folder throws StoreError.
 DueScan scanDueActions(const QString& dataRoot, const QDate& today);
 
-// A stored due date as the task list shows it: in the long form when it reads
-// as a date, otherwise unchanged.
-QString shownDueDate(const QString& stored);
-
 // The first open record (from 1) whose due date, as the task list shows it, and
 // action text equal the given ones; 0 when there is none.
 int findListedRecord(const BatchFile& batch, const QString& shownDate, const QString& action);

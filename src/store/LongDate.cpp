@@ -549,6 +549,12 @@ QString formatLongDate(const QDate& date, const QLocale& locale)
     return locale.toString(date, QLocale::LongFormat);
 }
 
+QString longFormIfDate(const QString& text, const QLocale& locale)
+{
+    const QDate date = parseDate(text, locale);
+    return date.isValid() ? formatLongDate(date, locale) : text;
+}
+
 QDate parseDate(const QString& text, const QLocale& locale)
 {
     return readDate(text, locale).date;

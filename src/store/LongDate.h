@@ -9,6 +9,10 @@ namespace store {
 // Dates are stored and shown in the locale's long format.
 QString formatLongDate(const QDate& date, const QLocale& locale = QLocale());
 
+// A stored date as the lists and the editor show it: in the long form when the
+// text reads as a date, otherwise unchanged.
+QString longFormIfDate(const QString& text, const QLocale& locale = QLocale());
+
 // Reads back every date form the program meets, and nothing else:
 //  - blanks simplified, case ignored;
 //  - the locale's long form, with or without its weekday; a weekday that is

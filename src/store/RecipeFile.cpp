@@ -74,6 +74,11 @@ bool isRecipeNumber(const QString& number)
     return true;
 }
 
+bool isOwnRecipeNumber(const QString& fileName, const QString& number)
+{
+    return isRecipeNumber(number) && QFileInfo(fileName).completeBaseName() == number;
+}
+
 QString recipeFilePath(const QString& dataRoot, const QString& recipeNumber)
 {
     if (!isRecipeNumber(recipeNumber)) {

@@ -20,6 +20,11 @@ QString recipeFolderPath(const QString& dataRoot);
 // True for exactly four decimal digits; no other text ever becomes a recipe path.
 bool isRecipeNumber(const QString& number);
 
+// True when `number`, as line 1 of the file begins, is the recipe number that
+// names the file. Only such a file is opened for changing: saving writes the file
+// of the number in line 1, which must never be another recipe's file.
+bool isOwnRecipeNumber(const QString& fileName, const QString& number);
+
 // The file of a recipe number. Throws StoreError when the number is not four
 // digits, so that a hand-edited batch header can never lead outside the folder.
 QString recipeFilePath(const QString& dataRoot, const QString& recipeNumber);

@@ -60,11 +60,6 @@ double readLeadingNumber(const QString& text)
     return value == 0.0 ? 0.0 : value; // no -0
 }
 
-bool startsWithNumber(const QString& text)
-{
-    return !leadingNumberText(text).isEmpty();
-}
-
 QString formatPlainNumber(double value)
 {
     if (std::isnan(value))

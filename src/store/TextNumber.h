@@ -13,9 +13,6 @@ namespace store {
 // Text without a leading number reads as 0.
 double readLeadingNumber(const QString& text);
 
-// True when the text starts with a number as readLeadingNumber reads it.
-bool startsWithNumber(const QString& text);
-
 // "15", "13.5", "-3": no blanks, no exponent, no trailing zeros, no "-0".
 QString formatPlainNumber(double value);
 

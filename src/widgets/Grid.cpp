@@ -280,7 +280,6 @@ void Grid::setCols(int cols)
     if (cols == this->cols())
         return;
     keepCurrentWithin(rows(), cols);
-    m_colTwips.resize(cols, -1);
     m_fitting.resize(cols, false);
     reshape([&] { m_model->setCols(cols); });
 }
@@ -347,11 +346,33 @@ void Grid::setBackgroundAt(int row, int col, const QColor& colour)
     m_model->setBackground(row, col, colour);
 }
 
-void Grid::fillRows(int firstRow, const QStringList& texts)
+void Grid::setColumns(const QVector<GridColumn>& columns)
+{
+    setCols(static_cast<int>(columns.size()));
+    if (rows() == 0)
+        setRows(1);
+    QStringList headings;
+    QVector<Qt::Alignment> headingAlignments;
+    QVector<Qt::Alignment> alignments;
+    QVector<QColor> colours;
+    for (const GridColumn& column : columns) {
+        headings << column.heading;
+        headingAlignments << column.headingAlignment;
+        alignments << column.alignment;
+        colours << column.colour;
+    }
+    m_model->setColumns(headings, headingAlignments, alignments, colours);
+    for (int col = 0; col < cols(); ++col) {
+        m_fitting[col] = columns.at(col).fitsText;
+        setColumnWidthTwips(col, columns.at(col).widthTwips);
+    }
+}
+
+void Grid::fillRows(int firstRow, const QStringList& texts, const QVector<CellColour>& colours)
 {
     if (firstRow < 0 || cols() == 0 || texts.isEmpty())
         return;
-    reshape([&] { m_model->fillRows(firstRow, texts); });
+    reshape([&] { m_model->fillRows(firstRow, texts, colours); });
     for (int col = 0; col < cols(); ++col) {
         if (m_fitting.at(col))
             widenColumnToFit(col);
@@ -413,9 +434,7 @@ void Grid::setColumnWidthTwips(int col, int twips)
 {
     if (col < 0 || col >= cols())
         return;
-    twips = std::max(twips, 0);
-    m_colTwips[col] = twips;
-    setColumnWidth(col, twipsToPixels(twips));
+    setColumnWidth(col, twipsToPixels(std::max(twips, 0)));
     if (m_fitting.at(col))
         widenColumnToFit(col);
 }
@@ -484,18 +503,6 @@ QSize Grid::sizeShowingAllTexts() const
     const int needed = widest + 2 * metrics.averageCharWidth();
     size.rwidth() -= std::max(0, columnWidth(last) - needed);
     return size;
-}
-
-int Grid::columnWidthTwips(int col) const
-{
-    if (col < 0 || col >= cols())
-        return 0;
-    const int pixels = columnWidth(col);
-    const int twips = m_colTwips.at(col);
-    // Pixels lose precision; give back what was set unless the width changed since.
-    if (twips >= 0 && twipsToPixels(twips) == pixels)
-        return twips;
-    return pixelsToTwips(pixels);
 }
 
 void Grid::setRowHeightTwips(int row, int twips)

@@ -2,12 +2,34 @@
 
 #include <QColor>
 #include <QRect>
+#include <QString>
 #include <QTableView>
 #include <QVector>
 
 namespace widgets {
 
 class GridModel;
+
+// One column as a screen lays it out: the heading in row 0, the design width,
+// the alignment of the heading and of the cells below it, whether it widens so
+// that its texts show whole, and the colour of the cells below the heading.
+struct GridColumn
+{
+    QString heading;
+    int widthTwips = 0;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    Qt::Alignment headingAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    bool fitsText = false; // a date or an identifier cut short would mislead
+    QColor colour = {};    // invalid: uncoloured
+};
+
+// A cell's own colour, given with the texts of a fill.
+struct CellColour
+{
+    int row;
+    int col;
+    QColor colour;
+};
 
 // The grid the screens use: a table whose row 0 (and column 0 when fixed) are
 // header-style cells inside the grid, so row and column numbers are the screens'
@@ -41,9 +63,14 @@ public:
     void setAlignmentAt(int row, int col, Qt::Alignment alignment);
     QColor backgroundAt(int row, int col) const; // invalid when uncoloured
     void setBackgroundAt(int row, int col, const QColor& colour);
+    // The columns, one for each entry: their number, headings, widths and looks.
+    // Row 0 holds the headings; the cells below take their column's alignment
+    // and colour, those there now and those added later.
+    void setColumns(const QVector<GridColumn>& columns);
     // Fills many cells at once without a signal per cell: `texts` row by row,
-    // starting at `firstRow`, `cols()` texts per row; the grid grows to fit.
-    void fillRows(int firstRow, const QStringList& texts);
+    // starting at `firstRow`, `cols()` texts per row, and `colours` of single
+    // cells; the grid grows to fit. One repaint for the lot.
+    void fillRows(int firstRow, const QStringList& texts, const QVector<CellColour>& colours = {});
     // Remove or insert one row; later rows shift. The current cell keeps its
     // row number (so it now names the shifted row), unless that row is gone.
     void removeRow(int row);
@@ -69,7 +96,6 @@ public:
 
     // Sizes in twips (1/1440 inch; 15 twips to a pixel at 96 DPI).
     void setColumnWidthTwips(int col, int twips);
-    int columnWidthTwips(int col) const;
     void setRowHeightTwips(int row, int twips);
     // Widens a column, never narrows it, so that its widest text shows whole:
     // the design widths suit the original screen face, and a date cut to
@@ -147,7 +173,6 @@ private:
     int m_mouseCol = -1;
     bool m_leaving = false;  // inside leaveCell()
     bool m_syncing = false;  // the view follows m_row/m_col, not the other way round
-    QVector<int> m_colTwips; // as set, so widths read back exactly; -1 when unset
     QVector<bool> m_fitting; // columns kept wide enough for their texts
     QTableView* m_topStrip = nullptr;
     QTableView* m_leftStrip = nullptr;

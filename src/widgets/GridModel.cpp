@@ -1,5 +1,7 @@
 #include "widgets/GridModel.h"
 
+#include "widgets/Grid.h"
+
 #include <QBrush>
 #include <algorithm>
 
@@ -75,17 +77,31 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }
 
+quint16 GridModel::newAlignment(int row, int col) const
+{
+    return row == 0 ? quint16(defaultAlignment.toInt()) : m_columnAlignments.at(col);
+}
+
+QColor GridModel::newColour(int row, int col) const
+{
+    return row == 0 ? QColor() : m_columnColours.at(col);
+}
+
 void GridModel::resizeStore(int rows, int cols)
 {
+    m_columnAlignments.resize(cols, quint16(defaultAlignment.toInt()));
+    m_columnColours.resize(cols);
+    const int oldRows = m_rows;
+    const int oldCols = m_cols;
     if (cols == m_cols) {
         const qsizetype size = qsizetype(rows) * cols;
         m_texts.resize(size);
-        m_alignments.resize(size, quint16(defaultAlignment.toInt()));
+        m_alignments.resize(size);
         m_backgrounds.resize(size);
     } else {
         const qsizetype size = qsizetype(rows) * cols;
         QVector<QString> texts(size);
-        QVector<quint16> alignments(size, quint16(defaultAlignment.toInt()));
+        QVector<quint16> alignments(size);
         QVector<QColor> backgrounds(size);
         const int keepRows = std::min(rows, m_rows);
         const int keepCols = std::min(cols, m_cols);
@@ -104,6 +120,13 @@ void GridModel::resizeStore(int rows, int cols)
     }
     m_rows = rows;
     m_cols = cols;
+    // The cells that are new take the look of their column.
+    for (int r = 0; r < rows; ++r) {
+        for (int c = r < oldRows ? oldCols : 0; c < cols; ++c) {
+            m_alignments[at(r, c)] = newAlignment(r, c);
+            m_backgrounds[at(r, c)] = newColour(r, c);
+        }
+    }
 }
 
 void GridModel::setRows(int rows)
@@ -141,9 +164,13 @@ void GridModel::insertRowAt(int row)
     beginInsertRows(QModelIndex(), row, row);
     const qsizetype i = qsizetype(row) * m_cols;
     m_texts.insert(i, m_cols, QString());
-    m_alignments.insert(i, m_cols, quint16(defaultAlignment.toInt()));
+    m_alignments.insert(i, m_cols, 0);
     m_backgrounds.insert(i, m_cols, QColor());
     ++m_rows;
+    for (int c = 0; c < m_cols; ++c) {
+        m_alignments[at(row, c)] = newAlignment(row, c);
+        m_backgrounds[at(row, c)] = newColour(row, c);
+    }
     endInsertRows();
 }
 
@@ -232,7 +259,27 @@ void GridModel::setBackground(int row, int col, const QColor& colour)
     cellChanged(row, col, {Qt::BackgroundRole});
 }
 
-void GridModel::fillRows(int firstRow, const QStringList& texts)
+void GridModel::setColumns(const QStringList& headings,
+                           const QVector<Qt::Alignment>& headingAlignments,
+                           const QVector<Qt::Alignment>& alignments, const QVector<QColor>& colours)
+{
+    if (m_rows == 0 || headings.size() != m_cols || headingAlignments.size() != m_cols ||
+        alignments.size() != m_cols || colours.size() != m_cols)
+        return;
+    for (int c = 0; c < m_cols; ++c) {
+        m_texts[at(0, c)] = headings.at(c);
+        m_alignments[at(0, c)] = quint16(headingAlignments.at(c).toInt());
+        m_columnAlignments[c] = quint16(alignments.at(c).toInt());
+        m_columnColours[c] = colours.at(c);
+        for (int r = 1; r < m_rows; ++r) {
+            m_alignments[at(r, c)] = m_columnAlignments.at(c);
+            m_backgrounds[at(r, c)] = m_columnColours.at(c);
+        }
+    }
+    Q_EMIT dataChanged(index(0, 0), index(m_rows - 1, m_cols - 1));
+}
+
+void GridModel::fillRows(int firstRow, const QStringList& texts, const QVector<CellColour>& colours)
 {
     if (firstRow < 0 || m_cols == 0 || texts.isEmpty())
         return;
@@ -241,6 +288,10 @@ void GridModel::fillRows(int firstRow, const QStringList& texts)
     if (rowsNeeded > m_rows)
         resizeStore(rowsNeeded, m_cols);
     std::copy(texts.cbegin(), texts.cend(), m_texts.begin() + at(firstRow, 0));
+    for (const CellColour& cell : colours) {
+        if (contains(cell.row, cell.col))
+            m_backgrounds[at(cell.row, cell.col)] = cell.colour;
+    }
     endResetModel();
 }
 

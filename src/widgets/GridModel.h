@@ -8,6 +8,8 @@
 
 namespace widgets {
 
+struct CellColour;
+
 // The cells behind a Grid, kept in flat row-major arrays so that long lists
 // cost one string, one alignment and one colour per cell and nothing more.
 // Fixed cells (row 0 and/or column 0) look like headers and cannot be entered.
@@ -50,9 +52,15 @@ public:
     QColor background(int row, int col) const;
     void setBackground(int row, int col, const QColor& colour);
 
-    // Texts row by row from `firstRow`, cols() to a row, growing as needed.
-    // One model reset for the lot.
-    void fillRows(int firstRow, const QStringList& texts);
+    // Row 0's headings and their alignments, and the alignment and colour of
+    // every cell below them, those there now and those added later. One signal
+    // for the lot. Each list holds cols() items.
+    void setColumns(const QStringList& headings, const QVector<Qt::Alignment>& headingAlignments,
+                    const QVector<Qt::Alignment>& alignments, const QVector<QColor>& colours);
+
+    // Texts row by row from `firstRow`, cols() to a row, growing as needed, and
+    // colours of single cells. One model reset for the lot.
+    void fillRows(int firstRow, const QStringList& texts, const QVector<CellColour>& colours);
 
     static constexpr Qt::Alignment defaultAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 
@@ -61,6 +69,9 @@ private:
     QString spokenText(int row, int col) const;
     qsizetype at(int row, int col) const { return qsizetype(row) * m_cols + col; }
     void resizeStore(int rows, int cols);
+    // What a new cell looks like: row 0 as plain text, the others as their column.
+    quint16 newAlignment(int row, int col) const;
+    QColor newColour(int row, int col) const;
     void cellChanged(int row, int col, const QList<int>& roles);
 
     int m_rows = 0;
@@ -72,6 +83,8 @@ private:
     QVector<QString> m_texts;
     QVector<quint16> m_alignments; // Qt::Alignment fits in 16 bits
     QVector<QColor> m_backgrounds; // invalid when uncoloured
+    QVector<quint16> m_columnAlignments;
+    QVector<QColor> m_columnColours;
 };
 
 } // namespace widgets

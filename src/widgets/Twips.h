@@ -9,9 +9,5 @@ constexpr int twipsToPixels(int twips)
 {
     return (twips + 7) / 15;
 }
-constexpr int pixelsToTwips(int pixels)
-{
-    return pixels * 15;
-}
 
 } // namespace widgets

@@ -231,7 +231,7 @@ void NewBatchTest::wholeRoadWritesTheBatchAndOffersAFollowOn()
     QCOMPARE(grid->rows(), 5);
     QCOMPARE(grid->cols(), 3);
     QCOMPARE(grid->textAt(0, 0), QStringLiteral("Day #"));
-    QCOMPARE(grid->columnWidthTwips(2), 10000);
+    QCOMPARE(grid->columnWidth(2), 667); // 10000 twips, 15 to a pixel
     QCOMPARE(grid->textAt(2, 0), QStringLiteral("0"));
     QCOMPARE(grid->textAt(2, 1), QStringLiteral("Sunday, December 6, 2026"));
     QCOMPARE(grid->textAt(3, 1), QStringLiteral("Monday, December 21, 2026"));

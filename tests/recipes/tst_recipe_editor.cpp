@@ -44,8 +44,9 @@ void RecipeEditorTest::newScreenStartsWithFourEmptyStepsAndTheActions()
     QCOMPARE(grid->textAt(0, 0), QStringLiteral("Day #"));
     QCOMPARE(grid->textAt(0, 1), QStringLiteral("Action"));
     QCOMPARE(grid->alignmentAt(0, 0) & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    QCOMPARE(grid->columnWidthTwips(0), 1000);
-    QCOMPARE(grid->columnWidthTwips(1), 8000);
+    // 1000 and 8000 twips, 15 to a pixel.
+    QCOMPARE(grid->columnWidth(0), 67);
+    QCOMPARE(grid->columnWidth(1), 533);
     QCOMPARE(gridRows(grid), QStringList(4, QStringLiteral("|")));
     QCOMPARE(grid->row(), 1);
     QCOMPARE(grid->col(), 1);

@@ -417,8 +417,9 @@ void RecipeScreensTest::listShowsEveryRecipe()
     widgets::Grid* grid = gridOf(app);
     QCOMPARE(grid->textAt(0, 0), QStringLiteral("Recipe Number"));
     QCOMPARE(grid->textAt(0, 1), QStringLiteral("Recipe Description"));
-    QCOMPARE(grid->columnWidthTwips(0), 2000);
-    QCOMPARE(grid->columnWidthTwips(1), 9000);
+    // 2000 and 9000 twips, 15 to a pixel.
+    QCOMPARE(grid->columnWidth(0), 133);
+    QCOMPARE(grid->columnWidth(1), 600);
     QCOMPARE(gridRows(grid),
              (QStringList{"0001|Recipe 1", "0002|Recipe 2", "0003|Red kit, six weeks",
                           "0004|Chardonnay - oaked", "|"}));

@@ -76,11 +76,12 @@ void TestBatchLists::activeBatchesInFileNameOrder()
     QCOMPARE(list->cols(), 5);
     QCOMPARE(rowTexts(list, 0), kHeaders);
     // The design widths, widened only where an identifier or a date would be cut.
-    const QList<int> widths{1700, 2700, 2500, 2600, 7000};
+    // 1700, 2700, 2500, 2600 and 7000 twips, 15 to a pixel.
+    const QList<int> widths{113, 180, 167, 173, 467};
     for (int col = 0; col < 5; ++col)
-        QVERIFY(list->columnWidthTwips(col) >= widths.at(col));
+        QVERIFY(list->columnWidth(col) >= widths.at(col));
     for (int col : {1, 2, 4})
-        QCOMPARE(list->columnWidthTwips(col), widths.at(col));
+        QCOMPARE(list->columnWidth(col), widths.at(col));
     const QFontMetrics metrics(list->font());
     QVERIFY(list->columnWidth(0) > metrics.horizontalAdvance(QStringLiteral("2026-000040")));
 

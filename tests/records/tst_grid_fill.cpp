@@ -6,11 +6,22 @@
 #include "store/LongDate.h"
 #include "widgets/Grid.h"
 
+#include <QImage>
 #include <QSignalSpy>
 
 using namespace screens::batchsheet;
 
 namespace {
+
+// A completed action's due date lies on light green.
+const QColor kLightGreen(0, 255, 0);
+
+// How the cells below the headings are aligned, column by column: the day, the
+// amount and the measurement centred, the rest from the left.
+const Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignVCenter;
+const Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
+const Qt::Alignment kAlignments[ColumnCount] = {kCentred, kLeft, kLeft, kCentred,
+                                                kCentred, kLeft, kLeft};
 
 // `count` actions a day apart from 2026-06-01; the first `done` completed.
 QVector<store::ActionRecord> actions(int count, int done)
@@ -76,18 +87,23 @@ void GridFillTest::longBatchFillsInOneRepaint()
     // The last completed action and the first open one, the last row too.
     QCOMPARE(grid.textAt(120, DayColumn), QStringLiteral("120"));
     QCOMPARE(grid.textAt(120, CompletedColumn), store::formatLongDate(QDate(2026, 9, 28)));
-    QCOMPARE(grid.backgroundAt(120, DueDateColumn), completedMark());
+    QCOMPARE(grid.backgroundAt(120, DueDateColumn), kLightGreen);
     QCOMPARE(grid.textAt(121, CompletedColumn), QString());
     QVERIFY(!grid.backgroundAt(121, DueDateColumn).isValid());
     QCOMPARE(grid.textAt(200, ActionColumn), QStringLiteral("Check specific gravity 200"));
     for (int row : {1, 120, 121, 200}) {
         for (int col = 0; col < ColumnCount; ++col)
-            QCOMPARE(grid.alignmentAt(row, col), columnAlignment(col));
+            QCOMPARE(grid.alignmentAt(row, col), kAlignments[col]);
         for (int col = 0; col < ColumnCount; ++col) {
             if (col != DueDateColumn)
                 QVERIFY(!grid.backgroundAt(row, col).isValid());
         }
     }
+    // What the screen shows: the first due date, done, on light green.
+    const QRect due = grid.cellRect(1, DueDateColumn, grid.viewport());
+    QVERIFY(!due.isEmpty());
+    const QImage shown = grid.viewport()->grab().toImage();
+    QCOMPARE(shown.pixelColor(due.topLeft() + QPoint(1, 1)), kLightGreen);
 }
 
 void GridFillTest::refillLeavesNothingOfTheBatchBefore()
@@ -97,7 +113,7 @@ void GridFillTest::refillLeavesNothingOfTheBatchBefore()
     fillActionGrid(&grid, actions(3, 1));
 
     QCOMPARE(grid.rows(), 4);
-    QCOMPARE(grid.backgroundAt(1, DueDateColumn), completedMark());
+    QCOMPARE(grid.backgroundAt(1, DueDateColumn), kLightGreen);
     for (int row = 2; row <= 3; ++row) {
         QVERIFY(!grid.backgroundAt(row, DueDateColumn).isValid());
         QCOMPARE(grid.textAt(row, CompletedColumn), QString());

@@ -91,6 +91,7 @@ private Q_SLOTS:
     void removingLastRowMovesCurrentCell();
     void reshapingKeepsScrollPosition();
     void fillRowsLongList();
+    void columnsFromOneTable();
     void sizesInTwips();
     void cellRectMatchesCellOnScreen();
     void doubleClickReportsMouseCell();
@@ -524,6 +525,53 @@ void TestGrid::fillRowsLongList()
     QCOMPARE(grid.textAt(count + 1, 2), QString());
 }
 
+void TestGrid::columnsFromOneTable()
+{
+    Shown shown(0, 0);
+    Grid& grid = *shown.grid;
+    const QColor yellow(255, 255, 128);
+    grid.setColumns(
+        {{QStringLiteral("Day #"), 1200, Qt::AlignCenter, Qt::AlignCenter},
+         {QStringLiteral("Due"), 1500, Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignCenter, true},
+         {QStringLiteral("Notes"), 3000, Qt::AlignLeft | Qt::AlignVCenter,
+          Qt::AlignLeft | Qt::AlignVCenter, false, yellow}});
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    QCOMPARE(grid.cols(), 3);
+    QCOMPARE(grid.rows(), 1);
+    QCOMPARE(grid.textAt(0, 1), QStringLiteral("Due"));
+    QCOMPARE(grid.alignmentAt(0, 1), Qt::AlignCenter);
+    QCOMPARE(grid.alignmentAt(0, 2), Qt::AlignLeft | Qt::AlignVCenter);
+    QCOMPARE(grid.columnWidth(0), 80); // 1200 twips, 15 to a pixel
+    QCOMPARE(grid.columnWidth(2), 200);
+
+    // Filled quietly: the rows take their columns' looks, and the single
+    // cells given a colour take theirs, without a signal per cell.
+    QSignalSpy changed(grid.model(), &QAbstractItemModel::dataChanged);
+    const QString longDate = QStringLiteral("Wednesday, September 30, 2026");
+    grid.fillRows(1, {"1", longDate, "Stir", "2", "Thursday", "Rack"}, {{2, 1, Qt::green}});
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(grid.rows(), 3);
+    for (int row = 1; row <= 2; ++row) {
+        QCOMPARE(grid.alignmentAt(row, 0), Qt::AlignCenter);
+        QCOMPARE(grid.alignmentAt(row, 1), Qt::AlignLeft | Qt::AlignVCenter);
+        QVERIFY(!grid.backgroundAt(row, 0).isValid());
+        QCOMPARE(grid.backgroundAt(row, 2), yellow);
+    }
+    QVERIFY(!grid.backgroundAt(1, 1).isValid());
+    QCOMPARE(grid.backgroundAt(2, 1), QColor(Qt::green));
+    QVERIFY(grid.columnWidth(1) > grid.fontMetrics().horizontalAdvance(longDate));
+
+    // Rows added later look like the others; the heading stays as it was.
+    grid.insertRow(1);
+    grid.setRows(5);
+    for (int row : {1, 4}) {
+        QCOMPARE(grid.alignmentAt(row, 0), Qt::AlignCenter);
+        QCOMPARE(grid.backgroundAt(row, 2), yellow);
+    }
+    QCOMPARE(grid.textAt(0, 0), QStringLiteral("Day #"));
+    QCOMPARE(grid.alignmentAt(0, 2), Qt::AlignLeft | Qt::AlignVCenter);
+}
+
 void TestGrid::sizesInTwips()
 {
     Grid grid;
@@ -531,17 +579,16 @@ void TestGrid::sizesInTwips()
     grid.setCols(3);
     grid.setColumnWidthTwips(1, 1440);
     QCOMPARE(grid.columnWidth(1), 96);
-    QCOMPARE(grid.columnWidthTwips(1), 1440);
 
-    grid.setColumnWidthTwips(2, 1000); // not a whole number of pixels
+    grid.setColumnWidthTwips(2, 1000); // not a whole number of pixels: the nearest
     QCOMPARE(grid.columnWidth(2), 67);
-    QCOMPARE(grid.columnWidthTwips(2), 1000);
+    grid.setColumnWidthTwips(2, 1010);
+    QCOMPARE(grid.columnWidth(2), 67);
+    grid.setColumnWidthTwips(2, 1013);
+    QCOMPARE(grid.columnWidth(2), 68);
 
     grid.setColumnWidthTwips(0, 150); // narrow columns are allowed
     QCOMPARE(grid.columnWidth(0), 10);
-
-    grid.setColumnWidth(2, 50); // changed behind the grid's back
-    QCOMPARE(grid.columnWidthTwips(2), 750);
 
     grid.setRowHeightTwips(2, 450);
     QCOMPARE(grid.rowHeight(2), 30);
@@ -549,7 +596,7 @@ void TestGrid::sizesInTwips()
     QCOMPARE(grid.rowHeight(3), 30);
 
     grid.setCols(5);
-    QCOMPARE(grid.columnWidthTwips(1), 1440);
+    QCOMPARE(grid.columnWidth(1), 96);
 }
 
 void TestGrid::cellRectMatchesCellOnScreen()
@@ -819,8 +866,8 @@ void TestGrid::columnsKeptFittingWidenWithTheirText()
     QCOMPARE(grid.columnWidth(2), plain);
 
     grid.keepColumnFitting(1);
-    QCOMPARE(grid.columnWidthTwips(1), 1500); // short texts: the design width
-    grid.setTextAt(2, 1, longDate);           // as a committed edit writes it
+    QCOMPARE(grid.columnWidth(1), 100); // short texts: the design width
+    grid.setTextAt(2, 1, longDate);     // as a committed edit writes it
     QVERIFY(grid.columnWidth(1) > metrics.horizontalAdvance(longDate));
     const int fitted = grid.columnWidth(1);
     grid.setTextAt(3, 1, QStringLiteral("1/2/27")); // never narrows
@@ -829,7 +876,7 @@ void TestGrid::columnsKeptFittingWidenWithTheirText()
     QCOMPARE(grid.columnWidth(1), fitted);
     grid.setTextAt(2, 1, QString());
     grid.setColumnWidthTwips(1, 1500); // once that text is gone it may
-    QCOMPARE(grid.columnWidthTwips(1), 1500);
+    QCOMPARE(grid.columnWidth(1), 100);
 
     const QString longer = QStringLiteral("Wednesday, September 30, 2026 (moved)");
     grid.fillRows(1, {QString(), longer, QString()});

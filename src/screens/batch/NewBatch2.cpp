@@ -49,18 +49,13 @@ void NewBatch2::Form_Load()
     ui->Label41->setText(tr("Selected Recipe: "));
 
     widgets::Grid* grid = ui->Grid1;
-    grid->setCols(ColumnCount);
-    grid->setRows(2);
     grid->setFixedRows(1);
     grid->setFixedCols(1);
-    grid->setColumnWidthTwips(DayColumn, 1200);
-    grid->setColumnWidthTwips(DateColumn, 3000);
-    grid->setColumnWidthTwips(ActionColumn, 10000);
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     // Long dates ("Wednesday, September 30, 2026") are wider than the design width.
-    grid->keepColumnFitting(DateColumn);
-    grid->setTextAt(0, DayColumn, tr("Day #"));
-    grid->setTextAt(0, DateColumn, tr("Date"));
-    grid->setTextAt(0, ActionColumn, tr("Action"));
+    grid->setColumns(
+        {{tr("Day #"), 1200}, {tr("Date"), 3000, left, left, true}, {tr("Action"), 10000}});
+    grid->setRows(2);
 
     m_problem.clear();
     try {

@@ -15,7 +15,6 @@ namespace screens {
 namespace {
 
 constexpr int kColumns = 5;
-constexpr int kColumnTwips[kColumns] = {3000, 4000, 4500, 4500, 5000};
 constexpr int kMinRowTwips = 850;
 const QColor kLightYellow(255, 255, 128);
 
@@ -33,17 +32,16 @@ Chart1::~Chart1() = default;
 void Chart1::Form_Load()
 {
     widgets::Grid& grid = *ui->Grid1;
-    grid.setCols(kColumns);
-    grid.setRows(2);
     grid.setFixedRows(1);
     grid.setFixedCols(1);
-    const QStringList headers{tr("Ingredient"), tr("Usage"), tr("Typical Additions"), tr("Weights"),
-                              tr("Comments")};
-    for (int col = 0; col < kColumns; ++col) {
-        grid.setColumnWidthTwips(col, kColumnTwips[col]);
-        grid.setTextAt(0, col, headers.at(col));
-        grid.setAlignmentAt(0, col, Qt::AlignCenter);
-    }
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    // The entries lie on light yellow beside the fixed ingredient column.
+    grid.setColumns({{tr("Ingredient"), 3000, left, Qt::AlignCenter},
+                     {tr("Usage"), 4000, left, Qt::AlignCenter, false, kLightYellow},
+                     {tr("Typical Additions"), 4500, left, Qt::AlignCenter, false, kLightYellow},
+                     {tr("Weights"), 4500, left, Qt::AlignCenter, false, kLightYellow},
+                     {tr("Comments"), 5000, left, Qt::AlignCenter, false, kLightYellow}});
+    grid.setRows(2);
 
     const store::ChemicalChart chart = store::readChemicalChart(state().DataRoot);
     QStringList texts;
@@ -53,13 +51,6 @@ void Chart1::Form_Load()
               << entry.comments;
     grid.fillRows(1, texts);
     grid.setRows(1 + static_cast<int>(chart.entries.size()));
-    for (int row = 1; row < grid.rows(); ++row) {
-        for (int col = 0; col < kColumns; ++col) {
-            grid.setAlignmentAt(row, col, Qt::AlignLeft | Qt::AlignVCenter);
-            if (col >= grid.fixedCols())
-                grid.setBackgroundAt(row, col, kLightYellow);
-        }
-    }
     // Long entries wrap; a row grows to show its text but is never lower than
     // the chart's minimum.
     for (int row = 0; row < grid.rows(); ++row) {

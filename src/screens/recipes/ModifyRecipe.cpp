@@ -9,13 +9,10 @@
 #include "ui_ModifyRecipe.h"
 #include "widgets/Messages.h"
 
-#include <QFileInfo>
-
 namespace screens {
 
 namespace {
 constexpr int kNumberCol = 0;
-constexpr int kDescriptionCol = 1;
 } // namespace
 
 ModifyRecipe::ModifyRecipe(QWidget* parent) : app::Screen(parent), ui(new Ui::ModifyRecipe)
@@ -31,14 +28,10 @@ ModifyRecipe::~ModifyRecipe() = default;
 void ModifyRecipe::Form_Load()
 {
     widgets::Grid* grid = ui->Grid1;
-    grid->setCols(2);
     grid->setFixedRows(1);
+    grid->setColumns({{tr("Recipe Number"), 2000, Qt::AlignCenter, Qt::AlignCenter},
+                      {tr("Recipe Description"), 9000}});
     grid->setRows(2);
-    grid->setColumnWidthTwips(kNumberCol, 2000);
-    grid->setColumnWidthTwips(kDescriptionCol, 9000);
-    grid->setTextAt(0, kNumberCol, tr("Recipe Number"));
-    grid->setTextAt(0, kDescriptionCol, tr("Recipe Description"));
-    grid->setAlignmentAt(0, kNumberCol, Qt::AlignCenter);
 
     const QString& root = state().DataRoot;
     QStringList files;
@@ -61,10 +54,6 @@ void ModifyRecipe::Form_Load()
     }
     grid->fillRows(1, cells);
     grid->setRows(static_cast<int>(m_fileNames.size()) + 2);
-    for (int row = 1; row <= m_fileNames.size(); ++row) {
-        grid->setAlignmentAt(row, kNumberCol, Qt::AlignCenter);
-        grid->setAlignmentAt(row, kDescriptionCol, Qt::AlignLeft | Qt::AlignVCenter);
-    }
     grid->setCurrentCell(1, kNumberCol);
     if (!unreadable.isEmpty()) {
         widgets::Messages::warningWhenShown(
@@ -87,7 +76,7 @@ void ModifyRecipe::Grid1_DblClick(int row, int)
     // names another number is not opened, so saving can never land on the file of
     // a different recipe.
     const QString file = m_fileNames.at(row - 1);
-    if (!store::isRecipeNumber(number) || QFileInfo(file).completeBaseName() != number) {
+    if (!store::isOwnRecipeNumber(file, number)) {
         widgets::Messages::warning(
             this, tr("The recipe file \"%1\" begins with the number \"%2\", which is not its own "
                      "number, so Vintrelo does not open it: saving it would change another "

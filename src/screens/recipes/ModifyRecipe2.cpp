@@ -21,7 +21,7 @@ store::Recipe readOwnRecipe(const QString& dataRoot, const QString& number)
     const QString path = store::recipeFilePath(dataRoot, number);
     const QString fileName = QFileInfo(path).fileName();
     store::Recipe recipe = store::readRecipeFile(dataRoot, fileName);
-    if (store::recipeNumberOf(recipe.line1) != number) {
+    if (!store::isOwnRecipeNumber(fileName, store::recipeNumberOf(recipe.line1))) {
         throw store::StoreError(
             ModifyRecipe2::tr("The recipe file \"%1\" begins with the number \"%2\", not %3, so "
                               "Vintrelo does not treat it as recipe %3. Correct the first line of "

@@ -64,16 +64,12 @@ void RecipeEditor::setUpGrid(int dataRows)
 {
     ui->Text1->hide();
     widgets::Grid* grid = ui->Grid1;
-    grid->setCols(2);
     grid->setFixedRows(1);
     grid->setFixedCols(0);
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    grid->setColumns({{tr("Day #"), kDayColTwips, left, Qt::AlignCenter},
+                      {tr("Action"), kActionColTwips, left, Qt::AlignCenter}});
     grid->setRows(1 + dataRows);
-    grid->setColumnWidthTwips(kDayCol, kDayColTwips);
-    grid->setColumnWidthTwips(kActionCol, kActionColTwips);
-    grid->setTextAt(0, kDayCol, tr("Day #"));
-    grid->setTextAt(0, kActionCol, tr("Action"));
-    grid->setAlignmentAt(0, kDayCol, Qt::AlignCenter);
-    grid->setAlignmentAt(0, kActionCol, Qt::AlignCenter);
 }
 
 QString RecipeEditor::loadActions(const QString& dataRoot)

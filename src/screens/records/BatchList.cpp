@@ -21,8 +21,6 @@ enum Column
     ColumnCount
 };
 
-const int kWidths[ColumnCount] = {1700, 2700, 2500, 2600, 7000};
-
 } // namespace
 
 BatchList::BatchList(const Kind& kind, QWidget* parent)
@@ -46,15 +44,16 @@ widgets::Grid* BatchList::grid() const
 void BatchList::Form_Load()
 {
     widgets::Grid* grid = ui->Grid1;
-    grid->setCols(ColumnCount);
-    grid->setRows(2);
     grid->setFixedRows(1);
     grid->setFixedCols(1);
-    for (int col = 0; col < ColumnCount; ++col)
-        grid->setColumnWidthTwips(col, kWidths[col]);
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     // Identifiers and dates are never cut short.
-    grid->keepColumnFitting(IdColumn);
-    grid->keepColumnFitting(StartDateColumn);
+    grid->setColumns({{tr("Batch I.D."), 1700, left, left, true},
+                      {tr("Customer"), 2700},
+                      {tr("Variety"), 2500},
+                      {tr("Start Date"), 2600, left, left, true},
+                      {tr("Recipe Description"), 7000}});
+    grid->setRows(2);
 
     QVector<store::BatchSummary> batches;
     try {
@@ -63,9 +62,8 @@ void BatchList::Form_Load()
         widgets::Messages::warningWhenShown(this, error.message());
     }
 
-    QStringList texts{tr("Batch I.D."), tr("Customer"), tr("Variety"), tr("Start Date"),
-                      tr("Recipe Description")};
-    texts.reserve((batches.size() + 2) * ColumnCount);
+    QStringList texts;
+    texts.reserve((batches.size() + 1) * ColumnCount);
     for (const store::BatchSummary& batch : std::as_const(batches)) {
         QString description = batch.recipeDescription;
         // A bad file stays listed with what could be read, and says why it will not open.
@@ -78,7 +76,7 @@ void BatchList::Form_Load()
     }
     for (int col = 0; col < ColumnCount; ++col)
         texts << QString();
-    grid->fillRows(0, texts);
+    grid->fillRows(1, texts);
     grid->setRows(batches.size() + 2);
     if (grid->rows() > 1)
         grid->setCurrentCell(1, CustomerColumn);

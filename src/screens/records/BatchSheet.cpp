@@ -4,7 +4,6 @@
 #include "widgets/Grid.h"
 
 #include <QCoreApplication>
-#include <QSignalBlocker>
 
 namespace screens::batchsheet {
 
@@ -19,18 +18,8 @@ QString headerText(int col)
     return QCoreApplication::translate("screens::ExistingInventory2", texts[col]);
 }
 
-QString longFormIfDate(const QString& text)
-{
-    const QDate date = store::parseDate(text);
-    return date.isValid() ? store::formatLongDate(date) : text;
-}
-
-} // namespace
-
-QColor completedMark()
-{
-    return QColor(0, 255, 0);
-}
+// The mark of a completed action's due date: light green of the 16-colour palette.
+const QColor kCompletedMark(0, 255, 0);
 
 Qt::Alignment columnAlignment(int col)
 {
@@ -44,45 +33,33 @@ Qt::Alignment columnAlignment(int col)
     }
 }
 
-void alignRow(widgets::Grid* grid, int row)
-{
-    for (int col = 0; col < ColumnCount; ++col)
-        grid->setAlignmentAt(row, col, columnAlignment(col));
-}
+} // namespace
 
 void fillActionGrid(widgets::Grid* grid, const QVector<store::ActionRecord>& records)
 {
-    grid->setRows(1);
-    grid->setCols(ColumnCount);
+    grid->setRows(1); // nothing of a batch shown before stays
     grid->setFixedRows(1);
     grid->setFixedCols(1);
-    grid->setRows(records.size() + 1);
-    {
-        // Looks first, quietly: the one model reset of fillRows() below repaints
-        // the lot, where a signal per cell would repaint cell by cell.
-        const QSignalBlocker quiet(grid->model());
-        for (int col = 0; col < ColumnCount; ++col)
-            grid->setAlignmentAt(0, col, Qt::AlignCenter);
-        for (int row = 1; row <= records.size(); ++row) {
-            alignRow(grid, row);
-            if (!records.at(row - 1).isOpen())
-                grid->setBackgroundAt(row, DueDateColumn, completedMark());
-        }
+    QVector<widgets::GridColumn> columns;
+    for (int col = 0; col < ColumnCount; ++col) {
+        // The day and the two dates show whole, also when an edit makes them longer.
+        const bool fits = col == DayColumn || col == DueDateColumn || col == CompletedColumn;
+        columns.append(
+            {headerText(col), kWidths[col], columnAlignment(col), Qt::AlignCenter, fits});
     }
+    grid->setColumns(columns);
+
     QStringList texts;
-    texts.reserve((records.size() + 1) * ColumnCount);
-    for (int col = 0; col < ColumnCount; ++col)
-        texts << headerText(col);
-    for (const store::ActionRecord& record : records) {
+    texts.reserve(records.size() * ColumnCount);
+    QVector<widgets::CellColour> marks;
+    for (int i = 0; i < records.size(); ++i) {
+        const store::ActionRecord& record = records.at(i);
         texts << record.DayNumber << record.DueDate << record.Action << record.Amount
               << record.Measurement << record.Notes << record.DateCompleted;
+        if (!record.isOpen())
+            marks.append({i + 1, DueDateColumn, kCompletedMark});
     }
-    grid->fillRows(0, texts);
-    for (int col = 0; col < ColumnCount; ++col)
-        grid->setColumnWidthTwips(col, kWidths[col]);
-    // The day and the two dates show whole, also when an edit makes them longer.
-    for (const int col : {0, static_cast<int>(DueDateColumn), ColumnCount - 1})
-        grid->keepColumnFitting(col);
+    grid->fillRows(1, texts, marks);
 }
 
 QVector<store::ActionRecord> recordsFromGrid(const widgets::Grid* grid)
@@ -98,7 +75,7 @@ QVector<store::ActionRecord> recordsFromGrid(const widgets::Grid* grid)
         record.Amount = grid->textAt(row, AmountColumn);
         record.Measurement = grid->textAt(row, MeasurementColumn);
         record.Notes = grid->textAt(row, NotesColumn);
-        record.DateCompleted = longFormIfDate(grid->textAt(row, CompletedColumn));
+        record.DateCompleted = store::longFormIfDate(grid->textAt(row, CompletedColumn));
         records << record;
     }
     return records;

@@ -3,7 +3,6 @@
 #include "store/BatchFile.h"
 #include "widgets/CellEditor.h"
 
-#include <QColor>
 #include <QDate>
 #include <QVector>
 
@@ -29,17 +28,9 @@ enum Column
     ColumnCount
 };
 
-// The mark of a completed action's due date: light green of the 16-colour palette.
-QColor completedMark();
-
-Qt::Alignment columnAlignment(int col);
-
-// Shapes the grid (7 columns, fixed row 0 and column 0, widths, headers) and
-// fills one row per record; a completed record's due date is marked.
+// Shapes the grid (7 columns, fixed row 0 and column 0, widths, headers,
+// alignments) and fills one row per record; a completed record's due date is marked.
 void fillActionGrid(widgets::Grid* grid, const QVector<store::ActionRecord>& records);
-
-// Gives the cells of one row their columns' alignments.
-void alignRow(widgets::Grid* grid, int row);
 
 // The records a save writes: every data row with a due date, in grid order; a
 // completion date that reads as a date is written in long form.

@@ -41,11 +41,10 @@ ExistingInventory2::ExistingInventory2(QWidget* parent)
     connect(m_editor, &widgets::CellEditor::opened, this,
             [this] { ui->Label4->setText(acceptHint()); });
     connect(m_editor, &widgets::CellEditor::committed, this,
-            [this](int row, int, widgets::CellEditor::Commit how) {
+            [this](int, int, widgets::CellEditor::Commit how) {
                 if (how != widgets::CellEditor::Commit::LeaveCell)
                     return;
                 ui->Label4->setText(editHint());
-                alignRow(ui->Grid1, row);
             });
     connect(ui->Grid1, &widgets::Grid::cellDoubleClicked, this,
             &ExistingInventory2::Grid1_DblClick);
@@ -134,7 +133,6 @@ void ExistingInventory2::CommandButton3_Click()
     const int current = grid->row();
     const int col = grid->col() >= grid->fixedCols() ? grid->col() : DueDateColumn;
     grid->setRows(rows + 1);
-    alignRow(grid, rows);
     if (current < grid->fixedRows() || current == rows - 1) {
         grid->setCurrentCell(rows, col);
         return;

@@ -16,7 +16,6 @@
 #include "widgets/Twips.h"
 
 #include <QDir>
-#include <QSignalBlocker>
 #include <algorithm>
 #include <limits>
 
@@ -76,19 +75,13 @@ void ThingsToDoToday::Form_Load()
     ui->CommandButton1->show();
     ui->Label1->setText(run.TodayText);
 
-    grid->setRows(0);
-    grid->setCols(4);
-    grid->setRows(2);
+    grid->setRows(1);
     grid->setFixedRows(1);
     grid->setFixedCols(1);
-    grid->setColumnWidthTwips(BatchColumn, 1900);
-    grid->setColumnWidthTwips(CustomerColumn, 2400);
-    grid->setColumnWidthTwips(DueDateColumn, 2200);
-    grid->setColumnWidthTwips(ActionColumn, 69000);
-    grid->keepColumnFitting(DueDateColumn);
-    grid->fillRows(0, {tr("Batch I.D."), tr("Customer"), tr("Due Date"), tr("Action")});
-    for (int col = BatchColumn; col <= DueDateColumn; ++col)
-        grid->setAlignmentAt(0, col, Qt::AlignCenter);
+    grid->setColumns({{tr("Batch I.D."), 1900, Qt::AlignCenter, Qt::AlignCenter},
+                      {tr("Customer"), 2400, Qt::AlignCenter, Qt::AlignCenter},
+                      {tr("Due Date"), 2200, Qt::AlignCenter, Qt::AlignCenter, true},
+                      {tr("Action"), 69000}});
 
     store::DueScan scan;
     try {
@@ -98,27 +91,16 @@ void ThingsToDoToday::Form_Load()
         widgets::Messages::warningWhenShown(this, error.message());
     }
 
-    const int count = static_cast<int>(scan.actions.size());
-    grid->setRows(1 + count);
-    if (count > 0) {
-        QStringList texts;
-        texts.reserve(count * 4);
-        for (const store::DueAction& due : scan.actions)
-            texts << due.batchId << due.customer << due.dueDate << due.action;
-        {
-            // One model reset below repaints everything; a signal per cell here
-            // would only slow a long list down.
-            const QSignalBlocker quiet(grid->model());
-            for (int row = 1; row <= count; ++row) {
-                grid->setAlignmentAt(row, BatchColumn, Qt::AlignCenter);
-                grid->setAlignmentAt(row, CustomerColumn, Qt::AlignCenter);
-                grid->setAlignmentAt(row, DueDateColumn, Qt::AlignCenter);
-                if (scan.actions.at(row - 1).overdue)
-                    grid->setBackgroundAt(row, DueDateColumn, kOverdue);
-            }
-        }
-        grid->fillRows(1, texts);
+    QStringList texts;
+    texts.reserve(scan.actions.size() * 4);
+    QVector<widgets::CellColour> marks;
+    for (int i = 0; i < scan.actions.size(); ++i) {
+        const store::DueAction& due = scan.actions.at(i);
+        texts << due.batchId << due.customer << due.dueDate << due.action;
+        if (due.overdue)
+            marks.append({i + 1, DueDateColumn, kOverdue});
     }
+    grid->fillRows(1, texts, marks);
     ui->CommandButton2->show();
 
     tellOfDamagedFiles(scan);
@@ -321,8 +303,7 @@ void ThingsToDoToday::UpdateCommand_Click()
     if (!requireOpenedAction())
         return;
     const store::RunState& run = state();
-    const QDate today = store::parseDate(run.TodayText);
-    const QString completed = today.isValid() ? store::formatLongDate(today) : run.TodayText;
+    const QString completed = store::longFormIfDate(run.TodayText);
     try {
         store::completeAction(run.DataRoot, openedAction(), ui->AmountText->text(),
                               ui->MeasurementText->text(), ui->NotesText->text(), completed);
