@@ -1,8 +1,9 @@
 # A Debian package a shop can install with apt or dpkg:
 #   cmake --build build && (cd build && cpack -G DEB)
 # The program carries its starter data as resources, so the package needs
-# nothing beyond the Qt 6 runtime, its platform plugins and the free fonts that
-# stand in for Georgia and Arial.
+# nothing beyond the Qt 6 runtime, its platform plugins, Qt's own translations
+# (the buttons of message boxes in French) and the free fonts that stand in for
+# Georgia and Arial.
 
 set(CPACK_PACKAGE_NAME "vintrelo")
 set(CPACK_PACKAGE_VENDOR "Vintrelo developers")
@@ -40,10 +41,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
-# The platform plugins and the fonts are loaded at run time, so no library
+# The platform plugins, Qt's translations and the fonts are loaded at run time, so no library
 # scan finds them. The Qt libraries come from dpkg-shlibdeps with the versions
 # the program was built against; without it they are named here.
-set(_vintrelo_depends "qt6-qpa-plugins (>= 6.4)" "fonts-liberation" "fonts-dejavu-core")
+set(_vintrelo_depends "qt6-qpa-plugins (>= 6.4)" "qt6-translations-l10n" "fonts-liberation"
+                      "fonts-dejavu-core")
 find_program(VINTRELO_DPKG_SHLIBDEPS dpkg-shlibdeps)
 find_program(VINTRELO_FILE_COMMAND file)
 if(VINTRELO_DPKG_SHLIBDEPS AND VINTRELO_FILE_COMMAND)

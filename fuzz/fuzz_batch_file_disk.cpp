@@ -19,6 +19,7 @@ namespace {
 const QString kBatchId = QStringLiteral("2026-000041");
 const QString kFileName = kBatchId + QStringLiteral(".txt");
 const QString kLabel = QStringLiteral("fuzzed batch file");
+const store::FileSubject kSubject = store::FileSubject::batchFile(kBatchId);
 
 QString root;
 
@@ -73,10 +74,10 @@ void checkListing(const QStringList& lines)
 void checkLineReader(const QStringList& lines)
 {
     const QString path = QDir(root).filePath(QStringLiteral("Active Batches/") + kFileName);
-    FUZZ_CHECK(store::TextFileLines::read(path, kLabel).toStringList() == lines,
+    FUZZ_CHECK(store::TextFileLines::read(path, kSubject).toStringList() == lines,
                "the quick reader reads the file differently");
     for (const int first : {1, 20}) {
-        const store::TextFileLines head = store::TextFileLines::read(path, kLabel, first);
+        const store::TextFileLines head = store::TextFileLines::read(path, kSubject, first);
         FUZZ_CHECK(head.toStringList() == lines.mid(0, first),
                    "the first lines read alone differ from the whole file's");
     }
@@ -136,8 +137,8 @@ void checkRewrite(const QStringList& lines, const store::BatchFile& batch)
                "moved to the completed batches at the wrong time");
     const QString folder =
         moved ? QStringLiteral("Completed Batches") : QStringLiteral("Active Batches");
-    const QStringList after = store::readTextLines(
-        QDir(root).filePath(folder + QLatin1Char('/') + kFileName), QStringLiteral("after"));
+    const QStringList after =
+        store::readTextLines(QDir(root).filePath(folder + QLatin1Char('/') + kFileName), kSubject);
     FUZZ_CHECK(after == expected, "the rewrite changed more than the completed action");
     FUZZ_CHECK(!QFile::exists(QDir(root).filePath(QStringLiteral("Active Batches/temp.txt"))),
                "the scratch file was left behind");
@@ -163,7 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::putFile(root, QStringLiteral("Active Batches/") + kFileName, bytes);
     FUZZ_CHECK(
         store::readTextLines(QDir(root).filePath(QStringLiteral("Active Batches/") + kFileName),
-                             kLabel) == lines,
+                             kSubject) == lines,
         "the file reads other lines than its bytes hold");
     checkLineReader(lines);
     checkListing(lines);

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                    std::end(lineEnds);
         });
     };
-    const QString what = QStringLiteral("the fuzzed file");
+    const store::FileSubject what(store::FileSubject::StarterFile, QStringLiteral("fuzzed.txt"));
 
     // Pieces apart at 0xFF, a byte UTF-8 never uses: the first is the file being
     // replaced, every further one a value. An odd first byte writes that file's
@@ -29,7 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QStringList oldLines = store::decodeLines(pieces.constFirst());
     store::LineRules rules;
     rules.kept = QSet<QString>(oldLines.cbegin(), oldLines.cend());
-    rules.fieldOf = [](qsizetype line) { return QStringLiteral("field #%1").arg(line); };
+    rules.fieldOf = [](qsizetype line) {
+        return store::LineField{store::LineField::Line, {}, line};
+    };
     QStringList values;
     for (qsizetype i = 1; i < pieces.size(); ++i)
         values << QString::fromUtf8(pieces.at(i));
@@ -53,8 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (firstRefused >= 0) {
         FUZZ_CHECK(!message.isEmpty(), "a value holding a line break was let through");
-        FUZZ_CHECK(message.contains(what), "the refusal does not name the file");
-        FUZZ_CHECK(message.contains(QStringLiteral("field #%1 holds").arg(firstRefused)),
+        FUZZ_CHECK(message.contains(QStringLiteral("\"fuzzed.txt\"")),
+                   "the refusal does not name the file");
+        FUZZ_CHECK(message.contains(QStringLiteral("line %1 holds").arg(firstRefused)),
                    "the refusal does not name the first field with a line break");
         return 0;
     }

@@ -26,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QStringList lines = store::decodeLines(bytes);
     for (const QString& name : {store::kVarietiesFile, store::kRecipeActionsFile}) {
         fuzz::putFile(root, store::kMiscFolder + QLatin1Char('/') + name, bytes);
-        const QStringList read =
-            store::readTextLines(store::miscFilePath(root, name), QStringLiteral("the list"));
+        const QStringList read = store::readTextLines(
+            store::miscFilePath(root, name), store::FileSubject(store::FileSubject::VarietyList));
         FUZZ_CHECK(read == lines, "a list reads other lines than the file holds");
     }
     fuzz::putFile(root, store::kMiscFolder + QLatin1Char('/') + store::kChemicalsFile, bytes);

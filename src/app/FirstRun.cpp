@@ -12,10 +12,11 @@ namespace app {
 
 namespace {
 
-QString tr(const char* text)
+// This file's texts, in one translation context.
+class Text
 {
-    return QCoreApplication::translate("FirstRun", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(FirstRun)
+};
 
 QString native(const QString& path)
 {
@@ -41,20 +42,22 @@ bool offerFirstRun(QWidget* parent, const store::DataRootResult& problem,
     for (;;) {
         const QString text =
             problem.message + QStringLiteral("\n\n") +
-            tr("Vintrelo can set up a new data folder now, with folders for recipes and batches, "
-               "a batch counter starting at 1, lists of grape varieties, recipe actions and "
-               "winemaking chemicals, and three starter recipes. An existing data folder can be "
-               "chosen instead; nothing in it is replaced.\n\nSuggested folder: %1")
+            Text::tr(
+                "Vintrelo can set up a new data folder now, with folders for recipes and batches, "
+                "a batch counter starting at 1, lists of grape varieties, recipe actions and "
+                "winemaking chemicals, and three starter recipes. An existing data folder can be "
+                "chosen instead; nothing in it is replaced.\n\nSuggested folder: %1")
                 .arg(native(defaultDataFolder));
-        const int answer = choice(parent, text,
-                                  {tr("Create the Suggested Folder"),
-                                   tr("Choose Another Folder..."), tr("Exit Vintrelo")});
+        const int answer =
+            choice(parent, text,
+                   {Text::tr("Create the Suggested Folder"), Text::tr("Choose Another Folder..."),
+                    Text::tr("Exit Vintrelo")});
         QString folder;
         if (answer == 0) {
             folder = defaultDataFolder;
         } else if (answer == 1) {
             folder = widgets::Pickers::existingFolder(
-                parent, tr("Choose or create the folder for Vintrelo's data"),
+                parent, Text::tr("Choose or create the folder for Vintrelo's data"),
                 pickerStart(defaultDataFolder));
             if (folder.isEmpty())
                 continue;
@@ -66,10 +69,11 @@ bool offerFirstRun(QWidget* parent, const store::DataRootResult& problem,
             store::createDataFolder(folder);
             const QString locationFile = store::writeLocationFile(places, folder);
             widgets::Messages::information(
-                parent, tr("Vintrelo's data folder is \"%1\". The location file \"%2\" names it, "
-                           "so Vintrelo finds it from now on. Keep a backup of this folder: it "
-                           "holds all your batches and recipes.")
-                            .arg(native(folder), native(locationFile)));
+                parent,
+                Text::tr("Vintrelo's data folder is \"%1\". The location file \"%2\" names it, "
+                         "so Vintrelo finds it from now on. Keep a backup of this folder: it "
+                         "holds all your batches and recipes.")
+                    .arg(native(folder), native(locationFile)));
             return true;
         } catch (const store::StoreError& error) {
             warning(parent, error.message());

@@ -1,5 +1,6 @@
 #include "app/Fonts.h"
 #include "app/Shell.h"
+#include "app/Translations.h"
 #include "app/Version.h"
 #include "store/StarterData.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char* argv[])
     store::initStarterResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vintrelo.png")));
     app::installFontSubstitutes();
+    app::installTranslations();
 
     app::ShellOptions options;
     options.places.programDir = QApplication::applicationDirPath();

@@ -27,9 +27,49 @@ std::function<QString()>& printerLookup()
     return lookup;
 }
 
-QString tr(const char* text)
+// This file's texts, in one translation context.
+class Text
 {
-    return QCoreApplication::translate("print", text);
+    Q_DECLARE_TR_FUNCTIONS(print)
+};
+
+// What the messages say about a printout, as whole sentences for each.
+enum class Said
+{
+    SaveFailed,    // path, reason
+    Saved,         // path
+    NoPrinter,     //
+    PrinterFailed, // printer
+    OfferPdf       //
+};
+
+QString said(Printed what, Said message)
+{
+    const bool tag = what == Printed::CarboyTag;
+    switch (message) {
+    case Said::SaveFailed:
+        return tag ? Text::tr("Vintrelo could not save the carboy tag as the PDF file \"%1\" "
+                              "(%2). Nothing was saved; choose another folder and try again.")
+                   : Text::tr("Vintrelo could not save the to-do list as the PDF file \"%1\" "
+                              "(%2). Nothing was saved; choose another folder and try again.");
+    case Said::Saved:
+        return tag ? Text::tr("The carboy tag was saved as the PDF file \"%1\".")
+                   : Text::tr("The to-do list was saved as the PDF file \"%1\".");
+    case Said::NoPrinter:
+        return tag ? Text::tr("There is no default printer on this computer, so the carboy tag "
+                              "was not printed.")
+                   : Text::tr("There is no default printer on this computer, so the to-do list "
+                              "was not printed.");
+    case Said::PrinterFailed:
+        return tag ? Text::tr("The printer \"%1\" could not print the carboy tag. Check that it "
+                              "is switched on and connected.")
+                   : Text::tr("The printer \"%1\" could not print the to-do list. Check that it "
+                              "is switched on and connected.");
+    case Said::OfferPdf:
+        return tag ? Text::tr("Would you like to save the carboy tag as a PDF file instead?")
+                   : Text::tr("Would you like to save the to-do list as a PDF file instead?");
+    }
+    return QString();
 }
 
 QString suggestedPath(const QString& fileName)
@@ -42,9 +82,9 @@ QString suggestedPath(const QString& fileName)
 
 bool savePdf(QWidget* parent, const Printout& printout, const DrawPages& draw)
 {
-    const QString path = widgets::Pickers::saveFileName(parent, tr("Save as PDF File"),
+    const QString path = widgets::Pickers::saveFileName(parent, Text::tr("Save as PDF File"),
                                                         suggestedPath(printout.suggestedFileName),
-                                                        tr("PDF files (*.pdf)"));
+                                                        Text::tr("PDF files (*.pdf)"));
     if (path.isEmpty())
         return false;
     QString error;
@@ -55,15 +95,12 @@ bool savePdf(QWidget* parent, const Printout& printout, const DrawPages& draw)
     }
     if (!written) {
         widgets::Messages::warning(
-            parent, tr("Vintrelo could not save %1 as the PDF file \"%2\" (%3). Nothing was "
-                       "saved; choose another folder and try again.")
-                        .arg(printout.what, QDir::toNativeSeparators(path), error));
+            parent,
+            said(printout.what, Said::SaveFailed).arg(QDir::toNativeSeparators(path), error));
         return false;
     }
-    widgets::Messages::information(parent,
-                                   tr("%1 was saved as the PDF file \"%2\".")
-                                       .arg(printout.what.left(1).toUpper() + printout.what.mid(1),
-                                            QDir::toNativeSeparators(path)));
+    widgets::Messages::information(
+        parent, said(printout.what, Said::Saved).arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
@@ -138,7 +175,7 @@ bool writePdf(const QString& path, const QString& documentName, const DrawPages&
         file.cancelWriting();
         if (error)
             *error = file.error() != QFileDevice::NoError ? file.errorString()
-                                                          : tr("the page could not be drawn");
+                                                          : Text::tr("the page could not be drawn");
         return false;
     }
     if (!file.commit()) {
@@ -154,8 +191,7 @@ bool printWithPdfFallback(QWidget* parent, const Printout& printout, const DrawP
     const QString printer = defaultPrinterName();
     QString problem;
     if (printer.isEmpty()) {
-        problem = tr("There is no default printer on this computer, so %1 was not printed.")
-                      .arg(printout.what);
+        problem = said(printout.what, Said::NoPrinter);
     } else {
         bool printed = false;
         {
@@ -164,13 +200,10 @@ bool printWithPdfFallback(QWidget* parent, const Printout& printout, const DrawP
         }
         if (printed)
             return true;
-        problem = tr("The printer \"%1\" could not print %2. Check that it is switched on and "
-                     "connected.")
-                      .arg(printer, printout.what);
+        problem = said(printout.what, Said::PrinterFailed).arg(printer);
     }
-    if (!widgets::Messages::question(
-            parent, problem + QStringLiteral("\n\n") +
-                        tr("Would you like to save %1 as a PDF file instead?").arg(printout.what)))
+    if (!widgets::Messages::question(parent, problem + QStringLiteral("\n\n") +
+                                                 said(printout.what, Said::OfferPdf)))
         return false;
     return savePdf(parent, printout, draw);
 }

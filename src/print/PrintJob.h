@@ -29,11 +29,17 @@ bool printOnPrinter(const QString& printerName, const QString& documentName, con
 bool writePdf(const QString& path, const QString& documentName, const DrawPages& draw,
               QString* error = nullptr);
 
-// What a print button prints, in the words its messages use.
+// What a print button prints: its messages are worded for each.
+enum class Printed
+{
+    CarboyTag,
+    ToDoList
+};
+
 struct Printout
 {
     QString documentName;      // the print job's name, also the PDF title
-    QString what;              // "the carboy tag"
+    Printed what;              // the messages' subject
     QString suggestedFileName; // "2026-000041 Tag.pdf", offered in the Documents folder
 };
 

@@ -38,10 +38,11 @@ constexpr int kRowsPerPage = 35;
 // Below the 35th row's rule, so the address never prints over a row.
 constexpr double kWebAddressY = 10.1;
 
-QString tr(const char* text)
+// This file's texts, in one translation context.
+class Text
 {
-    return QCoreApplication::translate("print", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(print)
+};
 
 // The locale's numeric form of a date, with the full year.
 QString numericDate(const QDate& date)
@@ -59,11 +60,11 @@ QString numericDate(const QDate& date)
 void drawDatePrinted(PageSurface& page, const QString& todayText)
 {
     const double room = page.printableWidth() - kDatePrintedX;
-    QString text = tr("Date Printed : ") + todayText;
+    QString text = Text::tr("Date Printed : ") + todayText;
     shrinkToFit(page, kFont, kRowPoints, kSmallestDatePrintedPoints, text, room);
     const QDate today = store::parseDate(todayText);
     if (page.textWidth(text) > room && today.isValid()) {
-        text = tr("Date Printed : ") + numericDate(today);
+        text = Text::tr("Date Printed : ") + numericDate(today);
         shrinkToFit(page, kFont, kRowPoints, kSmallestDatePrintedPoints, text, room);
     }
     page.text(kDatePrintedX, kDatePrintedY, text);
@@ -72,14 +73,14 @@ void drawDatePrinted(PageSurface& page, const QString& todayText)
 void drawPageHeader(PageSurface& page, const QString& todayText)
 {
     page.setFont(kFont, 18);
-    page.text(2.625, 0.45, tr("Things To do Today"));
+    page.text(2.625, 0.45, Text::tr("Things To do Today"));
     drawDatePrinted(page, todayText);
     page.setFont(kFont, 12);
     page.line(0, kTopRule, kPageWidth, kTopRule);
-    page.text(0.375, kHeadingsY, tr("Batch I.D."));
-    page.text(1.875, kHeadingsY, tr("Due Date"));
-    page.text(4.125, kHeadingsY, tr("Action"));
-    page.text(7.0, kHeadingsY, tr("Notes"));
+    page.text(0.375, kHeadingsY, Text::tr("Batch I.D."));
+    page.text(1.875, kHeadingsY, Text::tr("Due Date"));
+    page.text(4.125, kHeadingsY, Text::tr("Action"));
+    page.text(7.0, kHeadingsY, Text::tr("Notes"));
     page.line(0, kHeadingRule, kPageWidth, kHeadingRule);
     for (double x : {1.44, kDueDateRule, 6.25})
         page.line(x, kTopRule, x, kColumnBottom);
@@ -140,15 +141,15 @@ QString toDoListFileName(const QString& todayText)
 {
     const QDate day = store::parseDate(todayText);
     if (!day.isValid())
-        return tr("To Do List.pdf");
-    return tr("To Do List %1.pdf").arg(day.toString(Qt::ISODate));
+        return Text::tr("To Do List.pdf");
+    return Text::tr("To Do List %1.pdf").arg(day.toString(Qt::ISODate));
 }
 
 bool printToDoList(QWidget* parent, const QVector<ToDoRow>& rows, const QString& todayText)
 {
     Printout printout;
-    printout.documentName = tr("Things To do Today");
-    printout.what = tr("the to-do list");
+    printout.documentName = Text::tr("Things To do Today");
+    printout.what = Printed::ToDoList;
     printout.suggestedFileName = toDoListFileName(todayText);
     return printWithPdfFallback(parent, printout, [&rows, &todayText](PageSurface& page) {
         drawToDoList(page, rows, todayText);

@@ -31,10 +31,11 @@ constexpr double kStrikeLength = 3.5;
 constexpr double kTitlePoints = 18;
 constexpr double kSmallestTitlePoints = 12;
 
-QString tr(const char* text)
+// This file's texts, in one translation context.
+class Text
 {
-    return QCoreApplication::translate("print", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(print)
+};
 
 // Everything above the schedule; returns the y of the schedule's first line.
 double drawParticulars(PageSurface& page, const TagData& tag, bool withCircle)
@@ -43,25 +44,25 @@ double drawParticulars(PageSurface& page, const TagData& tag, bool withCircle)
         page.circle(kCircleX, kCircleY, kCircleRadius);
 
     page.setFont(kFont, kTitlePoints);
-    page.text(0, kTitleY, tr("Batch I.D.: ") + tag.batchId);
+    page.text(0, kTitleY, Text::tr("Batch I.D.: ") + tag.batchId);
     // A long date in 18 points runs off the paper at 4.25 inches and loses its
     // year; such a date is printed a little smaller so it stays on the page.
-    const QString startDate = tr("Start Date: ") + tag.startDate;
+    const QString startDate = Text::tr("Start Date: ") + tag.startDate;
     shrinkToFit(page, kFont, kTitlePoints, kSmallestTitlePoints, startDate,
                 page.printableWidth() - kRightX);
     page.text(kRightX, kTitleY, startDate);
 
     page.setFont(kFont, 12);
-    const QStringList left{tr("Name: ") + tag.customerName,
-                           tr("Address: ") + tag.address,
-                           tr("City: ") + tag.city,
-                           tr("Province / State: ") + tag.province,
-                           tr("Postal Code / Zip Code: ") + tag.postalCode,
-                           tr("Phone #1 : ") + tag.phone1};
+    const QStringList left{Text::tr("Name: ") + tag.customerName,
+                           Text::tr("Address: ") + tag.address,
+                           Text::tr("City: ") + tag.city,
+                           Text::tr("Province / State: ") + tag.province,
+                           Text::tr("Postal Code / Zip Code: ") + tag.postalCode,
+                           Text::tr("Phone #1 : ") + tag.phone1};
     const QStringList right{
-        tr("Other I.D. : ") + tag.otherId, tr("Serial Number: ") + tag.serialNumber,
-        tr("Variety: ") + tag.variety,     tr("Colour: ") + tag.colour,
-        tr("Must Type: ") + tag.mustType,  tr("Batch Size: ") + tag.batchSize};
+        Text::tr("Other I.D. : ") + tag.otherId, Text::tr("Serial Number: ") + tag.serialNumber,
+        Text::tr("Variety: ") + tag.variety,     Text::tr("Colour: ") + tag.colour,
+        Text::tr("Must Type: ") + tag.mustType,  Text::tr("Batch Size: ") + tag.batchSize};
     double y = kParticularsY;
     for (int i = 0; i < left.size(); ++i) {
         page.text(0, y, left.at(i));
@@ -119,8 +120,8 @@ QString tagFileName(const TagData& tag)
     QString id = tag.batchId.trimmed();
     id.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("-"));
     if (id.isEmpty())
-        return tr("Carboy Tag.pdf");
-    return tr("%1 Carboy Tag.pdf").arg(id);
+        return Text::tr("Carboy Tag.pdf");
+    return Text::tr("%1 Carboy Tag.pdf").arg(id);
 }
 
 TagData tagParticulars(const QString& batchId, const store::BatchHeader& header)
@@ -150,8 +151,8 @@ TagData tagParticulars(const QString& batchId, const store::BatchHeader& header)
 bool printTrackingTag(QWidget* parent, const TagData& tag)
 {
     Printout printout;
-    printout.documentName = tr("Carboy / Tracking Tag %1").arg(tag.batchId).trimmed();
-    printout.what = tr("the carboy tag");
+    printout.documentName = Text::tr("Carboy / Tracking Tag %1").arg(tag.batchId).trimmed();
+    printout.what = Printed::CarboyTag;
     printout.suggestedFileName = tagFileName(tag);
     return printWithPdfFallback(parent, printout,
                                 [&tag](PageSurface& page) { drawTrackingTag(page, tag); });

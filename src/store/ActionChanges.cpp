@@ -13,11 +13,12 @@ namespace {
 
 StoreError changedSinceOpened(const QString& batchId, int record)
 {
-    return StoreError(STORE_TR("Action %1 of batch %2 is no longer the action shown on the screen; "
-                               "the batch file has changed since the action was opened. Nothing "
-                               "was changed. Go back to the list and open the action again.")
-                          .arg(record)
-                          .arg(batchId));
+    return StoreError(
+        StoreText::tr("Action %1 of batch %2 is no longer the action shown on the screen; "
+                      "the batch file has changed since the action was opened. Nothing "
+                      "was changed. Go back to the list and open the action again.")
+            .arg(record)
+            .arg(batchId));
 }
 
 void requireOpened(const BatchFile& batch, const OpenedAction& opened)
@@ -34,9 +35,7 @@ RewriteOutcome completeAction(const QString& dataRoot, const OpenedAction& opene
                               const QString& amount, const QString& measurement,
                               const QString& notes, const QString& dateCompleted)
 {
-    requireDateReadsBack(opened.batchId,
-                         STORE_TR("the completion date of its action %1").arg(opened.record),
-                         dateCompleted);
+    requireDateReadsBack(opened.batchId, BatchDate::Completion, opened.record, dateCompleted);
     return rewriteBatchFile(dataRoot, opened.batchId, [&](BatchFile& batch) {
         requireOpened(batch, opened);
         ActionRecord& record = batch.records[opened.record - 1];
@@ -52,20 +51,21 @@ void postponeActions(const QString& dataRoot, const OpenedAction& opened, double
     if (days == 0)
         return;
     if (!std::isfinite(days)) {
-        throw StoreError(STORE_TR("Vintrelo cannot move an action by %1 days. Batch %2 was not "
-                                  "changed. Enter a number of days such as 3 or -2.")
-                             .arg(formatPlainNumber(days), opened.batchId));
+        throw StoreError(
+            StoreText::tr("Vintrelo cannot move an action by %1 days. Batch %2 was not "
+                          "changed. Enter a number of days such as 3 or -2.")
+                .arg(formatPlainNumber(days), opened.batchId));
     }
     // Further than from the first storable day to the last moves every date off
     // the calendar (and past what a day count can hold).
     const qint64 calendarDays = firstStorableDate().daysTo(lastStorableDate());
     if (std::fabs(days) > double(calendarDays)) {
-        throw StoreError(STORE_TR("Postponing by %1 days would move the actions of batch %2 off "
-                                  "the calendar, which runs from %3 to %4. Batch %2 was not "
-                                  "changed. Enter a smaller number of days.")
-                             .arg(formatPlainNumber(days), opened.batchId,
-                                  formatLongDate(firstStorableDate()),
-                                  formatLongDate(lastStorableDate())));
+        throw StoreError(
+            StoreText::tr("Postponing by %1 days would move the actions of batch %2 off "
+                          "the calendar, which runs from %3 to %4. Batch %2 was not "
+                          "changed. Enter a smaller number of days.")
+                .arg(formatPlainNumber(days), opened.batchId, formatLongDate(firstStorableDate()),
+                     formatLongDate(lastStorableDate())));
     }
     const auto wholeDays = static_cast<qint64>(std::floor(days));
     const auto moveDates = [&](BatchFile& batch) {
@@ -76,23 +76,25 @@ void postponeActions(const QString& dataRoot, const OpenedAction& opened, double
             const ActionRecord& record = batch.records.at(i);
             const QDate due = parseDate(record.DueDate);
             if (!due.isValid()) {
-                throw StoreError(STORE_TR("Batch %1 was not changed: the due date \"%2\" of its "
-                                          "action %3 is not a date, so the actions cannot be "
-                                          "moved. Correct it in the batch editor, then try again.")
-                                     .arg(opened.batchId, record.DueDate)
-                                     .arg(i + 1));
+                throw StoreError(
+                    StoreText::tr("Batch %1 was not changed: the due date \"%2\" of its "
+                                  "action %3 is not a date, so the actions cannot be "
+                                  "moved. Correct it in the batch editor, then try again.")
+                        .arg(opened.batchId, record.DueDate)
+                        .arg(i + 1));
             }
             const QDate to = due.addDays(wholeDays);
             if (!isStorableDate(to)) {
-                throw StoreError(STORE_TR("Batch %1 was not changed: postponing its action %2 by "
-                                          "%3 days would make it due on %4, outside the calendar "
-                                          "Vintrelo keeps (%5 to %6). Enter a smaller number of "
-                                          "days.")
-                                     .arg(opened.batchId)
-                                     .arg(i + 1)
-                                     .arg(formatPlainNumber(days), formatLongDate(to),
-                                          formatLongDate(firstStorableDate()),
-                                          formatLongDate(lastStorableDate())));
+                throw StoreError(
+                    StoreText::tr("Batch %1 was not changed: postponing its action %2 by "
+                                  "%3 days would make it due on %4, outside the calendar "
+                                  "Vintrelo keeps (%5 to %6). Enter a smaller number of "
+                                  "days.")
+                        .arg(opened.batchId)
+                        .arg(i + 1)
+                        .arg(formatPlainNumber(days), formatLongDate(to),
+                             formatLongDate(firstStorableDate()),
+                             formatLongDate(lastStorableDate())));
             }
             moved << to;
         }

@@ -11,9 +11,9 @@ namespace store {
 
 namespace {
 
-QString counterWhat()
+FileSubject counterWhat()
 {
-    return STORE_TR("the batch counter file");
+    return FileSubject(FileSubject::BatchCounter);
 }
 
 } // namespace

@@ -30,12 +30,13 @@ QString nextBatchId(const QString& dataRoot, const QDate& today)
 {
     const QString counter = readBatchCounter(dataRoot);
     if (!isDigitsOnly(counter)) {
-        throw StoreError(STORE_TR("The batch counter file \"%1\" should hold the number of the "
-                                  "next batch alone on its first line, but it holds \"%2\". Put "
-                                  "a number alone on that line, such as %3 (the next number no "
-                                  "batch has used), then start the new batch again.")
-                             .arg(QDir::toNativeSeparators(batchCounterFilePath(dataRoot)), counter,
-                                  unusedCounterValue(dataRoot)));
+        throw StoreError(
+            StoreText::tr("The batch counter file \"%1\" should hold the number of the "
+                          "next batch alone on its first line, but it holds \"%2\". Put "
+                          "a number alone on that line, such as %3 (the next number no "
+                          "batch has used), then start the new batch again.")
+                .arg(QDir::toNativeSeparators(batchCounterFilePath(dataRoot)), counter,
+                     unusedCounterValue(dataRoot)));
     }
     return makeBatchID(counter, today);
 }

@@ -22,9 +22,9 @@ QStringList reservedTail()
     return tail;
 }
 
-QString batchWhat(const QString& batchId)
+FileSubject batchWhat(const QString& batchId)
 {
-    return STORE_TR("the batch file of batch %1").arg(batchId);
+    return FileSubject::batchFile(batchId);
 }
 
 QString folderName(BatchFolder folder)
@@ -35,9 +35,10 @@ QString folderName(BatchFolder folder)
 void requireSafeId(const QString& batchId)
 {
     if (!isSafeBatchId(batchId)) {
-        throw StoreError(STORE_TR("\"%1\" cannot be the identifier of a batch, so Vintrelo did not "
-                                  "open or write any file for it.")
-                             .arg(batchId));
+        throw StoreError(
+            StoreText::tr("\"%1\" cannot be the identifier of a batch, so Vintrelo did not "
+                          "open or write any file for it.")
+                .arg(batchId));
     }
 }
 
@@ -96,23 +97,25 @@ QStringList batchToLines(const BatchFile& batch)
 BatchFile batchFromLines(const QStringList& lines, const QString& fileLabel)
 {
     if (lines.size() < kHeaderLines) {
-        throw StoreError(STORE_TR("The batch file \"%1\" is damaged: it has %2 lines, fewer than "
-                                  "the %3 lines every batch file starts with. Vintrelo will not "
-                                  "use it until it is repaired or restored from your backup.")
-                             .arg(fileLabel)
-                             .arg(lines.size())
-                             .arg(kHeaderLines));
+        throw StoreError(
+            StoreText::tr("The batch file \"%1\" is damaged: it has %2 lines, fewer than "
+                          "the %3 lines every batch file starts with. Vintrelo will not "
+                          "use it until it is repaired or restored from your backup.")
+                .arg(fileLabel)
+                .arg(lines.size())
+                .arg(kHeaderLines));
     }
     const int cut = (lines.size() - kHeaderLines) % kRecordLines;
     if (cut != 0) {
         const int lastRecord = (lines.size() - kHeaderLines) / kRecordLines + 1;
-        throw StoreError(STORE_TR("The batch file \"%1\" is damaged: its action %2 is cut short "
-                                  "after %3 of its %4 lines. Vintrelo will not use it until it is "
-                                  "repaired or restored from your backup.")
-                             .arg(fileLabel)
-                             .arg(lastRecord)
-                             .arg(cut)
-                             .arg(kRecordLines));
+        throw StoreError(
+            StoreText::tr("The batch file \"%1\" is damaged: its action %2 is cut short "
+                          "after %3 of its %4 lines. Vintrelo will not use it until it is "
+                          "repaired or restored from your backup.")
+                .arg(fileLabel)
+                .arg(lastRecord)
+                .arg(cut)
+                .arg(kRecordLines));
     }
 
     BatchFile batch;
@@ -151,9 +154,9 @@ BatchFile readBatchFile(const QString& dataRoot, BatchFolder folder, const QStri
         const int bad = firstRecordWithBadDueDate(batch);
         if (bad != 0) {
             throw StoreError(
-                STORE_TR("The batch file \"%1\" is damaged: the due date \"%2\" of its "
-                         "action %3 is not a date. Correct it in the batch editor, or "
-                         "restore the file from your backup.")
+                StoreText::tr("The batch file \"%1\" is damaged: the due date \"%2\" of its "
+                              "action %3 is not a date. Correct it in the batch editor, or "
+                              "restore the file from your backup.")
                     .arg(QDir::toNativeSeparators(path), batch.records.at(bad - 1).DueDate)
                     .arg(bad));
         }
@@ -169,15 +172,16 @@ void writeBatchFile(const QString& dataRoot, const QString& batchId, const Batch
     const QString completed = batchFolderPath(dataRoot, BatchFolder::Completed);
     for (const QString& folder : {active, completed}) {
         if (!QDir(folder).exists()) {
-            throw StoreError(STORE_TR("Vintrelo could not create batch %1 because the folder "
-                                      "\"%2\" does not exist. Nothing was written.")
+            throw StoreError(StoreText::tr("Vintrelo could not create batch %1 because the folder "
+                                           "\"%2\" does not exist. Nothing was written.")
                                  .arg(batchId, QDir::toNativeSeparators(folder)));
         }
         if (fileExistsAnyCase(folder, fileName)) {
-            throw StoreError(STORE_TR("Vintrelo did not create batch %1 because the folder \"%2\" "
-                                      "already holds a batch file of that identifier. Nothing was "
-                                      "written; the existing batch is unchanged.")
-                                 .arg(batchId, QDir::toNativeSeparators(folder)));
+            throw StoreError(
+                StoreText::tr("Vintrelo did not create batch %1 because the folder \"%2\" "
+                              "already holds a batch file of that identifier. Nothing was "
+                              "written; the existing batch is unchanged.")
+                    .arg(batchId, QDir::toNativeSeparators(folder)));
         }
     }
     requireStorableDates(batch, batchId, nullptr);

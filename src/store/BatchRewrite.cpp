@@ -14,9 +14,9 @@ namespace store {
 void requireRecord(const BatchFile& batch, int index, const QString& batchId)
 {
     if (index < 1 || index > batch.records.size()) {
-        throw StoreError(STORE_TR("Batch %1 has no action number %2 (it has %3 actions), so "
-                                  "nothing was changed. Close this screen and open the batch "
-                                  "again.")
+        throw StoreError(StoreText::tr("Batch %1 has no action number %2 (it has %3 actions), so "
+                                       "nothing was changed. Close this screen and open the batch "
+                                       "again.")
                              .arg(batchId)
                              .arg(index)
                              .arg(batch.records.size()));
@@ -39,30 +39,33 @@ RewriteOutcome rewriteBatchFile(const QString& dataRoot, const QString& batchId,
     const QString completed = batchFolderPath(dataRoot, BatchFolder::Completed);
     if (finished) {
         if (!QFileInfo(completed).isDir()) {
-            throw StoreError(STORE_TR("Batch %1 was not changed: it is finished and belongs in "
-                                      "the folder \"%2\", which does not exist. Restore the "
-                                      "folder, then try again.")
-                                 .arg(batchId, QDir::toNativeSeparators(completed)));
+            throw StoreError(
+                StoreText::tr("Batch %1 was not changed: it is finished and belongs in "
+                              "the folder \"%2\", which does not exist. Restore the "
+                              "folder, then try again.")
+                    .arg(batchId, QDir::toNativeSeparators(completed)));
         }
         if (fileExistsAnyCase(completed, fileName)) {
-            throw StoreError(STORE_TR("Batch %1 was not changed: it is finished, but the folder "
-                                      "\"%2\" already holds a file named \"%3\". Move or rename "
-                                      "that file, then try again.")
-                                 .arg(batchId, QDir::toNativeSeparators(completed), fileName));
+            throw StoreError(
+                StoreText::tr("Batch %1 was not changed: it is finished, but the folder "
+                              "\"%2\" already holds a file named \"%3\". Move or rename "
+                              "that file, then try again.")
+                    .arg(batchId, QDir::toNativeSeparators(completed), fileName));
         }
     }
 
-    const QString what = STORE_TR("the batch file of batch %1").arg(batchId);
+    const FileSubject what = FileSubject::batchFile(batchId);
     const QString scratch = QDir(QFileInfo(path).absolutePath()).filePath(kScratchFile);
     writeScratchFile(scratch, batchToLines(batch), what, batchLineRules(&before));
     // Renaming over a file that was moved or deleted since it was read would bring
     // the batch back, perhaps beside its own copy in the completed folder.
     if (!QFileInfo(path).isFile()) {
         QFile::remove(scratch);
-        throw StoreError(STORE_TR("Batch %1 was not changed: its file \"%2\" was moved or deleted "
-                                  "while Vintrelo was saving it. Look for the file in the data "
-                                  "folder, or restore it from your backup.")
-                             .arg(batchId, QDir::toNativeSeparators(path)));
+        throw StoreError(
+            StoreText::tr("Batch %1 was not changed: its file \"%2\" was moved or deleted "
+                          "while Vintrelo was saving it. Look for the file in the data "
+                          "folder, or restore it from your backup.")
+                .arg(batchId, QDir::toNativeSeparators(path)));
     }
     replaceWithScratch(scratch, path, what);
 
@@ -71,8 +74,8 @@ RewriteOutcome rewriteBatchFile(const QString& dataRoot, const QString& batchId,
     try {
         moveFileNoReplace(path, QDir(completed).filePath(fileName), what);
     } catch (const StoreError& error) {
-        throw StoreError(STORE_TR("Batch %1 was saved, but it could not be moved to the "
-                                  "completed batches. %2")
+        throw StoreError(StoreText::tr("Batch %1 was saved, but it could not be moved to the "
+                                       "completed batches. %2")
                              .arg(batchId, error.message()));
     }
     return RewriteOutcome::MovedToCompleted;

@@ -49,8 +49,8 @@ RecipeLookup lookUpRecipe(const QString& dataRoot, const QString& number)
 {
     try {
         const QString path = recipeFilePath(dataRoot, number);
-        const TextFileLines lines = TextFileLines::read(
-            path, STORE_TR("the recipe file \"%1\"").arg(QDir::toNativeSeparators(path)), 1);
+        const TextFileLines lines =
+            TextFileLines::read(path, FileSubject::recipeFile(QDir::toNativeSeparators(path)), 1);
         return {recipeDescriptionOf(lineOr(lines, 0)), QString()};
     } catch (const StoreError& error) {
         return {QString(), error.message()};
@@ -62,9 +62,9 @@ RecipeLookup lookUpRecipe(const QString& dataRoot, const QString& number)
 QVector<BatchSummary> listBatchSummaries(const QString& dataRoot, BatchFolder folder)
 {
     const QString dir = batchFolderPath(dataRoot, folder);
-    const QStringList names =
-        listBatchFiles(dir, folder == BatchFolder::Active ? STORE_TR("the batches in progress")
-                                                          : STORE_TR("the completed batches"));
+    const QStringList names = listBatchFiles(dir, FileSubject(folder == BatchFolder::Active
+                                                                  ? FileSubject::ActiveBatches
+                                                                  : FileSubject::CompletedBatches));
     // One read per recipe and listing; nothing is kept between visits.
     QHash<QString, RecipeLookup> recipes;
     StartDates startDates;
@@ -76,8 +76,7 @@ QVector<BatchSummary> listBatchSummaries(const QString& dataRoot, BatchFolder fo
         const QString path = QDir(dir).filePath(name);
         TextFileLines lines;
         try {
-            lines = TextFileLines::read(
-                path, STORE_TR("the batch file of batch %1").arg(row.batchId), kListedLines);
+            lines = TextFileLines::read(path, FileSubject::batchFile(row.batchId), kListedLines);
             if (lines.size() < kListedLines) // the reader's own words for a short header
                 batchFromLines(lines.toStringList(), QDir::toNativeSeparators(path));
         } catch (const StoreError& error) {

@@ -44,17 +44,17 @@ bool readsBackAsItself(const QString& text)
 
 } // namespace
 
-QString batchLineField(qsizetype line)
+LineField batchLineField(qsizetype line)
 {
     if (line < kHeaderFields)
-        return STORE_TR("the \"%1\"").arg(STORE_TR(kHeaderFieldNames[line]));
+        return {LineField::HeaderField, StoreText::tr(kHeaderFieldNames[line])};
     if (line < kHeaderLines)
-        return STORE_TR("line %1").arg(line + 1);
+        return {LineField::Line, QString(), line + 1};
     const qsizetype action = (line - kHeaderLines) / kRecordLines + 1;
     const qsizetype field = (line - kHeaderLines) % kRecordLines;
     if (field >= kRecordFields)
-        return STORE_TR("line %1").arg(line + 1);
-    return STORE_TR("the \"%1\" of action %2").arg(STORE_TR(kRecordFieldNames[field])).arg(action);
+        return {LineField::Line, QString(), line + 1};
+    return {LineField::ActionField, StoreText::tr(kRecordFieldNames[field]), action};
 }
 
 LineRules batchLineRules(const BatchFile* replaced)
@@ -68,14 +68,31 @@ LineRules batchLineRules(const BatchFile* replaced)
     return rules;
 }
 
-void requireDateReadsBack(const QString& batchId, const QString& what, const QString& text)
+void requireDateReadsBack(const QString& batchId, BatchDate date, int action, const QString& text)
 {
     if (readsBackAsItself(text))
         return;
-    throw StoreError(STORE_TR("Vintrelo did not write batch %1: %2 \"%3\" is not a date that "
-                              "Vintrelo can read back as the same day. Nothing was changed. "
-                              "Enter a date with its year, such as %4, then try again.")
-                         .arg(batchId, what, text, exampleDateText()));
+    const QString example = exampleDateText();
+    switch (date) {
+    case BatchDate::Start:
+        throw StoreError(StoreText::tr("Vintrelo did not write batch %1: its start date \"%2\" is "
+                                       "not a date that Vintrelo can read back as the same day. "
+                                       "Nothing was changed. Enter a date with its year, such as "
+                                       "%3, then try again.")
+                             .arg(batchId, text, example));
+    case BatchDate::Due:
+        throw StoreError(StoreText::tr("Vintrelo did not write batch %1: the due date of its "
+                                       "action %2 \"%3\" is not a date that Vintrelo can read "
+                                       "back as the same day. Nothing was changed. Enter a date "
+                                       "with its year, such as %4, then try again.")
+                             .arg(batchId, QString::number(action), text, example));
+    case BatchDate::Completion:
+        throw StoreError(StoreText::tr("Vintrelo did not write batch %1: the completion date of "
+                                       "its action %2 \"%3\" is not a date that Vintrelo can "
+                                       "read back as the same day. Nothing was changed. Enter a "
+                                       "date with its year, such as %4, then try again.")
+                             .arg(batchId, QString::number(action), text, example));
+    }
 }
 
 void requireStorableDates(const BatchFile& batch, const QString& batchId, const BatchFile* replaced)
@@ -88,12 +105,11 @@ void requireStorableDates(const BatchFile& batch, const QString& batchId, const 
     }
     const QString start = batch.header.field(BatchHeader::StartDate);
     if (!kept.contains(start))
-        requireDateReadsBack(batchId, STORE_TR("its start date"), start);
+        requireDateReadsBack(batchId, BatchDate::Start, 0, start);
     for (int i = 0; i < batch.records.size(); ++i) {
         const QString& due = batch.records.at(i).DueDate;
         if (!kept.contains(due))
-            requireDateReadsBack(batchId, STORE_TR("the due date of its action %1").arg(i + 1),
-                                 due);
+            requireDateReadsBack(batchId, BatchDate::Due, i + 1, due);
     }
 }
 

@@ -34,8 +34,7 @@ ChemicalChart readChemicalChart(const QString& dataRoot)
 {
     const QString path = miscFilePath(dataRoot, kChemicalsFile);
     try {
-        return chartFromLines(readTextLines(path, STORE_TR("the chemical and ingredient chart")),
-                              path);
+        return chartFromLines(readTextLines(path, FileSubject(FileSubject::ChemicalChart)), path);
     } catch (const StoreError& error) {
         ChemicalChart chart;
         chart.problem = error.message();
@@ -54,9 +53,10 @@ ChemicalChart chartFromLines(const QStringList& lines, const QString& path)
         if (left < kValueLines) {
             if (!allBlank(lines, at)) {
                 chart.problem =
-                    STORE_TR("The chemical and ingredient chart \"%1\" ends in the middle of an "
-                             "entry: its last entry has only %2 of its six lines and is not shown. "
-                             "Complete that entry in the file, or remove its lines.")
+                    StoreText::tr(
+                        "The chemical and ingredient chart \"%1\" ends in the middle of an "
+                        "entry: its last entry has only %2 of its six lines and is not shown. "
+                        "Complete that entry in the file, or remove its lines.")
                         .arg(QDir::toNativeSeparators(path), QString::number(left));
             }
             break;

@@ -51,16 +51,17 @@ DataRootResult loadDataRoot(const LocationPlaces& places)
     result.locationFile = findLocationFile(places);
     if (result.locationFile.isEmpty()) {
         result.problem = DataRootProblem::NoLocationFile;
-        result.message = STORE_TR("Vintrelo could not find its location file \"%1\" in \"%2\". "
-                                  "This file names the folder that holds your batches and "
-                                  "recipes.")
-                             .arg(kLocationFileName, QDir::toNativeSeparators(places.programDir));
+        result.message =
+            StoreText::tr("Vintrelo could not find its location file \"%1\" in \"%2\". "
+                          "This file names the folder that holds your batches and "
+                          "recipes.")
+                .arg(kLocationFileName, QDir::toNativeSeparators(places.programDir));
         return result;
     }
 
     QStringList lines;
     try {
-        lines = readTextLines(result.locationFile, STORE_TR("the location file"));
+        lines = readTextLines(result.locationFile, FileSubject(FileSubject::LocationFile));
     } catch (const StoreError& error) {
         result.problem = DataRootProblem::UnreadableLocationFile;
         result.message = error.message();
@@ -72,10 +73,11 @@ DataRootResult loadDataRoot(const LocationPlaces& places)
         // A file with lines, the first of them blank, is not "empty".
         result.message =
             (lines.isEmpty()
-                 ? STORE_TR("The location file \"%1\" is empty: its first line should name the "
-                            "folder that holds your batches and recipes.")
-                 : STORE_TR("The location file \"%1\" has an empty first line: that line "
-                            "should name the folder that holds your batches and recipes."))
+                 ? StoreText::tr(
+                       "The location file \"%1\" is empty: its first line should name the "
+                       "folder that holds your batches and recipes.")
+                 : StoreText::tr("The location file \"%1\" has an empty first line: that line "
+                                 "should name the folder that holds your batches and recipes."))
                 .arg(QDir::toNativeSeparators(result.locationFile));
         return result;
     }
@@ -87,10 +89,11 @@ DataRootResult loadDataRoot(const LocationPlaces& places)
         folder = QFileInfo(result.locationFile).dir().filePath(folder);
     if (!QFileInfo(folder).isDir()) {
         result.problem = DataRootProblem::FolderMissing;
-        result.message = STORE_TR("The data folder \"%1\" named in the location file \"%2\" does "
-                                  "not exist. If it is on a removable or network drive, connect "
-                                  "the drive and start Vintrelo again.")
-                             .arg(firstLine, QDir::toNativeSeparators(result.locationFile));
+        result.message =
+            StoreText::tr("The data folder \"%1\" named in the location file \"%2\" does "
+                          "not exist. If it is on a removable or network drive, connect "
+                          "the drive and start Vintrelo again.")
+                .arg(firstLine, QDir::toNativeSeparators(result.locationFile));
         return result;
     }
     result.dataRoot = folder + QLatin1Char('/');
@@ -111,16 +114,19 @@ QString writeLocationFile(const LocationPlaces& places, const QString& dataFolde
         try {
             const QString scratch = dir.filePath(kLocationFileName + QStringLiteral(".new"));
             LineRules rules;
-            rules.fieldOf = [](qsizetype) { return STORE_TR("the data folder's path"); };
-            writeScratchFile(scratch, {line}, STORE_TR("the location file"), rules);
-            replaceWithScratch(scratch, dir.filePath(name), STORE_TR("the location file"));
+            rules.fieldOf = [](qsizetype) {
+                return LineField{LineField::DataFolderPath, QString(), 0};
+            };
+            const FileSubject location(FileSubject::LocationFile);
+            writeScratchFile(scratch, {line}, location, rules);
+            replaceWithScratch(scratch, dir.filePath(name), location);
             return dir.filePath(name);
         } catch (const StoreError& error) {
             lastError = error.message();
         }
     }
-    throw StoreError(STORE_TR("Vintrelo could not write its location file \"%1\" beside the "
-                              "program or in your configuration folder. %2")
+    throw StoreError(StoreText::tr("Vintrelo could not write its location file \"%1\" beside the "
+                                   "program or in your configuration folder. %2")
                          .arg(kLocationFileName, lastError));
 }
 
@@ -141,14 +147,11 @@ QStringList missingDataFolderParts(const QString& dataRoot)
     return missing;
 }
 
-QStringList listDataFiles(const QString& folder, const QString& what)
+QStringList listDataFiles(const QString& folder, const FileSubject& what)
 {
     const QDir dir(folder);
     if (!QFileInfo(folder).isDir()) {
-        throw StoreError(STORE_TR("The folder of %1 \"%2\" does not exist. Check the data folder "
-                                  "named in the location file, or restore the folder from your "
-                                  "backup.")
-                             .arg(what, QDir::toNativeSeparators(folder)));
+        throw StoreError(what.say(FileSubject::FolderMissing, {QDir::toNativeSeparators(folder)}));
     }
     // QDir's name filters ignore letter case unless told otherwise.
     QStringList names = dir.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::NoSort);
@@ -159,7 +162,7 @@ QStringList listDataFiles(const QString& folder, const QString& what)
     return names;
 }
 
-QStringList listBatchFiles(const QString& folder, const QString& what)
+QStringList listBatchFiles(const QString& folder, const FileSubject& what)
 {
     QStringList names = listDataFiles(folder, what);
     names.erase(std::remove_if(names.begin(), names.end(),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/FileSubject.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -68,9 +70,9 @@ QStringList missingDataFolderParts(const QString& dataRoot);
 // Names of the files in `folder` matching "*.TXT" in any letter case, sorted by
 // name without regard to case. Names only, never "." or "..". A missing folder
 // throws StoreError.
-QStringList listDataFiles(const QString& folder, const QString& what);
+QStringList listDataFiles(const QString& folder, const FileSubject& what);
 
 // The batch files of a batch folder: as listDataFiles, without the scratch file.
-QStringList listBatchFiles(const QString& folder, const QString& what);
+QStringList listBatchFiles(const QString& folder, const FileSubject& what);
 
 } // namespace store

@@ -54,7 +54,7 @@ QString damageOf(const QString& dataRoot, const QString& folder, const QString& 
         return error.message();
     }
     // Mended or replaced since the scan read it.
-    return STORE_TR("The batch file \"%1\" could not be read.")
+    return StoreText::tr("The batch file \"%1\" could not be read.")
         .arg(QDir::toNativeSeparators(QDir(folder).filePath(name)));
 }
 
@@ -75,7 +75,7 @@ DueScan scanDueActions(const QString& dataRoot, const QDate& today)
 {
     DueScan scan;
     const QString folder = batchFolderPath(dataRoot, BatchFolder::Active);
-    const QStringList names = listBatchFiles(folder, STORE_TR("the batches in progress"));
+    const QStringList names = listBatchFiles(folder, FileSubject(FileSubject::ActiveBatches));
     const QDir dir(folder);
     DateCache dates;
     for (const QString& name : names) {
@@ -84,7 +84,8 @@ DueScan scanDueActions(const QString& dataRoot, const QDate& today)
         // each record.
         TextFileLines lines;
         try {
-            lines = TextFileLines::read(dir.filePath(name), name);
+            lines = TextFileLines::read(dir.filePath(name),
+                                        FileSubject::batchFile(batchIdFromFileName(name)));
         } catch (const StoreError&) {
             scan.skipped << name;
             scan.problems << damageOf(dataRoot, folder, name);

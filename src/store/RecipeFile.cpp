@@ -29,9 +29,9 @@ QString trimBlanks(const QString& text)
     return text.mid(first, last - first);
 }
 
-QString recipeWhat(const QString& fileName)
+FileSubject recipeWhat(const QString& fileName)
 {
-    return STORE_TR("the recipe file \"%1\"").arg(fileName);
+    return FileSubject::recipeFile(fileName);
 }
 
 // Line 1 holds the description, every further line one step.
@@ -39,7 +39,8 @@ LineRules recipeLineRules()
 {
     LineRules rules;
     rules.fieldOf = [](qsizetype line) {
-        return line == 0 ? STORE_TR("the description") : STORE_TR("step %1").arg(line);
+        return line == 0 ? LineField{LineField::Description, QString(), 0}
+                         : LineField{LineField::Step, QString(), line};
     };
     return rules;
 }
@@ -48,10 +49,11 @@ QString recipesFolderFor(const QString& dataRoot)
 {
     const QString folder = recipeFolderPath(dataRoot);
     if (!QFileInfo(folder).isDir()) {
-        throw StoreError(STORE_TR("The recipe folder \"%1\" does not exist. Check the data folder "
-                                  "named in the location file, or restore the folder from your "
-                                  "backup.")
-                             .arg(QDir::toNativeSeparators(folder)));
+        throw StoreError(
+            StoreText::tr("The recipe folder \"%1\" does not exist. Check the data folder "
+                          "named in the location file, or restore the folder from your "
+                          "backup.")
+                .arg(QDir::toNativeSeparators(folder)));
     }
     return folder;
 }
@@ -82,9 +84,10 @@ bool isOwnRecipeNumber(const QString& fileName, const QString& number)
 QString recipeFilePath(const QString& dataRoot, const QString& recipeNumber)
 {
     if (!isRecipeNumber(recipeNumber)) {
-        throw StoreError(STORE_TR("\"%1\" is not a recipe number: a recipe number has four digits, "
-                                  "such as 0003. Vintrelo did not open any file for it.")
-                             .arg(recipeNumber));
+        throw StoreError(
+            StoreText::tr("\"%1\" is not a recipe number: a recipe number has four digits, "
+                          "such as 0003. Vintrelo did not open any file for it.")
+                .arg(recipeNumber));
     }
     const QString folder = recipeFolderPath(dataRoot);
     const QString wanted = recipeNumber + QStringLiteral(".txt");
@@ -147,19 +150,36 @@ Recipe readRecipeFile(const QString& dataRoot, const QString& fileName)
 {
     if (fileName.contains(QLatin1Char('/')) || fileName.contains(QLatin1Char('\\')) ||
         fileName.isEmpty() || fileName.startsWith(QLatin1Char('.'))) {
-        throw StoreError(STORE_TR("\"%1\" cannot be the name of a recipe file, so Vintrelo did not "
-                                  "open it.")
-                             .arg(fileName));
+        throw StoreError(
+            StoreText::tr("\"%1\" cannot be the name of a recipe file, so Vintrelo did not "
+                          "open it.")
+                .arg(fileName));
     }
     const QString path = QDir(recipesFolderFor(dataRoot)).filePath(fileName);
     const QStringList lines = readTextLines(path, recipeWhat(fileName));
     if (lines.isEmpty()) {
-        throw StoreError(STORE_TR("The recipe file \"%1\" is empty: its first line should hold "
-                                  "the recipe's number and description. Restore it from your "
-                                  "backup, or save the recipe again.")
-                             .arg(QDir::toNativeSeparators(path)));
+        throw StoreError(
+            StoreText::tr("The recipe file \"%1\" is empty: its first line should hold "
+                          "the recipe's number and description. Restore it from your "
+                          "backup, or save the recipe again.")
+                .arg(QDir::toNativeSeparators(path)));
     }
     return Recipe{lines.constFirst(), lines.mid(1)};
+}
+
+Recipe readOwnRecipeFile(const QString& dataRoot, const QString& number)
+{
+    const QString fileName = QFileInfo(recipeFilePath(dataRoot, number)).fileName();
+    Recipe recipe = readRecipeFile(dataRoot, fileName);
+    const QString ownNumber = recipeNumberOf(recipe.line1);
+    if (!isOwnRecipeNumber(fileName, ownNumber)) {
+        throw StoreError(
+            StoreText::tr("The recipe file \"%1\" begins with the number \"%2\", not %3, so "
+                          "Vintrelo does not treat it as recipe %3. Correct the first line of "
+                          "the file, then try again. Nothing was changed.")
+                .arg(fileName, ownNumber, number));
+    }
+    return recipe;
 }
 
 void writeRecipeFile(const QString& dataRoot, const QString& number, const QString& description,
@@ -175,19 +195,21 @@ void writeRecipeFile(const QString& dataRoot, const QString& number, const QStri
         return;
     }
     if (!QFileInfo(path).isFile()) {
-        throw StoreError(STORE_TR("The recipe file \"%1\" is no longer there, so the changes were "
-                                  "not saved. Check the recipe folder, or restore the file from "
-                                  "your backup.")
-                             .arg(QDir::toNativeSeparators(path)));
+        throw StoreError(
+            StoreText::tr("The recipe file \"%1\" is no longer there, so the changes were "
+                          "not saved. Check the recipe folder, or restore the file from "
+                          "your backup.")
+                .arg(QDir::toNativeSeparators(path)));
     }
     writeScratchFile(scratch, lines, recipeWhat(fileName), recipeLineRules());
     // Checked again: a file deleted while it was being saved is not brought back.
     if (!QFileInfo(path).isFile()) {
         QFile::remove(scratch);
-        throw StoreError(STORE_TR("The recipe file \"%1\" was moved or deleted while Vintrelo was "
-                                  "saving it, so the changes were not saved. Check the recipe "
-                                  "folder, or restore the file from your backup.")
-                             .arg(QDir::toNativeSeparators(path)));
+        throw StoreError(
+            StoreText::tr("The recipe file \"%1\" was moved or deleted while Vintrelo was "
+                          "saving it, so the changes were not saved. Check the recipe "
+                          "folder, or restore the file from your backup.")
+                .arg(QDir::toNativeSeparators(path)));
     }
     replaceWithScratch(scratch, path, recipeWhat(fileName));
 }
@@ -195,7 +217,7 @@ void writeRecipeFile(const QString& dataRoot, const QString& number, const QStri
 QString nextRecipeNumber(const QString& dataRoot)
 {
     const QString folder = recipesFolderFor(dataRoot);
-    const QStringList files = listDataFiles(folder, STORE_TR("the recipes"));
+    const QStringList files = listDataFiles(folder, FileSubject(FileSubject::Recipes));
     double highest = 0;
     if (!files.isEmpty()) {
         const QString last = files.constLast();
@@ -203,20 +225,22 @@ QString nextRecipeNumber(const QString& dataRoot)
             readLeadingNumber(readFirstLine(QDir(folder).filePath(last), recipeWhat(last))));
     }
     if (highest >= kLastRecipeNumber) {
-        throw StoreError(STORE_TR("No new recipe number is left: the last recipe file \"%1\" "
-                                  "already has number %2, and a recipe number has at most four "
-                                  "digits. Change one of the existing recipes instead.")
-                             .arg(files.constLast(), formatPlainNumber(highest)));
+        throw StoreError(
+            StoreText::tr("No new recipe number is left: the last recipe file \"%1\" "
+                          "already has number %2, and a recipe number has at most four "
+                          "digits. Change one of the existing recipes instead.")
+                .arg(files.constLast(), formatPlainNumber(highest)));
     }
     // Compared before the cast: a hand-edited "-1e300" has no int value.
     const int next = (highest < 0 ? 0 : static_cast<int>(highest)) + 1;
     const QString number = QStringLiteral("%1").arg(next, 4, 10, QLatin1Char('0'));
     if (fileExistsAnyCase(folder, number + QStringLiteral(".txt"))) {
-        throw StoreError(STORE_TR("Vintrelo cannot offer a new recipe number: the next number, "
-                                  "%1, already has a recipe file, because the last file in the "
-                                  "recipe folder, \"%2\", is not a recipe. Move that file out of "
-                                  "\"%3\", then try again.")
-                             .arg(number, files.constLast(), QDir::toNativeSeparators(folder)));
+        throw StoreError(
+            StoreText::tr("Vintrelo cannot offer a new recipe number: the next number, "
+                          "%1, already has a recipe file, because the last file in the "
+                          "recipe folder, \"%2\", is not a recipe. Move that file out of "
+                          "\"%3\", then try again.")
+                .arg(number, files.constLast(), QDir::toNativeSeparators(folder)));
     }
     return number;
 }

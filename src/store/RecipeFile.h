@@ -50,6 +50,10 @@ QStringList recipeToLines(const QString& number, const QString& description,
 // the file when it is missing, unreadable or empty.
 Recipe readRecipeFile(const QString& dataRoot, const QString& fileName);
 
+// Reads the recipe file of `number` and checks it is that recipe's own: its line 1
+// must begin with the number that names the file. Throws StoreError otherwise.
+Recipe readOwnRecipeFile(const QString& dataRoot, const QString& number);
+
 // Writes a recipe file whole, through a scratch file and one rename.
 // Create refuses an existing file of that number; Replace requires it to exist.
 enum class RecipeWrite

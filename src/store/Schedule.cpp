@@ -59,21 +59,22 @@ QVector<ScheduleRow> scheduleFromRecipe(const Recipe& recipe, const QDate& start
         const QString dayText = scheduleDayOf(step);
         int day = 0;
         if (!readScheduleDay(dayText, &day)) {
-            throw StoreError(STORE_TR("The recipe file \"%1\" cannot give a schedule: the day "
-                                      "\"%2\" on its line %3 is not a whole number of days. "
-                                      "Correct that step with \"Modify an existing Recipe\", "
-                                      "or choose another recipe.")
+            throw StoreError(StoreText::tr("The recipe file \"%1\" cannot give a schedule: the day "
+                                           "\"%2\" on its line %3 is not a whole number of days. "
+                                           "Correct that step with \"Modify an existing Recipe\", "
+                                           "or choose another recipe.")
                                  .arg(recipeFileLabel, dayText)
                                  .arg(line));
         }
         const QDate due = scheduleDueDate(start, day);
         if (!due.isValid()) {
-            throw StoreError(STORE_TR("The recipe file \"%1\" cannot give a schedule: the day %2 "
-                                      "on its line %3 falls outside the calendar. Correct that "
-                                      "step with \"Modify an existing Recipe\", or choose "
-                                      "another recipe.")
-                                 .arg(recipeFileLabel, dayText)
-                                 .arg(line));
+            throw StoreError(
+                StoreText::tr("The recipe file \"%1\" cannot give a schedule: the day %2 "
+                              "on its line %3 falls outside the calendar. Correct that "
+                              "step with \"Modify an existing Recipe\", or choose "
+                              "another recipe.")
+                    .arg(recipeFileLabel, dayText)
+                    .arg(line));
         }
         rows.append({dayText, formatLongDate(due), scheduleActionOf(step)});
     }

@@ -29,18 +29,16 @@ qsizetype lineBreakIn(QStringView value)
     return -1;
 }
 
-void requireSingleLineValues(const QStringList& lines, const QString& what, const LineRules& rules)
+void requireSingleLineValues(const QStringList& lines, const FileSubject& what,
+                             const LineRules& rules)
 {
     for (qsizetype line = 0; line < lines.size(); ++line) {
         const QString& value = lines.at(line);
         if (lineBreakIn(value) < 0 || rules.kept.contains(value))
             continue;
-        const QString field =
-            rules.fieldOf ? rules.fieldOf(line) : STORE_TR("line %1").arg(line + 1);
-        throw StoreError(STORE_TR("Vintrelo did not write %1: %2 holds a line break, which would "
-                                  "split it over two lines of the file. Nothing was changed. "
-                                  "Type it on one line, then try again.")
-                             .arg(what, field));
+        const LineField field =
+            rules.fieldOf ? rules.fieldOf(line) : LineField{LineField::Line, QString(), line + 1};
+        throw StoreError(what.refuseLineBreak(field));
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/FileSubject.h"
+
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -20,7 +22,7 @@ struct LineRules
 {
     // The field a line (from 0) holds, for the message ("the \"Notes\" of action
     // 3"); without it the line is named by its number.
-    std::function<QString(qsizetype line)> fieldOf;
+    std::function<LineField(qsizetype line)> fieldOf;
     // Lines of the file being replaced. One of them written again unchanged is
     // not judged again: refusing it would lock a batch that a hand edit left
     // with a stray control character out of every change.
@@ -29,7 +31,7 @@ struct LineRules
 
 // Throws StoreError naming `what` (the file) and the field of the first line
 // holding a line break; writers call it before anything is written.
-void requireSingleLineValues(const QStringList& lines, const QString& what,
+void requireSingleLineValues(const QStringList& lines, const FileSubject& what,
                              const LineRules& rules = {});
 
 } // namespace store

@@ -63,9 +63,10 @@ void createFolder(const QString& path, CreatedSoFar& created)
         at = parent;
     }
     if (!QDir().mkpath(path)) {
-        throw StoreError(STORE_TR("Vintrelo could not create the folder \"%1\". Choose a folder "
-                                  "you may write to, then try again.")
-                             .arg(QDir::toNativeSeparators(path)));
+        throw StoreError(
+            StoreText::tr("Vintrelo could not create the folder \"%1\". Choose a folder "
+                          "you may write to, then try again.")
+                .arg(QDir::toNativeSeparators(path)));
     }
     for (const QString& folder : missing)
         created.folder(folder);
@@ -80,7 +81,7 @@ bool createIfMissing(const QString& folder, const QString& relative, const QStri
     if (fileExistsAnyCase(info.absolutePath(), info.fileName()))
         return false;
     createTextFile(path, QDir(info.absolutePath()).filePath(QStringLiteral("starter.new")), lines,
-                   STORE_TR("the file \"%1\"").arg(QDir::toNativeSeparators(relative)));
+                   FileSubject(FileSubject::StarterFile, QDir::toNativeSeparators(relative)));
     created.file(path);
     return true;
 }

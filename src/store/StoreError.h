@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <stdexcept>
 
@@ -21,9 +22,11 @@ private:
     QString m_message;
 };
 
+// The store's user-visible sentences, translated in one context like the
+// screens' texts: StoreText::tr("...").
+class StoreText
+{
+    Q_DECLARE_TR_FUNCTIONS(Store)
+};
+
 } // namespace store
-
-#include <QCoreApplication>
-
-// Store texts are user-visible sentences, translatable like the screens' texts.
-#define STORE_TR(text) QCoreApplication::translate("Store", text)

@@ -62,7 +62,7 @@ bool readBytes(const QString& path, int maxLines, QByteArray* bytes)
 
 } // namespace
 
-TextFileLines TextFileLines::read(const QString& path, const QString& what, int maxLines)
+TextFileLines TextFileLines::read(const QString& path, const FileSubject& what, int maxLines)
 {
     if (maxLines == 0)
         return TextFileLines();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/FileSubject.h"
 #include "store/LineDecoding.h"
 
 #include <QString>
@@ -20,7 +21,7 @@ public:
     // Reads `path` whole, or only up to its `maxLines`-th line break when
     // maxLines > 0: a reader that needs the first lines of a file reads no
     // further. Throws StoreError as readTextLines does, `what` naming the file.
-    static TextFileLines read(const QString& path, const QString& what, int maxLines = -1);
+    static TextFileLines read(const QString& path, const FileSubject& what, int maxLines = -1);
     // The same lines of bytes already read.
     static TextFileLines fromBytes(const QByteArray& bytes);
 

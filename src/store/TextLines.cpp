@@ -93,48 +93,40 @@ QByteArray encodeLines(const QStringList& lines)
     return bytes;
 }
 
-QStringList readTextLines(const QString& path, const QString& what)
+QStringList readTextLines(const QString& path, const FileSubject& what)
 {
     QFile file(path);
     if (!file.exists()) {
-        throw StoreError(STORE_TR("Vintrelo could not find %1 \"%2\". Check that the file is "
-                                  "there, or restore it from your backup.")
-                             .arg(what, nativePath(path)));
+        throw StoreError(what.say(FileSubject::NotFound, {nativePath(path)}));
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        throw StoreError(STORE_TR("Vintrelo could not read %1 \"%2\" (%3). Check that the file "
-                                  "is not open in another program and that you may read it.")
-                             .arg(what, nativePath(path), file.errorString()));
+        throw StoreError(what.say(FileSubject::CannotOpen, {nativePath(path), file.errorString()}));
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        throw StoreError(STORE_TR("Vintrelo could not read %1 \"%2\" (%3).")
-                             .arg(what, nativePath(path), file.errorString()));
+        throw StoreError(what.say(FileSubject::ReadFailed, {nativePath(path), file.errorString()}));
     }
     return decodeLines(bytes);
 }
 
-QString readFirstLine(const QString& path, const QString& what)
+QString readFirstLine(const QString& path, const FileSubject& what)
 {
     const QStringList lines = readTextLines(path, what);
     return lines.isEmpty() ? QString() : lines.constFirst();
 }
 
-void writeScratchFile(const QString& scratchPath, const QStringList& lines, const QString& what,
+void writeScratchFile(const QString& scratchPath, const QStringList& lines, const FileSubject& what,
                       const LineRules& rules)
 {
     requireSingleLineValues(lines, what, rules);
     const auto fail = [&](const QString& reason) {
         QFile::remove(scratchPath);
-        throw StoreError(STORE_TR("Vintrelo could not write the working file \"%1\" while saving "
-                                  "%2 (%3). Nothing was changed. Check that the data folder is "
-                                  "not read-only and that the disk is not full, then try again.")
-                             .arg(nativePath(scratchPath), what, reason));
+        throw StoreError(what.say(FileSubject::ScratchFailed, {nativePath(scratchPath), reason}));
     };
 
     QFile file(scratchPath);
     if (!stepAllowed(WriteStep::OpenScratch, scratchPath))
-        fail(STORE_TR("the file could not be created"));
+        fail(StoreText::tr("the file could not be created"));
     // A working file left by an interrupted run is removed, never written
     // through: were it a link to a batch file, that batch would be overwritten.
     QFile::remove(scratchPath);
@@ -143,29 +135,27 @@ void writeScratchFile(const QString& scratchPath, const QStringList& lines, cons
     const QByteArray bytes = encodeLines(lines);
     if (!stepAllowed(WriteStep::WriteScratch, scratchPath) || file.write(bytes) != bytes.size()) {
         file.close();
-        fail(STORE_TR("the disk may be full"));
+        fail(StoreText::tr("the disk may be full"));
     }
     if (!file.flush() || ::fsync(file.handle()) != 0 ||
         !stepAllowed(WriteStep::FlushScratch, scratchPath)) {
         file.close();
-        fail(STORE_TR("the file could not be flushed to the disk"));
+        fail(StoreText::tr("the file could not be flushed to the disk"));
     }
     file.close();
     if (file.error() != QFileDevice::NoError)
         fail(file.errorString());
 }
 
-void replaceWithScratch(const QString& scratchPath, const QString& targetPath, const QString& what)
+void replaceWithScratch(const QString& scratchPath, const QString& targetPath,
+                        const FileSubject& what)
 {
     if (!stepAllowed(WriteStep::Rename, targetPath) ||
         ::rename(QFile::encodeName(scratchPath).constData(),
                  QFile::encodeName(targetPath).constData()) != 0) {
         const QString reason = systemError();
         QFile::remove(scratchPath);
-        throw StoreError(STORE_TR("Vintrelo could not replace %1 \"%2\" with its new content (%3). "
-                                  "The file was left as it was. Check that the data folder is "
-                                  "not read-only, then try again.")
-                             .arg(what, nativePath(targetPath), reason));
+        throw StoreError(what.say(FileSubject::ReplaceFailed, {nativePath(targetPath), reason}));
     }
     syncFolder(QFileInfo(targetPath).absolutePath());
 }
@@ -190,41 +180,35 @@ bool fileExistsAnyCase(const QString& folder, const QString& fileName)
 }
 
 void createTextFile(const QString& targetPath, const QString& scratchPath, const QStringList& lines,
-                    const QString& what, const LineRules& rules)
+                    const FileSubject& what, const LineRules& rules)
 {
     const QFileInfo target(targetPath);
     if (fileExistsAnyCase(target.absolutePath(), target.fileName())) {
-        throw StoreError(STORE_TR("Vintrelo did not create %1 \"%2\" because a file of that name "
-                                  "already exists. Nothing was changed.")
-                             .arg(what, nativePath(targetPath)));
+        throw StoreError(what.say(FileSubject::CreateExists, {nativePath(targetPath)}));
     }
     writeScratchFile(scratchPath, lines, what, rules);
     if (!stepAllowed(WriteStep::Rename, targetPath) || !renameNoReplace(scratchPath, targetPath)) {
         const QString reason = systemError();
         QFile::remove(scratchPath);
-        throw StoreError(STORE_TR("Vintrelo could not create %1 \"%2\" (%3). Nothing was changed.")
-                             .arg(what, nativePath(targetPath), reason));
+        throw StoreError(what.say(FileSubject::CreateFailed, {nativePath(targetPath), reason}));
     }
     syncFolder(target.absolutePath());
 }
 
-void moveFileNoReplace(const QString& fromPath, const QString& toPath, const QString& what)
+void moveFileNoReplace(const QString& fromPath, const QString& toPath, const FileSubject& what)
 {
     const QFileInfo target(toPath);
     if (!QFileInfo(target.absolutePath()).isDir()) {
-        throw StoreError(STORE_TR("Vintrelo could not move %1 because the folder \"%2\" does not "
-                                  "exist. The file stays at \"%3\".")
-                             .arg(what, nativePath(target.absolutePath()), nativePath(fromPath)));
+        throw StoreError(what.say(FileSubject::MoveNoFolder,
+                                  {nativePath(target.absolutePath()), nativePath(fromPath)}));
     }
     if (fileExistsAnyCase(target.absolutePath(), target.fileName())) {
-        throw StoreError(STORE_TR("Vintrelo could not move %1 because \"%2\" already exists. "
-                                  "Neither file was changed; the file stays at \"%3\".")
-                             .arg(what, nativePath(toPath), nativePath(fromPath)));
+        throw StoreError(
+            what.say(FileSubject::MoveExists, {nativePath(toPath), nativePath(fromPath)}));
     }
     if (!stepAllowed(WriteStep::Move, toPath) || !renameNoReplace(fromPath, toPath)) {
-        throw StoreError(STORE_TR("Vintrelo could not move %1 to \"%2\" (%3). The file stays at "
-                                  "\"%4\".")
-                             .arg(what, nativePath(toPath), systemError(), nativePath(fromPath)));
+        throw StoreError(what.say(FileSubject::MoveFailed,
+                                  {nativePath(toPath), systemError(), nativePath(fromPath)}));
     }
     syncFolder(target.absolutePath());
     syncFolder(QFileInfo(fromPath).absolutePath());

@@ -20,31 +20,32 @@ QStringList decodeLines(const QByteArray& bytes);
 QByteArray encodeLines(const QStringList& lines);
 
 // Reads a whole file. Throws StoreError naming the file when it is missing or
-// cannot be read; `what` describes the file for the message ("the batch file").
-QStringList readTextLines(const QString& path, const QString& what);
+// cannot be read; `what` says which file it is, for the message.
+QStringList readTextLines(const QString& path, const FileSubject& what);
 
 // The first line of a file, or an empty text for an empty file.
-QString readFirstLine(const QString& path, const QString& what);
+QString readFirstLine(const QString& path, const FileSubject& what);
 
 // Writes `lines` to `scratchPath` completely and flushes them to the disk.
 // On any failure the scratch file is removed and StoreError is thrown. A line
 // holding a line break is refused first, by `rules` (SingleLineValues.h).
-void writeScratchFile(const QString& scratchPath, const QStringList& lines, const QString& what,
+void writeScratchFile(const QString& scratchPath, const QStringList& lines, const FileSubject& what,
                       const LineRules& rules = {});
 
 // Replaces `targetPath` by `scratchPath` with one rename (atomic on one file
 // system). The target may or may not exist. On failure the scratch file is
 // removed, the target is left as it was, and StoreError is thrown.
-void replaceWithScratch(const QString& scratchPath, const QString& targetPath, const QString& what);
+void replaceWithScratch(const QString& scratchPath, const QString& targetPath,
+                        const FileSubject& what);
 
 // Creates `targetPath` with `lines`, never replacing a file of that name (in any
 // letter case): written to `scratchPath` first, then renamed into place.
 void createTextFile(const QString& targetPath, const QString& scratchPath, const QStringList& lines,
-                    const QString& what, const LineRules& rules = {});
+                    const FileSubject& what, const LineRules& rules = {});
 
 // Moves a file to another folder of the same file system, refusing to replace
 // an existing file of that name (in any letter case).
-void moveFileNoReplace(const QString& fromPath, const QString& toPath, const QString& what);
+void moveFileNoReplace(const QString& fromPath, const QString& toPath, const FileSubject& what);
 
 // The name under which `folder` holds `fileName` in any letter case, or empty.
 QString existingNameAnyCase(const QString& folder, const QString& fileName);

@@ -4,6 +4,7 @@
 #include "../print/PdfTools.h"
 #include "AppHarness.h"
 #include "DataFixture.h"
+#include "Gallery.h"
 #include "MessageScript.h"
 #include "TestMain.h"
 #include "app/Fonts.h"
@@ -60,9 +61,7 @@ void ChartGalleryTest::chartScreen()
     QCOMPARE(app.visibleName(), QStringLiteral("Chart1"));
     QCOMPARE(app.visibleWindowCount(), 1);
     QVERIFY(script.shown().isEmpty());
-    const QString folder = galleryFolder();
-    if (!folder.isEmpty())
-        QVERIFY(app.visible()->grab().save(QDir(folder).filePath(QStringLiteral("Chart1.png"))));
+    snapGallery(app);
 }
 
 void ChartGalleryTest::savePrintout(const QString& name, const print::DrawPages& draw)

@@ -245,7 +245,7 @@ void PrintOutputTest::waitCursorShowsWhileThePageIsBuiltAndIsRestored()
     MessageScript script;
     script.answer(0).pickFolder(path);
     bool waitShown = false;
-    const print::Printout printout{QStringLiteral("Test"), QStringLiteral("the test page"),
+    const print::Printout printout{QStringLiteral("Test"), print::Printed::CarboyTag,
                                    QStringLiteral("test.pdf")};
     // A page that fails while it is being built.
     QVERIFY_THROWS_EXCEPTION(

@@ -216,8 +216,8 @@ void BatchRewriteTest::staleScratchFileIsNeitherListedNorKept()
     fx.writeBatch(kId, sampleBatch(2));
     fx.writeLines(QStringLiteral("Active Batches/temp.txt"), {QStringLiteral("half a batch")});
     fx.writeLines(QStringLiteral("Active Batches/TEMP.TXT"), {QStringLiteral("another")});
-    const QStringList listed =
-        listBatchFiles(fx.path(QStringLiteral("Active Batches")), QStringLiteral("batches"));
+    const QStringList listed = listBatchFiles(fx.path(QStringLiteral("Active Batches")),
+                                              FileSubject(FileSubject::ActiveBatches));
     QCOMPARE(listed, QStringList{QStringLiteral("2026-000041.txt")});
 
     rewriteBatchFile(fx.dataRoot(), kId, complete(1));

@@ -54,7 +54,8 @@ void DataFolderTest::trailingSeparatorsStillReachTheSameFiles()
         QCOMPARE(found.problem, DataRootProblem::None);
         QVERIFY(found.dataRoot.endsWith(QLatin1Char('/')));
         QCOMPARE(readBatchCounter(found.dataRoot), QStringLiteral("41"));
-        QCOMPARE(listDataFiles(folderPath(found.dataRoot, kRecipesFolder), QStringLiteral("r")),
+        QCOMPARE(listDataFiles(folderPath(found.dataRoot, kRecipesFolder),
+                               FileSubject(FileSubject::Recipes)),
                  QStringList{QStringLiteral("0001.txt")});
     }
 }
@@ -183,14 +184,14 @@ void DataFolderTest::listingIsByNameWithoutRegardToCase()
         fx.writeLines(QStringLiteral("Active Batches/") + QString::fromLatin1(name), {});
     QVERIFY(QDir(fx.path(QStringLiteral("Active Batches"))).mkdir(QStringLiteral("folder.txt")));
     const QString folder = fx.path(QStringLiteral("Active Batches"));
-    QCOMPARE(listDataFiles(folder, QStringLiteral("b")),
+    QCOMPARE(listDataFiles(folder, FileSubject(FileSubject::ActiveBatches)),
              (QStringList{"2025-000009.TXT", "2026-000002.Txt", "2026-000010.txt", "A.txt", "b.txt",
                           "temp.txt"}));
     QCOMPARE(
-        listBatchFiles(folder, QStringLiteral("b")),
+        listBatchFiles(folder, FileSubject(FileSubject::ActiveBatches)),
         (QStringList{"2025-000009.TXT", "2026-000002.Txt", "2026-000010.txt", "A.txt", "b.txt"}));
-    QVERIFY_THROWS_EXCEPTION(
-        StoreError, listDataFiles(fx.path(QStringLiteral("Nowhere")), QStringLiteral("b")));
+    QVERIFY_THROWS_EXCEPTION(StoreError, listDataFiles(fx.path(QStringLiteral("Nowhere")),
+                                                       FileSubject(FileSubject::ActiveBatches)));
 }
 
 void DataFolderTest::missingPartsAreNamed()
@@ -217,7 +218,7 @@ void DataFolderTest::newDataFolderIsUsable()
     // Starter files follow the shop's formats: CR LF lines, whole chart records,
     // recipes in fixed columns numbered by their file names.
     const QStringList recipes =
-        listDataFiles(folderPath(root, kRecipesFolder), QStringLiteral("r"));
+        listDataFiles(folderPath(root, kRecipesFolder), FileSubject(FileSubject::Recipes));
     QVERIFY(recipes.size() >= 2);
     for (const QString& name : recipes) {
         const Recipe recipe = readRecipeFile(root, name);
@@ -233,11 +234,14 @@ void DataFolderTest::newDataFolderIsUsable()
     QCOMPARE(nextRecipeNumber(root),
              QStringLiteral("%1").arg(recipes.size() + 1, 4, 10, QLatin1Char('0')));
     const QStringList chart =
-        readTextLines(miscFilePath(root, kChemicalsFile), QStringLiteral("chart"));
+        readTextLines(miscFilePath(root, kChemicalsFile), FileSubject(FileSubject::ChemicalChart));
     QVERIFY(chart.size() >= 6 * 10);
     QCOMPARE(chart.size() % 6, 0);
-    QVERIFY(readTextLines(miscFilePath(root, kVarietiesFile), QStringLiteral("v")).size() > 20);
-    QVERIFY(readTextLines(miscFilePath(root, kRecipeActionsFile), QStringLiteral("a")).size() > 15);
+    QVERIFY(readTextLines(miscFilePath(root, kVarietiesFile), FileSubject(FileSubject::VarietyList))
+                .size() > 20);
+    QVERIFY(readTextLines(miscFilePath(root, kRecipeActionsFile),
+                          FileSubject(FileSubject::RecipeActionList))
+                .size() > 15);
     QFile raw(miscFilePath(root, kVarietiesFile));
     QVERIFY(raw.open(QIODevice::ReadOnly));
     const QByteArray bytes = raw.readAll();

@@ -120,14 +120,16 @@ void ListAndScanReadingTest::linesSplitAsEveryOtherReaderSplitsThem()
     DataFixture fx;
     fx.writeBytes(QStringLiteral("Misc/sample.txt"), bytes);
     const QString path = fx.path(QStringLiteral("Misc/sample.txt"));
-    const QStringList expected = readTextLines(path, QStringLiteral("the sample"));
+    const QStringList expected = readTextLines(path, FileSubject(FileSubject::VarietyList));
 
-    QCOMPARE(TextFileLines::read(path, QStringLiteral("the sample")).toStringList(), expected);
+    QCOMPARE(TextFileLines::read(path, FileSubject(FileSubject::VarietyList)).toStringList(),
+             expected);
     QCOMPARE(TextFileLines::fromBytes(bytes).toStringList(), expected);
     // A reader of the first lines gets them as the whole-file reader has them.
     for (int first = 1; first <= 3; ++first)
-        QCOMPARE(TextFileLines::read(path, QString(), first).toStringList(),
-                 expected.mid(0, first));
+        QCOMPARE(
+            TextFileLines::read(path, FileSubject(FileSubject::VarietyList), first).toStringList(),
+            expected.mid(0, first));
 }
 
 void ListAndScanReadingTest::eachLineIsReadInItsOwnEncoding_data()
@@ -192,11 +194,12 @@ void ListAndScanReadingTest::eachLineIsReadInItsOwnEncoding()
     const QString path = fx.path(QStringLiteral("Misc/Varieties.txt"));
 
     QCOMPARE(decodeLines(bytes), expected);
-    QCOMPARE(readTextLines(path, QStringLiteral("the variety list")), expected);
+    QCOMPARE(readTextLines(path, FileSubject(FileSubject::VarietyList)), expected);
     QCOMPARE(TextFileLines::fromBytes(bytes).toStringList(), expected);
-    QCOMPARE(TextFileLines::read(path, QStringLiteral("the variety list")).toStringList(),
+    QCOMPARE(TextFileLines::read(path, FileSubject(FileSubject::VarietyList)).toStringList(),
              expected);
-    QCOMPARE(TextFileLines::read(path, QString(), 1).toStringList(), expected.mid(0, 1));
+    QCOMPARE(TextFileLines::read(path, FileSubject(FileSubject::VarietyList), 1).toStringList(),
+             expected.mid(0, 1));
 
     // Written back, a line that was UTF-8 is the same bytes again, and the
     // lines read back as they were.
@@ -256,7 +259,8 @@ void ListAndScanReadingTest::headerReaderClosesTheFileAfterItsLastLine()
         }
         ::close(fd);
     });
-    const TextFileLines read = TextFileLines::read(path, QStringLiteral("the batch"), 20);
+    const TextFileLines read =
+        TextFileLines::read(path, FileSubject::batchFile(QStringLiteral("2026-000001")), 20);
     writer.join();
 
     QCOMPARE(read.toStringList(), lines.mid(0, 20));
@@ -281,7 +285,8 @@ void ListAndScanReadingTest::wholeReaderReadsToTheEnd()
         }
         ::close(fd);
     });
-    const TextFileLines lines = TextFileLines::read(path, QStringLiteral("the batch"));
+    const TextFileLines lines =
+        TextFileLines::read(path, FileSubject::batchFile(QStringLiteral("2026-000001")));
     writer.join();
     QCOMPARE(lines.toStringList(), expected);
 }
@@ -292,14 +297,14 @@ void ListAndScanReadingTest::missingFileIsNamedAsTheOtherReadersNameIt()
     const QString path = fx.path(QStringLiteral("Active Batches/2026-000099.txt"));
     QString usual;
     try {
-        readTextLines(path, QStringLiteral("the batch file of batch 2026-000099"));
+        readTextLines(path, FileSubject::batchFile(QStringLiteral("2026-000099")));
     } catch (const StoreError& error) {
         usual = error.message();
     }
     QVERIFY(usual.contains(QStringLiteral("2026-000099.txt")));
     for (const int maxLines : {-1, 20}) {
         try {
-            TextFileLines::read(path, QStringLiteral("the batch file of batch 2026-000099"),
+            TextFileLines::read(path, FileSubject::batchFile(QStringLiteral("2026-000099")),
                                 maxLines);
             QFAIL("a missing file was read");
         } catch (const StoreError& error) {
@@ -352,11 +357,15 @@ void ListAndScanReadingTest::mixedFileReadsAlikeEverywhereAndKeepsItsUtf8Lines()
     fx.writeBytes(file, bytes);
 
     const QString path = fx.path(file);
-    const QStringList whole = readTextLines(path, QStringLiteral("the batch"));
+    const QStringList whole =
+        readTextLines(path, FileSubject::batchFile(QStringLiteral("2026-000001")));
     QCOMPARE(whole.at(BatchHeader::CustomerName), QStringLiteral("Jürgen Müller"));
     QCOMPARE(whole.at(notes), QStringLiteral("Stir – café"));
-    QCOMPARE(TextFileLines::read(path, QStringLiteral("the batch")).toStringList(), whole);
-    QCOMPARE(TextFileLines::read(path, QStringLiteral("the batch"), 20).toStringList(),
+    QCOMPARE(TextFileLines::read(path, FileSubject::batchFile(QStringLiteral("2026-000001")))
+                 .toStringList(),
+             whole);
+    QCOMPARE(TextFileLines::read(path, FileSubject::batchFile(QStringLiteral("2026-000001")), 20)
+                 .toStringList(),
              whole.mid(0, 20));
     const BatchFile editor =
         readBatchFile(fx.dataRoot(), BatchFolder::Active, QStringLiteral("2026-000041"));

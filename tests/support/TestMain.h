@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Translations.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QLocale>
@@ -7,6 +9,15 @@
 #include <QTest>
 
 namespace testmain {
+
+// Tests run in English (United States), dates included, unless
+// VINTRELO_TEST_LANGUAGE names another locale ("fr_CA"): then in that one, with
+// its translation installed.
+inline QLocale testLocale()
+{
+    const QString name = qEnvironmentVariable("VINTRELO_TEST_LANGUAGE");
+    return name.isEmpty() ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(name);
+}
 
 // The offscreen platform with one screen of a shop's desktop monitor, for tests
 // of how windows fit their screen (the platform's own screen is 800 by 800).
@@ -27,14 +38,15 @@ inline QByteArray desktopPlatform(const QTemporaryDir& folder)
 } // namespace testmain
 
 // Like QTEST_MAIN, with the platform and the locale every test expects:
-// offscreen windows and English (United States) dates.
+// offscreen windows and English (United States) dates and texts.
 #define VINTRELO_TEST_MAIN_ON(TestClass, platform)                                                 \
     int main(int argc, char** argv)                                                                \
     {                                                                                              \
         QTemporaryDir platformFolder;                                                              \
         qputenv("QT_QPA_PLATFORM", platform);                                                      \
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));                     \
+        QLocale::setDefault(testmain::testLocale());                                               \
         QApplication app(argc, argv);                                                              \
+        app::installTranslations(testmain::testLocale());                                          \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
         TestClass test;                                                                            \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \

@@ -10,20 +10,22 @@
 namespace screens {
 
 namespace {
-QString tr(const char* text)
+// This file's texts, in one translation context.
+class Text
 {
-    return QCoreApplication::translate("NewBatch", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(BatchMessages)
+};
 } // namespace
 
 QString identifierInUseMessage(const QString& dataRoot, const QString& batchId,
                                const QString& folder)
 {
-    return tr("Batch %1 already exists in the folder \"%2\", so Vintrelo will not create a new "
-              "batch under that identifier; nothing was written and the existing batch is "
-              "unchanged.\n\nThe batch counter file \"%3\" holds a number that was used "
-              "before. To go on, put the number %4 alone on the first line of that file, then "
-              "choose \"Start a New Batch\" from the Main Menu again.")
+    return Text::tr(
+               "Batch %1 already exists in the folder \"%2\", so Vintrelo will not create a new "
+               "batch under that identifier; nothing was written and the existing batch is "
+               "unchanged.\n\nThe batch counter file \"%3\" holds a number that was used "
+               "before. To go on, put the number %4 alone on the first line of that file, then "
+               "choose \"Start a New Batch\" from the Main Menu again.")
         .arg(batchId, folder, QDir::toNativeSeparators(store::batchCounterFilePath(dataRoot)),
              store::unusedCounterValue(dataRoot));
 }
@@ -31,10 +33,11 @@ QString identifierInUseMessage(const QString& dataRoot, const QString& batchId,
 QString counterNotAdvancedMessage(const QString& dataRoot, const QString& batchId,
                                   const QString& reason)
 {
-    return tr("Batch %1 was created in the folder \"%2\", but the batch counter could not be "
-              "advanced:\n\n%3\n\nBefore you start another batch, put the number %4 alone on "
-              "the first line of \"%5\". Until then Vintrelo will refuse a new batch, because "
-              "it would get the identifier %1 again.")
+    return Text::tr(
+               "Batch %1 was created in the folder \"%2\", but the batch counter could not be "
+               "advanced:\n\n%3\n\nBefore you start another batch, put the number %4 alone on "
+               "the first line of \"%5\". Until then Vintrelo will refuse a new batch, because "
+               "it would get the identifier %1 again.")
         .arg(batchId,
              QDir::toNativeSeparators(store::batchFolderPath(dataRoot, store::BatchFolder::Active)),
              reason, store::unusedCounterValue(dataRoot),

@@ -110,7 +110,7 @@ void NewBatch::loadRecipeList()
     const QString folder = store::recipeFolderPath(state().DataRoot);
     QStringList files;
     try {
-        files = store::listDataFiles(folder, tr("the recipes"));
+        files = store::listDataFiles(folder, store::FileSubject(store::FileSubject::Recipes));
     } catch (const store::StoreError& error) {
         widgets::Messages::warning(this, error.message());
         return;
@@ -118,7 +118,8 @@ void NewBatch::loadRecipeList()
     for (const QString& file : files) {
         QString entry;
         try {
-            entry = store::readFirstLine(QDir(folder).filePath(file), tr("the recipe file"));
+            entry = store::readFirstLine(QDir(folder).filePath(file),
+                                         store::FileSubject(store::FileSubject::ListedRecipe));
         } catch (const store::StoreError&) {
             // Listed all the same: choosing it then says what is wrong with it.
         }
@@ -133,8 +134,9 @@ void NewBatch::loadVarietyList()
     ui->Variety_List->hide();
     ui->Variety_List->clear();
     try {
-        ui->Variety_List->addItems(store::readTextLines(
-            store::miscFilePath(state().DataRoot, store::kVarietiesFile), tr("the variety list")));
+        ui->Variety_List->addItems(
+            store::readTextLines(store::miscFilePath(state().DataRoot, store::kVarietiesFile),
+                                 store::FileSubject(store::FileSubject::VarietyList)));
     } catch (const store::StoreError& error) {
         widgets::Messages::warning(this, error.message() +
                                              tr("\n\nThe variety can still be typed in by hand."));

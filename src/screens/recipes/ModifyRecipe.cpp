@@ -36,7 +36,8 @@ void ModifyRecipe::Form_Load()
     const QString& root = state().DataRoot;
     QStringList files;
     try {
-        files = store::listDataFiles(store::recipeFolderPath(root), tr("the recipes"));
+        files = store::listDataFiles(store::recipeFolderPath(root),
+                                     store::FileSubject(store::FileSubject::Recipes));
     } catch (const store::StoreError& error) {
         widgets::Messages::warningWhenShown(this, error.message());
     }

@@ -8,30 +8,7 @@
 #include "ui_ModifyRecipe2.h"
 #include "widgets/Messages.h"
 
-#include <QFileInfo>
-
 namespace screens {
-
-namespace {
-
-// The recipe file of `number`, read and checked to be that recipe's own: its
-// line 1 must begin with the number that names the file.
-store::Recipe readOwnRecipe(const QString& dataRoot, const QString& number)
-{
-    const QString path = store::recipeFilePath(dataRoot, number);
-    const QString fileName = QFileInfo(path).fileName();
-    store::Recipe recipe = store::readRecipeFile(dataRoot, fileName);
-    if (!store::isOwnRecipeNumber(fileName, store::recipeNumberOf(recipe.line1))) {
-        throw store::StoreError(
-            ModifyRecipe2::tr("The recipe file \"%1\" begins with the number \"%2\", not %3, so "
-                              "Vintrelo does not treat it as recipe %3. Correct the first line of "
-                              "the file, then try again. Nothing was changed.")
-                .arg(fileName, store::recipeNumberOf(recipe.line1), number));
-    }
-    return recipe;
-}
-
-} // namespace
 
 ModifyRecipe2::ModifyRecipe2(QWidget* parent) : app::Screen(parent), ui(new Ui::ModifyRecipe2)
 {
@@ -53,7 +30,7 @@ void ModifyRecipe2::Form_Load()
     const QString number = state().SelectedBatchID;
     store::Recipe recipe;
     try {
-        recipe = readOwnRecipe(state().DataRoot, number);
+        recipe = store::readOwnRecipeFile(state().DataRoot, number);
     } catch (const store::StoreError& error) {
         widgets::Messages::warningWhenShown(this, error.message());
         backToMainMenu();
@@ -94,7 +71,7 @@ void ModifyRecipe2::CommandButton1_Click()
     const QString number = ui->RecipeNumber->text();
     try {
         // Checked again: the file may have been edited by hand since it was opened.
-        readOwnRecipe(state().DataRoot, number);
+        store::readOwnRecipeFile(state().DataRoot, number);
         store::writeRecipeFile(state().DataRoot, number, ui->Name_TextBox->text(), rows,
                                store::RecipeWrite::Replace);
     } catch (const store::StoreError& error) {

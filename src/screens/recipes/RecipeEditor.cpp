@@ -77,7 +77,8 @@ QString RecipeEditor::loadActions(const QString& dataRoot)
     ui->List1->clear();
     const QString path = store::miscFilePath(dataRoot, store::kRecipeActionsFile);
     try {
-        ui->List1->addItems(store::readTextLines(path, tr("the list of recipe actions")));
+        ui->List1->addItems(
+            store::readTextLines(path, store::FileSubject(store::FileSubject::RecipeActionList)));
     } catch (const store::StoreError& error) {
         ui->List1->clear();
         return error.message() + QLatin1Char(' ') +

@@ -14,7 +14,13 @@ const int kWidths[ColumnCount] = {800, 2600, 5000, 4000, 4000, 6000, 2600};
 QString headerText(int col)
 {
     static const char* const texts[ColumnCount] = {
-        "Day #", "Due Date", "Action", "Amount", "Measurement", "Notes", "Date Completed"};
+        QT_TRANSLATE_NOOP("screens::ExistingInventory2", "Day #"),
+        QT_TRANSLATE_NOOP("screens::ExistingInventory2", "Due Date"),
+        QT_TRANSLATE_NOOP("screens::ExistingInventory2", "Action"),
+        QT_TRANSLATE_NOOP("screens::ExistingInventory2", "Amount"),
+        QT_TRANSLATE_NOOP("screens::ExistingInventory2", "Measurement"),
+        QT_TRANSLATE_NOOP("screens::ExistingInventory2", "Notes"),
+        QT_TRANSLATE_NOOP("screens::ExistingInventory2", "Date Completed")};
     return QCoreApplication::translate("screens::ExistingInventory2", texts[col]);
 }
 
