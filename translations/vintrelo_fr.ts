@@ -202,7 +202,7 @@ Dossier suggéré&#xa0;: %1</translation>
     </message>
     <message>
         <source>Measurement: </source>
-        <translation>Unité de mesure&#xa0;: </translation>
+        <translation>Mesure&#xa0;: </translation>
     </message>
     <message>
         <source>Notes: </source>
@@ -842,7 +842,7 @@ Voulez-vous quitter sans les enregistrer?</translation>
     </message>
     <message>
         <source>Measurement</source>
-        <translation>Unité de mesure</translation>
+        <translation>Mesure</translation>
     </message>
     <message>
         <source>Notes</source>
@@ -1249,7 +1249,7 @@ Voulez-vous quitter sans les enregistrer?</translation>
     </message>
     <message>
         <source>Measurement:</source>
-        <translation>Unité de mesure&#xa0;:</translation>
+        <translation>Mesure&#xa0;:</translation>
     </message>
     <message>
         <source>Notes:</source>
@@ -1566,7 +1566,7 @@ Les écrans qui en ont besoin ne fonctionneront pas tant que ces éléments n&ap
     </message>
     <message>
         <source>Measurement</source>
-        <translation>Unité de mesure</translation>
+        <translation>Mesure</translation>
     </message>
     <message>
         <source>Notes</source>
