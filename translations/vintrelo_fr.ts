@@ -1469,6 +1469,14 @@ Les écrans qui en ont besoin ne fonctionneront pas tant que ces éléments n&ap
         <source>Carboy / Tracking Tag %1</source>
         <translation>Étiquette de bonbonne / de suivi %1</translation>
     </message>
+    <message>
+        <source>Vintrelo did not save the carboy tag as &quot;%1&quot;: that name does not end in .pdf, and a printout is never written over another kind of file, such as a batch record. Nothing was changed; choose a name ending in .pdf and try again.</source>
+        <translation>Vintrelo n&apos;a pas enregistré l&apos;étiquette de bonbonne sous «&#xa0;%1&#xa0;»&#xa0;: ce nom ne se termine pas par .pdf, et une impression n&apos;est jamais écrite par-dessus un autre genre de fichier, comme la fiche d&apos;un lot. Rien n&apos;a été modifié; choisissez un nom qui se termine par .pdf, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Vintrelo did not save the to-do list as &quot;%1&quot;: that name does not end in .pdf, and a printout is never written over another kind of file, such as a batch record. Nothing was changed; choose a name ending in .pdf and try again.</source>
+        <translation>Vintrelo n&apos;a pas enregistré la liste des tâches sous «&#xa0;%1&#xa0;»&#xa0;: ce nom ne se termine pas par .pdf, et une impression n&apos;est jamais écrite par-dessus un autre genre de fichier, comme la fiche d&apos;un lot. Rien n&apos;a été modifié; choisissez un nom qui se termine par .pdf, puis réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>screens::BatchList</name>

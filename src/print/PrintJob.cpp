@@ -37,6 +37,7 @@ class Text
 enum class Said
 {
     SaveFailed,    // path, reason
+    NotPdf,        // path
     Saved,         // path
     NoPrinter,     //
     PrinterFailed, // printer
@@ -52,6 +53,15 @@ QString said(Printed what, Said message)
                               "(%2). Nothing was saved; choose another folder and try again.")
                    : Text::tr("Vintrelo could not save the to-do list as the PDF file \"%1\" "
                               "(%2). Nothing was saved; choose another folder and try again.");
+    case Said::NotPdf:
+        return tag ? Text::tr("Vintrelo did not save the carboy tag as \"%1\": that name does not "
+                              "end in .pdf, and a printout is never written over another kind of "
+                              "file, such as a batch record. Nothing was changed; choose a name "
+                              "ending in .pdf and try again.")
+                   : Text::tr("Vintrelo did not save the to-do list as \"%1\": that name does "
+                              "not end in .pdf, and a printout is never written over another kind "
+                              "of file, such as a batch record. Nothing was changed; choose a "
+                              "name ending in .pdf and try again.");
     case Said::Saved:
         return tag ? Text::tr("The carboy tag was saved as the PDF file \"%1\".")
                    : Text::tr("The to-do list was saved as the PDF file \"%1\".");
@@ -84,9 +94,16 @@ bool savePdf(QWidget* parent, const Printout& printout, const DrawPages& draw)
 {
     const QString path = widgets::Pickers::saveFileName(parent, Text::tr("Save as PDF File"),
                                                         suggestedPath(printout.suggestedFileName),
-                                                        Text::tr("PDF files (*.pdf)"));
+                                                        Text::tr("PDF files (*.pdf)"),
+                                                        QStringLiteral("pdf"));
     if (path.isEmpty())
         return false;
+    // A name picked in the data folder could be a batch or recipe file.
+    if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0) {
+        widgets::Messages::warning(
+            parent, said(printout.what, Said::NotPdf).arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
     QString error;
     bool written = false;
     {

@@ -154,11 +154,16 @@ QString existingFolder(QWidget* parent, const QString& caption, const QString& s
 }
 
 QString saveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
-                     const QString& filter)
+                     const QString& filter, const QString& defaultSuffix)
 {
     if (responder())
         return responder()({Asked::SaveFile, caption, suggestedPath});
-    return QFileDialog::getSaveFileName(parent, caption, suggestedPath, filter);
+    QFileDialog dialog(parent, caption, suggestedPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 void setResponder(Responder newResponder)

@@ -67,6 +67,8 @@ private Q_SLOTS:
     void cancellingTheFileDialogSavesNothing();
     void aPrinterThatFailsIsNamed();
     void aPdfThatCannotBeWrittenIsReported();
+    void aPrintoutIsNeverWrittenOverAnotherKindOfFile_data();
+    void aPrintoutIsNeverWrittenOverAnotherKindOfFile();
     void waitCursorShowsWhileThePageIsBuiltAndIsRestored();
 
 private:
@@ -232,6 +234,47 @@ void PrintOutputTest::aPdfThatCannotBeWrittenIsReported()
     QVERIFY(script.shown()[1].text.contains(path));
     QVERIFY(script.shown()[1].text.contains(QStringLiteral("Nothing was saved")));
     QVERIFY(!QFile::exists(path));
+}
+
+void PrintOutputTest::aPrintoutIsNeverWrittenOverAnotherKindOfFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("a batch record") << "2026-000009.txt" << false;
+    QTest::newRow("the location file") << "VT.Loc" << false;
+    QTest::newRow("no extension") << "Carboy Tag" << false;
+    QTest::newRow("a PDF in capitals") << "TAG.PDF" << true;
+}
+
+// Picking a batch file in the save dialog and confirming must not turn the
+// record into a PDF.
+void PrintOutputTest::aPrintoutIsNeverWrittenOverAnotherKindOfFile()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, saved);
+    const QString path = m_dir.filePath(name);
+    const QByteArray record("Jean M\xc3\xbcller\r\n\r\nMerlot\r\n");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(record);
+    }
+    const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
+    MessageScript script;
+    script.answer(0).pickFolder(path).answer(0);
+    QCOMPARE(print::printTrackingTag(nullptr, tagWithSchedule(1)), saved);
+    QCOMPARE(script.shown().size(), 2);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    if (saved) {
+        QVERIFY(file.readAll().startsWith("%PDF"));
+        return;
+    }
+    QCOMPARE(script.shown()[1].kind, widgets::Messages::Shown::Warning);
+    QVERIFY(script.shown()[1].text.contains(QStringLiteral("does not end in .pdf")));
+    QVERIFY(script.shown()[1].text.contains(path));
+    QCOMPARE(file.readAll(), record);
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
 }
 
 void PrintOutputTest::waitCursorShowsWhileThePageIsBuiltAndIsRestored()
