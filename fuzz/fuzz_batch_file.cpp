@@ -60,8 +60,8 @@ void checkDueActions(const store::BatchFile& batch)
     if (firstOpen < 0)
         return;
     const store::ActionRecord& listed = batch.records.at(firstOpen);
-    FUZZ_CHECK(store::findListedRecord(batch, store::longFormIfDate(listed.DueDate), listed.Action) ==
-                   firstOpen + 1,
+    FUZZ_CHECK(store::findListedRecord(batch, store::longFormIfDate(listed.DueDate),
+                                       listed.Action) == firstOpen + 1,
                "the first listed action opens another one");
 }
 

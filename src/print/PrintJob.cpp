@@ -92,10 +92,9 @@ QString suggestedPath(const QString& fileName)
 
 bool savePdf(QWidget* parent, const Printout& printout, const DrawPages& draw)
 {
-    const QString path = widgets::Pickers::saveFileName(parent, Text::tr("Save as PDF File"),
-                                                        suggestedPath(printout.suggestedFileName),
-                                                        Text::tr("PDF files (*.pdf)"),
-                                                        QStringLiteral("pdf"));
+    const QString path = widgets::Pickers::saveFileName(
+        parent, Text::tr("Save as PDF File"), suggestedPath(printout.suggestedFileName),
+        Text::tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return false;
     // A name picked in the data folder could be a batch or recipe file.
