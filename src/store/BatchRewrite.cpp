@@ -2,6 +2,7 @@
 
 #include "store/BatchValues.h"
 #include "store/DataFolder.h"
+#include "store/FolderLock.h"
 #include "store/StoreError.h"
 #include "store/TextLines.h"
 
@@ -23,9 +24,23 @@ void requireRecord(const BatchFile& batch, int index, const QString& batchId)
     }
 }
 
+void requireUnchangedSinceShown(const BatchFile& batch, const BatchFile& shown,
+                                const QString& batchId)
+{
+    if (batchToLines(batch) != batchToLines(shown)) {
+        throw StoreError(StoreText::tr("Batch %1 was changed on another computer since you opened "
+                                       "it. Nothing was saved. Note your changes, close this "
+                                       "screen and open the batch again.")
+                             .arg(batchId));
+    }
+}
+
 RewriteOutcome rewriteBatchFile(const QString& dataRoot, const QString& batchId,
                                 const std::function<void(BatchFile&)>& change, AfterRewrite after)
 {
+    // Read, checked and written under the lock: what `change` checks is what is
+    // replaced, whatever another copy of the program did before.
+    const FolderLock lock(dataRoot);
     const QString path = batchFilePath(dataRoot, BatchFolder::Active, batchId);
     BatchFile batch = readBatchFile(dataRoot, BatchFolder::Active, batchId);
     const BatchFile before = batch;
