@@ -1,7 +1,9 @@
 // Operations per second of several driver processes on one data folder, with
 // the folder's lock, beside one process without it: what the lock costs.
 //
-// Usage: vintrelo_shared_folder_bench [operations per process, default 500]
+// Usage: vintrelo_shared_folder_bench [operations per process, default 500] [kills]
+// With a number of kills, four processes run as in the suite's kill test but at
+// that size instead, and only that run is reported.
 
 #include "StressRun.h"
 #include "store/StarterData.h"
@@ -14,6 +16,24 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     const int operations = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 500;
+    if (argc > 2) {
+        QTemporaryDir dir;
+        store::createDataFolder(dir.path());
+        stress::Options options;
+        options.dataRoot = dir.path() + QLatin1Char('/');
+        options.operations = operations;
+        options.kills = QString::fromLocal8Bit(argv[2]).toInt();
+        const stress::Result result = stress::run(options);
+        const QStringList problems = stress::check(options.dataRoot, result);
+        std::printf("4 processes, %d killed while saving: %d done, %d refused, %lld ms, %d "
+                    "problems\n",
+                    result.killed, result.count(QStringLiteral("done")),
+                    result.count(QStringLiteral("refused")), result.milliseconds,
+                    int(problems.size()));
+        for (const QString& problem : problems)
+            std::printf("  problem: %s\n", qPrintable(problem));
+        return problems.isEmpty() ? 0 : 1;
+    }
     struct Run
     {
         int processes;
