@@ -85,7 +85,7 @@ QString createBatch(const QString& dataRoot, const QString& batchId, const Batch
     }
     if (isDigitsOnly(counter) &&
         makeBatchID(counter, QDate(batchId.left(4).toInt(), 1, 1)) != batchId) {
-        throw StoreError(
+        throw ChangedElsewhere(
             StoreText::tr("Batch %1 was not created, because the batch counter \"%2\" has "
                           "changed since this batch was started: another computer has "
                           "probably created a batch meanwhile. Nothing was written. Go back, "

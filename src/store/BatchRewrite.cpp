@@ -28,10 +28,11 @@ void requireUnchangedSinceShown(const BatchFile& batch, const BatchFile& shown,
                                 const QString& batchId)
 {
     if (batchToLines(batch) != batchToLines(shown)) {
-        throw StoreError(StoreText::tr("Batch %1 was changed on another computer since you opened "
-                                       "it. Nothing was saved. Note your changes, close this "
-                                       "screen and open the batch again.")
-                             .arg(batchId));
+        throw ChangedElsewhere(
+            StoreText::tr("Batch %1 was changed on another computer since you opened "
+                          "it. Nothing was saved. Note your changes, close this "
+                          "screen and open the batch again.")
+                .arg(batchId));
     }
 }
 

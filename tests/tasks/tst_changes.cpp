@@ -466,6 +466,7 @@ void ChangesTest::refusalsLeaveEveryFileAsItWas()
     openTaskList(app);
     doubleClickRow(app, 1);
     QCOMPARE(app.state().SelectedActionIndex, qint16(2));
+    const app::Screen* listed = app.visible();
 
     if (damage == QLatin1String("no record")) {
         app.state().SelectedActionIndex = 0;
@@ -497,6 +498,11 @@ void ChangesTest::refusalsLeaveEveryFileAsItWas()
         QVERIFY2(script.texts().first().contains(kBatch), qPrintable(script.texts().first()));
     QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
     QVERIFY(!app.shell().loadedScreen<screens::InsertNewAction>());
+    // A change made elsewhere is shown at once: the list is made afresh.
+    if (damage == QLatin1String("record changed")) {
+        QVERIFY(app.visible() != listed);
+        QVERIFY(!isShown(app, QStringLiteral("UpdateCommand")));
+    }
 }
 
 void ChangesTest::dueDateThatIsNotADateRefusesThePostponement()
