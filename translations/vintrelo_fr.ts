@@ -1244,6 +1244,10 @@ Voulez-vous quitter sans les enregistrer?</translation>
         <source>Nothing was written, because Vintrelo on %1 may still be saving to the data folder. Try again once that computer has finished.</source>
         <translation>Rien n&apos;a été écrit, parce que Vintrelo sur %1 enregistre peut-être encore dans le dossier de données. Réessayez quand cet ordinateur aura terminé.</translation>
     </message>
+    <message>
+        <source>Batch %1 was finished on another computer since you opened it and is now among the completed batches. Nothing was changed.</source>
+        <translation>Le lot %1 a été terminé sur un autre ordinateur depuis que vous l&apos;avez ouvert et se trouve maintenant parmi les lots terminés. Rien n&apos;a été modifié.</translation>
+    </message>
 </context>
 <context>
     <name>ThingsToDoToday</name>

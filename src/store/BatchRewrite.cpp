@@ -43,6 +43,14 @@ RewriteOutcome rewriteBatchFile(const QString& dataRoot, const QString& batchId,
     // replaced, whatever another copy of the program did before.
     const FolderLock lock(dataRoot);
     const QString path = batchFilePath(dataRoot, BatchFolder::Active, batchId);
+    const QString fileName = QFileInfo(path).fileName();
+    const QString completed = batchFolderPath(dataRoot, BatchFolder::Completed);
+    if (!QFileInfo(path).isFile() && fileExistsAnyCase(completed, fileName)) {
+        throw ChangedElsewhere(StoreText::tr("Batch %1 was finished on another computer since "
+                                             "you opened it and is now among the completed "
+                                             "batches. Nothing was changed.")
+                                   .arg(batchId));
+    }
     BatchFile batch = readBatchFile(dataRoot, BatchFolder::Active, batchId);
     const BatchFile before = batch;
     change(batch);
@@ -51,8 +59,6 @@ RewriteOutcome rewriteBatchFile(const QString& dataRoot, const QString& batchId,
     // Everything the move needs is checked before the first byte is written, so a
     // finished batch is never left rewritten but stranded.
     const bool finished = after == AfterRewrite::MoveWhenFinished && batch.lastRecordCompleted();
-    const QString fileName = QFileInfo(path).fileName();
-    const QString completed = batchFolderPath(dataRoot, BatchFolder::Completed);
     if (finished) {
         if (!QFileInfo(completed).isDir()) {
             throw StoreError(
