@@ -1208,6 +1208,46 @@ Voulez-vous quitter sans les enregistrer?</translation>
         <source>The recipe file &quot;%1&quot; begins with the number &quot;%2&quot;, not %3, so Vintrelo does not treat it as recipe %3. Correct the first line of the file, then try again. Nothing was changed.</source>
         <translation>Le fichier de recette «&#xa0;%1&#xa0;» commence par le numéro «&#xa0;%2&#xa0;», et non %3; Vintrelo ne le traite donc pas comme la recette %3. Corrigez la première ligne du fichier, puis réessayez. Rien n&apos;a été modifié.</translation>
     </message>
+    <message>
+        <source>Batch %1 was not created, because the batch counter &quot;%2&quot; has changed since this batch was started: another computer has probably created a batch meanwhile. Nothing was written. Go back, note your entries and start the new batch again.</source>
+        <translation>Le lot %1 n&apos;a pas été créé, parce que le compteur de lots «&#xa0;%2&#xa0;» a changé depuis le début de ce lot&#xa0;: un autre ordinateur a sans doute créé un lot entre-temps. Rien n&apos;a été écrit. Revenez en arrière, notez vos entrées et recommencez le nouveau lot.</translation>
+    </message>
+    <message>
+        <source>Batch %1 was changed on another computer since you opened it. Nothing was saved. Note your changes, close this screen and open the batch again.</source>
+        <translation>Le lot %1 a été modifié sur un autre ordinateur depuis que vous l&apos;avez ouvert. Rien n&apos;a été enregistré. Notez vos modifications, fermez cet écran et ouvrez de nouveau le lot.</translation>
+    </message>
+    <message>
+        <source>Vintrelo could not save, because it cannot create the lock file &quot;%1&quot; in the data folder. Nothing was written. Check that you may write to the data folder, then try again.</source>
+        <translation>Vintrelo n&apos;a pas pu enregistrer, parce qu&apos;il ne peut pas créer le fichier de verrou «&#xa0;%1&#xa0;» dans le dossier de données. Rien n&apos;a été écrit. Vérifiez que vous pouvez écrire dans le dossier de données, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Vintrelo could not save, because another copy of Vintrelo has been saving to the data folder for several seconds. Nothing was written. Try again in a moment.</source>
+        <translation>Vintrelo n&apos;a pas pu enregistrer, parce qu&apos;une autre copie de Vintrelo enregistre dans le dossier de données depuis plusieurs secondes. Rien n&apos;a été écrit. Réessayez dans un instant.</translation>
+    </message>
+    <message>
+        <source>Vintrelo could not save, because Vintrelo on %1 has been saving to the data folder for several seconds. Nothing was written. Try again in a moment.</source>
+        <translation>Vintrelo n&apos;a pas pu enregistrer, parce que Vintrelo sur %1 enregistre dans le dossier de données depuis plusieurs secondes. Rien n&apos;a été écrit. Réessayez dans un instant.</translation>
+    </message>
+    <message>
+        <source>Vintrelo on %1 has been saving for 1 minute. If that computer is off, continue.</source>
+        <translation>Vintrelo sur %1 enregistre depuis 1 minute. Si cet ordinateur est éteint, continuez.</translation>
+    </message>
+    <message>
+        <source>Vintrelo on %1 has been saving for %2 minutes. If that computer is off, continue.</source>
+        <translation>Vintrelo sur %1 enregistre depuis %2 minutes. Si cet ordinateur est éteint, continuez.</translation>
+    </message>
+    <message>
+        <source>Nothing was written. If that computer is off, delete the file &quot;%1&quot;, then try again.</source>
+        <translation>Rien n&apos;a été écrit. Si cet ordinateur est éteint, supprimez le fichier «&#xa0;%1&#xa0;», puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Nothing was written, because Vintrelo on %1 may still be saving to the data folder. Try again once that computer has finished.</source>
+        <translation>Rien n&apos;a été écrit, parce que Vintrelo sur %1 enregistre peut-être encore dans le dossier de données. Réessayez quand cet ordinateur aura terminé.</translation>
+    </message>
+    <message>
+        <source>Batch %1 was finished on another computer since you opened it and is now among the completed batches. Nothing was changed.</source>
+        <translation>Le lot %1 a été terminé sur un autre ordinateur depuis que vous l&apos;avez ouvert et se trouve maintenant parmi les lots terminés. Rien n&apos;a été modifié.</translation>
+    </message>
 </context>
 <context>
     <name>ThingsToDoToday</name>

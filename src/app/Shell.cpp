@@ -1,5 +1,6 @@
 #include "app/Shell.h"
 
+#include "app/LockPrompts.h"
 #include "app/Opening_Screen.h"
 #include "app/Screen.h"
 #include "store/Clock.h"
@@ -22,6 +23,7 @@ Shell::Shell(const ShellOptions& options) : m_options(options)
     store::initStarterResources();
     store::Clock::setFixedToday(options.fixedToday);
     registerAllScreens(*this);
+    installLockPrompts();
 }
 
 Shell::~Shell()
@@ -30,6 +32,7 @@ Shell::~Shell()
     for (const QPointer<Screen>& screen : std::as_const(m_loaded))
         delete screen.data();
     m_loaded.clear();
+    removeLockPrompts();
     current = nullptr;
 }
 

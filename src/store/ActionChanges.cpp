@@ -11,9 +11,9 @@ namespace store {
 
 namespace {
 
-StoreError changedSinceOpened(const QString& batchId, int record)
+ChangedElsewhere changedSinceOpened(const QString& batchId, int record)
 {
-    return StoreError(
+    return ChangedElsewhere(
         StoreText::tr("Action %1 of batch %2 is no longer the action shown on the screen; "
                       "the batch file has changed since the action was opened. Nothing "
                       "was changed. Go back to the list and open the action again.")

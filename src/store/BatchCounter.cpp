@@ -1,6 +1,7 @@
 #include "store/BatchCounter.h"
 
 #include "store/DataFolder.h"
+#include "store/FolderLock.h"
 #include "store/StoreError.h"
 #include "store/TextLines.h"
 #include "store/TextNumber.h"
@@ -42,6 +43,7 @@ QString nextCounterValue(const QString& counterText)
 
 QString advanceBatchCounter(const QString& dataRoot)
 {
+    const FolderLock lock(dataRoot);
     const QString path = batchCounterFilePath(dataRoot);
     const QString next = nextCounterValue(readFirstLine(path, counterWhat()));
     const QString scratch = dataPath(dataRoot, QStringLiteral("Batch-ID.new"));

@@ -1,7 +1,9 @@
 #include "store/BatchCreation.h"
 
 #include "store/BatchCounter.h"
+#include "store/BatchFile.h"
 #include "store/DataFolder.h"
+#include "store/FolderLock.h"
 #include "store/Particulars.h"
 #include "store/StoreError.h"
 #include "store/TextLines.h"
@@ -67,6 +69,37 @@ QString unusedCounterValue(const QString& dataRoot)
         }
     }
     return QString::number(highest + 1);
+}
+
+QString createBatch(const QString& dataRoot, const QString& batchId, const BatchFile& batch)
+{
+    const FolderLock lock(dataRoot);
+    // The counter read again: the identifier the screen showed must still be the
+    // next one, or another copy has created a batch since. A counter that cannot
+    // be read any more is reported by its advance, as it always was: the batch
+    // itself is still refused if its file exists.
+    QString counter;
+    try {
+        counter = readBatchCounter(dataRoot);
+    } catch (const StoreError&) {
+    }
+    if (isDigitsOnly(counter) &&
+        makeBatchID(counter, QDate(batchId.left(4).toInt(), 1, 1)) != batchId) {
+        throw ChangedElsewhere(
+            StoreText::tr("Batch %1 was not created, because the batch counter \"%2\" has "
+                          "changed since this batch was started: another computer has "
+                          "probably created a batch meanwhile. Nothing was written. Go back, "
+                          "note your entries and start the new batch again.")
+                .arg(batchId, QDir::toNativeSeparators(batchCounterFilePath(dataRoot))));
+    }
+    writeBatchFile(dataRoot, batchId, batch);
+    // The batch exists from here on, whatever becomes of the counter.
+    try {
+        advanceBatchCounter(dataRoot);
+    } catch (const StoreError& error) {
+        return error.message();
+    }
+    return QString();
 }
 
 BatchFile newBatchFile(const PendingBatch& pending, const QVector<ScheduleRow>& schedule)

@@ -24,6 +24,13 @@ QString folderHoldingBatch(const QString& dataRoot, const QString& batchId);
 // the highest six-digit number among their identifiers ("1" when there is none).
 QString unusedCounterValue(const QString& dataRoot);
 
+// Creates batch `batchId`, shown to the user as the next identifier, and
+// advances the counter, both under the data folder's lock. Refuses, writing
+// nothing, when the counter is a number that no longer gives that identifier, or
+// a file of it exists (writeBatchFile). Returns an empty text, or the counter's problem
+// when the batch was written but the counter could not be advanced.
+QString createBatch(const QString& dataRoot, const QString& batchId, const BatchFile& batch);
+
 // The file batch creation writes: the pending batch's twenty header fields and
 // one open action per schedule row.
 BatchFile newBatchFile(const PendingBatch& pending, const QVector<ScheduleRow>& schedule);

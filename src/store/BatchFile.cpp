@@ -2,6 +2,7 @@
 
 #include "store/BatchValues.h"
 #include "store/DataFolder.h"
+#include "store/FolderLock.h"
 #include "store/LongDate.h"
 #include "store/StoreError.h"
 #include "store/TextLines.h"
@@ -167,6 +168,7 @@ BatchFile readBatchFile(const QString& dataRoot, BatchFolder folder, const QStri
 void writeBatchFile(const QString& dataRoot, const QString& batchId, const BatchFile& batch)
 {
     requireSafeId(batchId);
+    const FolderLock lock(dataRoot);
     const QString fileName = batchId + QStringLiteral(".txt");
     const QString active = batchFolderPath(dataRoot, BatchFolder::Active);
     const QString completed = batchFolderPath(dataRoot, BatchFolder::Completed);
@@ -191,6 +193,7 @@ void writeBatchFile(const QString& dataRoot, const QString& batchId, const Batch
 
 void moveBatchFile(const QString& dataRoot, const QString& batchId)
 {
+    const FolderLock lock(dataRoot);
     const QString from = batchFilePath(dataRoot, BatchFolder::Active, batchId);
     const QString to = QDir(batchFolderPath(dataRoot, BatchFolder::Completed))
                            .filePath(QFileInfo(from).fileName());

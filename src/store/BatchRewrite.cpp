@@ -2,6 +2,7 @@
 
 #include "store/BatchValues.h"
 #include "store/DataFolder.h"
+#include "store/FolderLock.h"
 #include "store/StoreError.h"
 #include "store/TextLines.h"
 
@@ -23,10 +24,33 @@ void requireRecord(const BatchFile& batch, int index, const QString& batchId)
     }
 }
 
+void requireUnchangedSinceShown(const BatchFile& batch, const BatchFile& shown,
+                                const QString& batchId)
+{
+    if (batchToLines(batch) != batchToLines(shown)) {
+        throw ChangedElsewhere(
+            StoreText::tr("Batch %1 was changed on another computer since you opened "
+                          "it. Nothing was saved. Note your changes, close this "
+                          "screen and open the batch again.")
+                .arg(batchId));
+    }
+}
+
 RewriteOutcome rewriteBatchFile(const QString& dataRoot, const QString& batchId,
                                 const std::function<void(BatchFile&)>& change, AfterRewrite after)
 {
+    // Read, checked and written under the lock: what `change` checks is what is
+    // replaced, whatever another copy of the program did before.
+    const FolderLock lock(dataRoot);
     const QString path = batchFilePath(dataRoot, BatchFolder::Active, batchId);
+    const QString fileName = QFileInfo(path).fileName();
+    const QString completed = batchFolderPath(dataRoot, BatchFolder::Completed);
+    if (!QFileInfo(path).isFile() && fileExistsAnyCase(completed, fileName)) {
+        throw ChangedElsewhere(StoreText::tr("Batch %1 was finished on another computer since "
+                                             "you opened it and is now among the completed "
+                                             "batches. Nothing was changed.")
+                                   .arg(batchId));
+    }
     BatchFile batch = readBatchFile(dataRoot, BatchFolder::Active, batchId);
     const BatchFile before = batch;
     change(batch);
@@ -35,8 +59,6 @@ RewriteOutcome rewriteBatchFile(const QString& dataRoot, const QString& batchId,
     // Everything the move needs is checked before the first byte is written, so a
     // finished batch is never left rewritten but stranded.
     const bool finished = after == AfterRewrite::MoveWhenFinished && batch.lastRecordCompleted();
-    const QString fileName = QFileInfo(path).fileName();
-    const QString completed = batchFolderPath(dataRoot, BatchFolder::Completed);
     if (finished) {
         if (!QFileInfo(completed).isDir()) {
             throw StoreError(

@@ -35,6 +35,11 @@ RewriteOutcome rewriteBatchFile(const QString& dataRoot, const QString& batchId,
                                 const std::function<void(BatchFile&)>& change,
                                 AfterRewrite after = AfterRewrite::MoveWhenFinished);
 
+// Throws StoreError unless `batch`, as read under the lock, is still `shown`, the
+// batch as a screen read it: a change made elsewhere in between is never lost.
+void requireUnchangedSinceShown(const BatchFile& batch, const BatchFile& shown,
+                                const QString& batchId);
+
 // Throws StoreError unless record `index` (from 1) exists in `batch`.
 void requireRecord(const BatchFile& batch, int index, const QString& batchId);
 

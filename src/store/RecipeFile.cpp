@@ -1,6 +1,7 @@
 #include "store/RecipeFile.h"
 
 #include "store/DataFolder.h"
+#include "store/FolderLock.h"
 #include "store/StoreError.h"
 #include "store/TextLines.h"
 #include "store/TextNumber.h"
@@ -185,6 +186,8 @@ Recipe readOwnRecipeFile(const QString& dataRoot, const QString& number)
 void writeRecipeFile(const QString& dataRoot, const QString& number, const QString& description,
                      const QVector<RecipeRow>& rows, RecipeWrite mode)
 {
+    // Under the lock, creating refuses a number another copy took meanwhile.
+    const FolderLock lock(dataRoot);
     const QString path = recipeFilePath(dataRoot, number);
     const QString folder = recipesFolderFor(dataRoot);
     const QString fileName = QFileInfo(path).fileName();

@@ -2,6 +2,7 @@
 
 #include "store/BatchFile.h"
 #include "store/DataFolder.h"
+#include "store/FolderLock.h"
 #include "store/StoreError.h"
 #include "store/TextLines.h"
 
@@ -9,6 +10,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <optional>
 
 // Resources compiled into a static library are registered only when asked for.
 static void registerStarterResources()
@@ -96,8 +98,12 @@ QStringList createDataFolder(const QString& folder)
     // A folder that already holds a counter is a shop's own: it gets what it is
     // missing, but no starter recipes mixed into its numbering.
     const bool newFolder = !fileExistsAnyCase(folder, kCounterFile);
+    std::optional<FolderLock> lock;
     try {
         createFolder(folder, made);
+        // Another copy setting up the same shared folder waits, then finds the
+        // files there and leaves them alone.
+        lock.emplace(folder);
         for (const QString& sub : {kRecipesFolder, kActiveFolder, kCompletedFolder, kMiscFolder}) {
             if (!QFileInfo(dataPath(folder, sub)).isDir()) {
                 createFolder(QDir(folder).filePath(sub), made);
@@ -125,6 +131,7 @@ QStringList createDataFolder(const QString& folder)
         if (createIfMissing(folder, kCounterFile, {QStringLiteral("1")}, made))
             created << kCounterFile;
     } catch (const StoreError&) {
+        lock.reset(); // the lock file must not stop the folder being taken away
         made.takeAway();
         throw;
     }

@@ -22,6 +22,15 @@ private:
     QString m_message;
 };
 
+// A refusal because the files changed since a screen read them (another copy of
+// the program wrote meanwhile): nothing was written, and the screen should show
+// the files afresh.
+class ChangedElsewhere : public StoreError
+{
+public:
+    using StoreError::StoreError;
+};
+
 // The store's user-visible sentences, translated in one context like the
 // screens' texts: StoreText::tr("...").
 class StoreText

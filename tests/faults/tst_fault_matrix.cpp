@@ -6,6 +6,7 @@
 #include "ShopFaults.h"
 #include "TestMain.h"
 #include "store/Clock.h"
+#include "store/FolderLock.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -409,8 +410,17 @@ void FaultMatrixTest::writeMeetsFailure()
 
     const QMap<QString, QByteArray> before = filesUnder(run.fx.base());
     run.act();
-    if (!unplugged.isEmpty())
+    if (!unplugged.isEmpty()) {
         QVERIFY(QDir().rename(unplugged, run.fx.dataFolder()));
+        // The write ended while the folder was away, so its lock file comes back
+        // with the folder: this copy's next write takes it over at once.
+        const QString lock = QDir(run.fx.dataFolder()).filePath(store::kLockFile);
+        QVERIFY(QFile::exists(lock));
+        {
+            const store::FolderLock next(run.fx.dataRoot());
+        }
+        QVERIFY(!QFile::exists(lock));
+    }
     if (fault)
         QVERIFY2(fault->fired(), "the fault never struck: the write took another path");
     const QMap<QString, QByteArray> after = filesUnder(run.fx.base());

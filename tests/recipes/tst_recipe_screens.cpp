@@ -1,6 +1,7 @@
 // Creating recipes, the recipe list and changing a recipe, end to end through
 // the main menu, checked on the recipe files byte for byte.
 #include "DataFixture.h"
+#include "LockFixture.h"
 #include "MessageScript.h"
 #include "RecipeDriver.h"
 #include "TestMain.h"
@@ -65,6 +66,7 @@ private Q_SLOTS:
     void noNumberAfter9999();
     void strayFileSortingLastIsNeverOverwritten();
     void recipeSavedMeanwhileUnderTheSameNumberIsKept();
+    void lockLeftByAnotherComputerIsTakenOverOnlyWhenTheUserSays();
 
     // Saving a new recipe
     void redKitIsWrittenByteForByte();
@@ -215,6 +217,44 @@ void RecipeScreensTest::recipeSavedMeanwhileUnderTheSameNumberIsKept()
     QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
     QCOMPARE(fx.bytes(QStringLiteral("Recipes/0005.txt")),
              QByteArray("0005 - Mine\r\nDay 2            * Stir\r\n"));
+    QVERIFY(script.unexpected().isEmpty());
+}
+
+void RecipeScreensTest::lockLeftByAnotherComputerIsTakenOverOnlyWhenTheUserSays()
+{
+    DataFixture fx;
+    writeStarterRecipes(fx, 3);
+    MessageScript script;
+    AppHarness app(fx);
+    QVERIFY(openNewRecipe(app));
+    typeDescription(app, QStringLiteral("Mine"));
+    enterCell(app, 1, 0, QStringLiteral("2"));
+    enterCell(app, 1, 1, QStringLiteral("Stir"));
+    // The front-desk PC went off three and a half minutes ago while it saved.
+    QVERIFY(plantFolderLock(fx.dataRoot(), QCoreApplication::applicationPid(),
+                            QStringLiteral("FRONT-DESK"), 210));
+    const QString question = QStringLiteral(
+        "Vintrelo on FRONT-DESK has been saving for 3 minutes. If that computer is off, continue.");
+
+    script.answer(1).answer(0); // No, then OK to what follows
+    QVERIFY(app.click(QStringLiteral("CommandButton1")));
+    QCOMPARE(script.shown().size(), 2);
+    QCOMPARE(script.shown().at(0).kind, widgets::Messages::Shown::Question);
+    QCOMPARE(script.texts().at(0), question);
+    QCOMPARE(script.shown().at(1).kind, widgets::Messages::Shown::Warning);
+    QVERIFY2(script.texts().at(1).contains(QStringLiteral("FRONT-DESK")),
+             qPrintable(script.texts().at(1)));
+    QCOMPARE(app.visibleName(), QStringLiteral("NewRecipe"));
+    QVERIFY(!fx.exists(QStringLiteral("Recipes/0004.txt")));
+
+    script.clear();
+    script.answer(0); // Yes: that computer is off
+    QVERIFY(app.click(QStringLiteral("CommandButton1")));
+    QCOMPARE(script.texts(), QStringList{question});
+    QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
+    QCOMPARE(fx.bytes(QStringLiteral("Recipes/0004.txt")),
+             QByteArray("0004 - Mine\r\nDay 2            * Stir\r\n"));
+    QVERIFY(!fx.exists(QStringLiteral("Vintrelo.lock")));
     QVERIFY(script.unexpected().isEmpty());
 }
 

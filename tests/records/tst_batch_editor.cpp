@@ -562,6 +562,8 @@ void TestBatchEditor::failedSaveLeavesTheFileAndKeepsTheEdits_data()
     QTest::addColumn<QString>("named"); // what the message must name
     QTest::newRow("file gone") << "gone" << kBatch;
     QTest::newRow("file shortened") << "short" << kBatch;
+    QTest::newRow("changed on another computer")
+        << "changed" << QStringLiteral("Batch 2026-000041 was changed on another computer");
     QTest::newRow("cut inside an action") << "cut" << kBatch;
     QTest::newRow("scratch file cannot be written") << "scratch" << kBatch;
     QTest::newRow("rename refused") << "rename" << kBatch;
@@ -595,7 +597,13 @@ void TestBatchEditor::failedSaveLeavesTheFileAndKeepsTheEdits()
     else if (fault == QLatin1String("rename"))
         store::setWriteFaultHook(
             [](store::WriteStep step, const QString&) { return step != store::WriteStep::Rename; });
-    else if (fault == QLatin1String("archived"))
+    else if (fault == QLatin1String("changed")) {
+        // Another PC completed the second action meanwhile: that must not be lost.
+        store::BatchFile changed = shopBatch();
+        changed.records[1].Notes = QStringLiteral("racked on the other PC");
+        changed.records[1].DateCompleted = longDate(2026, 12, 5);
+        shop.fx.writeBatch(kBatch, changed);
+    } else if (fault == QLatin1String("archived"))
         shop.fx.writeBatch(kBatch, sampleBatch(1, QStringLiteral("Older Namesake")),
                            QStringLiteral("Completed Batches"));
     const auto before = shop.fx.snapshot();

@@ -445,8 +445,8 @@ void ChangesTest::refusalsLeaveEveryFileAsItWas_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("damage");
     for (const char* button : {"UpdateCommand", "CommandButton3"}) {
-        for (const char* damage :
-             {"no record", "beyond the last", "file gone", "file cut short", "record changed"})
+        for (const char* damage : {"no record", "beyond the last", "file gone", "file cut short",
+                                   "record changed", "finished elsewhere"})
             QTest::newRow(qPrintable(
                 QStringLiteral("%1, %2").arg(QLatin1String(button), QLatin1String(damage))))
                 << QString::fromLatin1(button) << QString::fromLatin1(damage);
@@ -466,6 +466,7 @@ void ChangesTest::refusalsLeaveEveryFileAsItWas()
     openTaskList(app);
     doubleClickRow(app, 1);
     QCOMPARE(app.state().SelectedActionIndex, qint16(2));
+    const app::Screen* listed = app.visible();
 
     if (damage == QLatin1String("no record")) {
         app.state().SelectedActionIndex = 0;
@@ -477,6 +478,9 @@ void ChangesTest::refusalsLeaveEveryFileAsItWas()
         QStringList lines = linesOf(fx, activeFile(kBatch));
         lines.removeLast();
         fx.writeLines(activeFile(kBatch), lines);
+    } else if (damage == QLatin1String("finished elsewhere")) {
+        // Completed to the end on another PC, which moved it to the completed folder.
+        QVERIFY(QFile::rename(fx.path(activeFile(kBatch)), fx.path(completedFile(kBatch))));
     } else {
         // Edited elsewhere since it was opened: record 2 is now another action.
         store::BatchFile changed = weeklyBatch();
@@ -497,6 +501,12 @@ void ChangesTest::refusalsLeaveEveryFileAsItWas()
         QVERIFY2(script.texts().first().contains(kBatch), qPrintable(script.texts().first()));
     QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
     QVERIFY(!app.shell().loadedScreen<screens::InsertNewAction>());
+    // A change made elsewhere is shown at once: the list is made afresh.
+    if (damage == QLatin1String("record changed") ||
+        damage == QLatin1String("finished elsewhere")) {
+        QVERIFY(app.visible() != listed);
+        QVERIFY(!isShown(app, QStringLiteral("UpdateCommand")));
+    }
 }
 
 void ChangesTest::dueDateThatIsNotADateRefusesThePostponement()

@@ -121,20 +121,14 @@ void NewBatch2::Continue_Command_Click()
         widgets::Messages::warning(this, identifierInUseMessage(root, batch.BatchID, holder));
         return;
     }
+    QString counterProblem;
     try {
         widgets::WaitCursor wait;
-        store::writeBatchFile(root, batch.BatchID, store::newBatchFile(batch, shownSchedule()));
+        counterProblem =
+            store::createBatch(root, batch.BatchID, store::newBatchFile(batch, shownSchedule()));
     } catch (const store::StoreError& error) {
         widgets::Messages::warning(this, error.message());
         return;
-    }
-
-    // The batch exists from here on, whatever becomes of the counter.
-    QString counterProblem;
-    try {
-        store::advanceBatchCounter(root);
-    } catch (const store::StoreError& error) {
-        counterProblem = error.message();
     }
 
     const QString batchId = batch.BatchID;

@@ -82,6 +82,7 @@ void ExistingInventory2::Form_Load()
         backToList();
         return;
     }
+    m_shown = batch;
     ui->Particulars->showHeader(batch.header);
     fillActionGrid(ui->Grid1, batch.records);
     if (ui->Grid1->rows() > 1)
@@ -115,8 +116,11 @@ void ExistingInventory2::CommandButton2_Click()
     m_editor->commitPending();
     const QVector<store::ActionRecord> records = recordsFromGrid(ui->Grid1);
     try {
-        store::rewriteBatchFile(state().DataRoot, state().SelectedBatchID,
-                                [&](store::BatchFile& batch) { batch.records = records; });
+        store::rewriteBatchFile(
+            state().DataRoot, state().SelectedBatchID, [&](store::BatchFile& batch) {
+                store::requireUnchangedSinceShown(batch, m_shown, state().SelectedBatchID);
+                batch.records = records;
+            });
     } catch (const store::StoreError& error) {
         // The editor stays open with every edit, so the user can put things right.
         widgets::Messages::warning(this, error.message());

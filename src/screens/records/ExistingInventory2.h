@@ -2,6 +2,7 @@
 
 #include "app/Screen.h"
 #include "print/TrackingTag.h"
+#include "store/BatchFile.h"
 
 #include <QStringList>
 #include <memory>
@@ -59,6 +60,8 @@ private:
     std::unique_ptr<Ui::ExistingInventory2> ui;
     widgets::CellEditor* m_editor;
     QStringList m_loaded;
+    // The batch as read when the screen opened: saving checks the file still holds it.
+    store::BatchFile m_shown;
 };
 
 } // namespace screens

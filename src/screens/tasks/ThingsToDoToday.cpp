@@ -307,6 +307,11 @@ void ThingsToDoToday::UpdateCommand_Click()
     try {
         store::completeAction(run.DataRoot, openedAction(), ui->AmountText->text(),
                               ui->MeasurementText->text(), ui->NotesText->text(), completed);
+    } catch (const store::ChangedElsewhere& error) {
+        // Another copy changed the batch: the list shows the files as they are now.
+        widgets::Messages::warning(this, error.message());
+        reload();
+        return;
     } catch (const store::StoreError& error) {
         widgets::Messages::warning(this, error.message());
         // Saved but not moved: the list must show the action as done.
@@ -346,6 +351,10 @@ void ThingsToDoToday::CommandButton3_Click()
         return;
     try {
         store::postponeActions(state().DataRoot, openedAction(), days);
+    } catch (const store::ChangedElsewhere& error) {
+        widgets::Messages::warning(this, error.message());
+        reload();
+        return;
     } catch (const store::StoreError& error) {
         widgets::Messages::warning(this, error.message());
         return;

@@ -1,0 +1,285 @@
+#include "store/FolderLock.h"
+
+#include "store/BatchCounter.h"
+#include "store/BatchCreation.h"
+#include "store/Clock.h"
+#include "store/DataFolder.h"
+#include "store/StoreError.h"
+#include "store/TextLines.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QHash>
+#include <QLockFile>
+#include <QMutex>
+#include <QSysInfo>
+#include <QThread>
+
+namespace store {
+
+namespace {
+
+OldLockAnswer& oldLockAnswer()
+{
+    static OldLockAnswer answer;
+    return answer;
+}
+
+LockWaitNotice& lockWaitNotice()
+{
+    static LockWaitNotice notice;
+    return notice;
+}
+
+bool& lockingOn()
+{
+    static bool on = true;
+    return on;
+}
+
+int& waitLimit()
+{
+    static int limit = 5000;
+    return limit;
+}
+
+// Locks this process holds, by lock file path, with how often each is taken.
+QMutex heldMutex;
+QHash<QString, int>& heldLocks()
+{
+    static QHash<QString, int> held;
+    return held;
+}
+
+QString lockFilePath(const QString& dataRoot)
+{
+    return QDir::cleanPath(QDir(dataRoot).absoluteFilePath(kLockFile));
+}
+
+bool sameHolder(const LockHolder& a, const LockHolder& b)
+{
+    return a.host == b.host && a.pid == b.pid;
+}
+
+bool isThisHost(const QString& host)
+{
+    return host == QSysInfo::machineHostName();
+}
+
+// The scratch files a writer removes once it is done: any of them that is there
+// while this process holds the lock was left by a writer that stopped halfway.
+void removeLeftScratchFiles(const QString& dataRoot)
+{
+    QFile::remove(dataPath(dataRoot, QDir(kActiveFolder).filePath(kScratchFile)));
+    QFile::remove(dataPath(dataRoot, QStringLiteral("Batch-ID.new")));
+    QFile::remove(dataPath(dataRoot, QDir(kRecipesFolder).filePath(QStringLiteral("recipe.new"))));
+}
+
+// A copy that stopped between writing a new batch and advancing the counter
+// left a counter that names that batch: the next number nobody has used follows.
+void repairCounterLeftBehind(const QString& dataRoot)
+{
+    try {
+        const QString id = nextBatchId(dataRoot, Clock::today());
+        if (folderHoldingBatch(dataRoot, id).isEmpty())
+            return;
+        const QString path = batchCounterFilePath(dataRoot);
+        const QString scratch = dataPath(dataRoot, QStringLiteral("Batch-ID.new"));
+        const FileSubject what(FileSubject::BatchCounter);
+        writeScratchFile(scratch, {unusedCounterValue(dataRoot)}, what);
+        replaceWithScratch(scratch, path, what);
+    } catch (const StoreError&) {
+        // A counter that cannot be read or repaired is reported by the write
+        // that needs it.
+    }
+}
+
+QString cannotLockMessage(const QString& path)
+{
+    return StoreText::tr("Vintrelo could not save, because it cannot create the lock file "
+                         "\"%1\" in the data folder. Nothing was written. Check that you may "
+                         "write to the data folder, then try again.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString busyMessage(const LockHolder& holder, bool known)
+{
+    if (!known) {
+        return StoreText::tr("Vintrelo could not save, because another copy of Vintrelo has "
+                             "been saving to the data folder for several seconds. Nothing was "
+                             "written. Try again in a moment.");
+    }
+    return StoreText::tr("Vintrelo could not save, because Vintrelo on %1 has been saving to "
+                         "the data folder for several seconds. Nothing was written. Try again "
+                         "in a moment.")
+        .arg(holder.host);
+}
+
+} // namespace
+
+QString oldLockQuestion(const LockHolder& holder)
+{
+    const qint64 minutes = std::max<qint64>(1, holder.ageSeconds / 60);
+    if (minutes == 1) {
+        return StoreText::tr("Vintrelo on %1 has been saving for 1 minute. If that computer is "
+                             "off, continue.")
+            .arg(holder.host);
+    }
+    return StoreText::tr("Vintrelo on %1 has been saving for %2 minutes. If that computer is "
+                         "off, continue.")
+        .arg(holder.host)
+        .arg(minutes);
+}
+
+void setOldLockAnswer(OldLockAnswer answer)
+{
+    oldLockAnswer() = std::move(answer);
+}
+
+void setLockWaitNotice(LockWaitNotice notice)
+{
+    lockWaitNotice() = std::move(notice);
+}
+
+void setFolderLocking(bool on)
+{
+    lockingOn() = on;
+}
+
+void setLockWaitLimit(int milliseconds)
+{
+    waitLimit() = milliseconds;
+}
+
+int lockWaitLimit()
+{
+    return waitLimit();
+}
+
+bool folderLockHolder(const QString& dataRoot, LockHolder* holder)
+{
+    const QString path = lockFilePath(dataRoot);
+    QLockFile file(path);
+    qint64 pid = 0;
+    QString host;
+    QString app;
+    if (!file.getLockInfo(&pid, &host, &app))
+        return false;
+    holder->host = host;
+    holder->pid = pid;
+    const QDateTime written = QFileInfo(path).lastModified();
+    holder->ageSeconds =
+        written.isValid() ? std::max<qint64>(0, written.secsTo(QDateTime::currentDateTime())) : 0;
+    return true;
+}
+
+bool takeOverFolderLock(const QString& dataRoot, const LockHolder& holder)
+{
+    LockHolder now;
+    if (!folderLockHolder(dataRoot, &now))
+        return !QFileInfo::exists(lockFilePath(dataRoot));
+    if (!sameHolder(now, holder))
+        return false;
+    return QFile::remove(lockFilePath(dataRoot));
+}
+
+FolderLock::FolderLock(const QString& dataRoot) : m_key(lockFilePath(dataRoot))
+{
+    if (!lockingOn())
+        return;
+    {
+        QMutexLocker guard(&heldMutex);
+        auto it = heldLocks().find(m_key);
+        if (it != heldLocks().end()) {
+            ++it.value();
+            return;
+        }
+    }
+
+    auto file = std::make_unique<QLockFile>(m_key);
+    // Age alone never makes a lock stale: another computer's lock is taken over
+    // only when the user says that computer is off. A dead process of this
+    // computer is still recognised at once.
+    file->setStaleLockTime(0);
+    QElapsedTimer waited;
+    waited.start();
+    bool waiting = false;
+    bool wasLocked = false;
+    const auto endWait = [&] {
+        if (waiting && lockWaitNotice())
+            lockWaitNotice()(false);
+        waiting = false;
+    };
+    for (;;) {
+        wasLocked = wasLocked || QFileInfo::exists(m_key);
+        if (file->tryLock(0))
+            break;
+        if (file->error() != QLockFile::LockFailedError) {
+            endWait();
+            throw StoreError(cannotLockMessage(m_key));
+        }
+        LockHolder holder;
+        const bool known = folderLockHolder(dataRoot, &holder);
+        // This process's own lock that could not be removed (the folder was
+        // away when the write ended) is no one else's, and left nothing to mend.
+        if (known && isThisHost(holder.host) && holder.pid == QCoreApplication::applicationPid() &&
+            file->removeStaleLockFile()) {
+            wasLocked = false;
+            continue;
+        }
+        if (known && !isThisHost(holder.host) && holder.ageSeconds >= kOldLockSeconds) {
+            endWait();
+            if (!oldLockAnswer()) {
+                throw StoreError(oldLockQuestion(holder) + QLatin1Char(' ') +
+                                 StoreText::tr("Nothing was written. If that computer is off, "
+                                               "delete the file \"%1\", then try again.")
+                                     .arg(QDir::toNativeSeparators(m_key)));
+            }
+            if (!oldLockAnswer()(holder)) {
+                throw StoreError(StoreText::tr("Nothing was written, because Vintrelo on %1 may "
+                                               "still be saving to the data folder. Try again "
+                                               "once that computer has finished.")
+                                     .arg(holder.host));
+            }
+            takeOverFolderLock(dataRoot, holder);
+            waited.restart();
+            continue;
+        }
+        if (waited.elapsed() >= waitLimit()) {
+            endWait();
+            throw StoreError(busyMessage(holder, known));
+        }
+        if (!waiting && lockWaitNotice())
+            lockWaitNotice()(true);
+        waiting = true;
+        QThread::msleep(20);
+    }
+    endWait();
+    {
+        QMutexLocker guard(&heldMutex);
+        heldLocks().insert(m_key, 1);
+    }
+    m_file = std::move(file);
+    if (wasLocked) {
+        removeLeftScratchFiles(dataRoot);
+        repairCounterLeftBehind(dataRoot);
+    }
+}
+
+FolderLock::~FolderLock()
+{
+    QMutexLocker guard(&heldMutex);
+    auto it = heldLocks().find(m_key);
+    if (it == heldLocks().end())
+        return;
+    if (--it.value() > 0)
+        return;
+    heldLocks().erase(it);
+    if (m_file)
+        m_file->unlock();
+}
+
+} // namespace store

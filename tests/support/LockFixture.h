@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// The data folder's lock file as another copy of the program leaves it: this
+// computer's own lock lines, with the process, host and age given. A host other
+// than this computer's gets another machine identity too.
+bool plantFolderLock(const QString& dataRoot, qint64 pid, const QString& host, qint64 ageSeconds);
