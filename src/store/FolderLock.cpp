@@ -186,6 +186,16 @@ bool takeOverFolderLock(const QString& dataRoot, const LockHolder& holder)
     return QFile::remove(lockFilePath(dataRoot));
 }
 
+namespace {
+
+bool unnamedLockIsOld(const QString& path)
+{
+    const QDateTime written = QFileInfo(path).lastModified();
+    return written.isValid() && written.secsTo(QDateTime::currentDateTime()) >= kOldLockSeconds;
+}
+
+} // namespace
+
 FolderLock::FolderLock(const QString& dataRoot) : m_key(lockFilePath(dataRoot))
 {
     if (!lockingOn())
@@ -223,6 +233,12 @@ FolderLock::FolderLock(const QString& dataRoot) : m_key(lockFilePath(dataRoot))
         }
         LockHolder holder;
         const bool known = folderLockHolder(dataRoot, &holder);
+        // QLockFile names its holder as it creates the file, so a lock file that
+        // names no one a minute later was cut short by a crash: no one holds it.
+        if (!known && unnamedLockIsOld(m_key) && QFile::remove(m_key)) {
+            wasLocked = true;
+            continue;
+        }
         // This process's own lock that could not be removed (the folder was
         // away when the write ended) is no one else's, and left nothing to mend.
         if (known && isThisHost(holder.host) && holder.pid == QCoreApplication::applicationPid() &&

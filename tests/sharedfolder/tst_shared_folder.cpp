@@ -254,6 +254,22 @@ void SharedFolderTest::lockOfACrashedCopyIsTakenOverAndItsLeftoversMended()
     QVERIFY(!QFile::exists(QDir(active).filePath(store::kScratchFile)));
     QVERIFY(!QFile::exists(QDir(m_root).filePath(QStringLiteral("Batch-ID.new"))));
     QCOMPARE(store::readBatchCounter(m_root), QStringLiteral("2"));
+
+    // A copy that crashed between creating its lock file and naming itself in
+    // it left an empty file: after a minute it holds no one back.
+    const QString lock = QDir(m_root).filePath(store::kLockFile);
+    writeAll(lock, QByteArray());
+    {
+        QFile file(lock);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-600),
+                                 QFileDevice::FileModificationTime));
+    }
+    timer.restart();
+    QCOMPARE(store::advanceBatchCounter(m_root), QStringLiteral("3"));
+    QVERIFY(timer.elapsed() < 1000);
+    QVERIFY(asked.isEmpty());
+    QVERIFY(!QFile::exists(lock));
 }
 
 void SharedFolderTest::changesSinceReadingAreRefused()
