@@ -1248,6 +1248,10 @@ Voulez-vous quitter sans les enregistrer?</translation>
         <source>Batch %1 was finished on another computer since you opened it and is now among the completed batches. Nothing was changed.</source>
         <translation>Le lot %1 a été terminé sur un autre ordinateur depuis que vous l&apos;avez ouvert et se trouve maintenant parmi les lots terminés. Rien n&apos;a été modifié.</translation>
     </message>
+    <message>
+        <source>The recipe file &quot;%1&quot; was changed on another computer since you opened it, so your changes were not saved. Note your changes, open the recipe again and make them there.</source>
+        <translation>Le fichier de recette «&#xa0;%1&#xa0;» a été modifié sur un autre ordinateur depuis que vous l&apos;avez ouvert; vos modifications n&apos;ont donc pas été enregistrées. Notez vos modifications, ouvrez de nouveau la recette et apportez-les-y.</translation>
+    </message>
 </context>
 <context>
     <name>ThingsToDoToday</name>

@@ -184,7 +184,7 @@ Recipe readOwnRecipeFile(const QString& dataRoot, const QString& number)
 }
 
 void writeRecipeFile(const QString& dataRoot, const QString& number, const QString& description,
-                     const QVector<RecipeRow>& rows, RecipeWrite mode)
+                     const QVector<RecipeRow>& rows, RecipeWrite mode, const Recipe* shown)
 {
     // Under the lock, creating refuses a number another copy took meanwhile.
     const FolderLock lock(dataRoot);
@@ -203,6 +203,16 @@ void writeRecipeFile(const QString& dataRoot, const QString& number, const QStri
                           "not saved. Check the recipe folder, or restore the file from "
                           "your backup.")
                 .arg(QDir::toNativeSeparators(path)));
+    }
+    if (shown) {
+        const Recipe now = readRecipeFile(dataRoot, fileName);
+        if (now.line1 != shown->line1 || now.steps != shown->steps) {
+            throw ChangedElsewhere(
+                StoreText::tr("The recipe file \"%1\" was changed on another computer since "
+                              "you opened it, so your changes were not saved. Note your "
+                              "changes, open the recipe again and make them there.")
+                    .arg(QDir::toNativeSeparators(path)));
+        }
     }
     writeScratchFile(scratch, lines, recipeWhat(fileName), recipeLineRules());
     // Checked again: a file deleted while it was being saved is not brought back.

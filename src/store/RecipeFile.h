@@ -61,8 +61,11 @@ enum class RecipeWrite
     Create,
     Replace
 };
+// Replace with `shown` (the recipe as the screen read it) refuses, with
+// ChangedElsewhere, a file another copy changed since.
 void writeRecipeFile(const QString& dataRoot, const QString& number, const QString& description,
-                     const QVector<RecipeRow>& rows, RecipeWrite mode);
+                     const QVector<RecipeRow>& rows, RecipeWrite mode,
+                     const Recipe* shown = nullptr);
 
 // The number offered for a new recipe: the number at the start of line 1 of the
 // last listed recipe file, plus one, as four digits ("0001" for an empty folder).

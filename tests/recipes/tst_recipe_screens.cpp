@@ -67,6 +67,7 @@ private Q_SLOTS:
     void strayFileSortingLastIsNeverOverwritten();
     void recipeSavedMeanwhileUnderTheSameNumberIsKept();
     void lockLeftByAnotherComputerIsTakenOverOnlyWhenTheUserSays();
+    void aRecipeChangedOnAnotherComputerIsNotSavedOver();
 
     // Saving a new recipe
     void redKitIsWrittenByteForByte();
@@ -256,6 +257,31 @@ void RecipeScreensTest::lockLeftByAnotherComputerIsTakenOverOnlyWhenTheUserSays(
              QByteArray("0004 - Mine\r\nDay 2            * Stir\r\n"));
     QVERIFY(!fx.exists(QStringLiteral("Vintrelo.lock")));
     QVERIFY(script.unexpected().isEmpty());
+}
+
+// Two PCs open the same recipe; the other one saves first.
+void RecipeScreensTest::aRecipeChangedOnAnotherComputerIsNotSavedOver()
+{
+    DataFixture fx;
+    fx.writeBytes(kRecipe3, "0003 - Red kit\r\nDay 1            * Add yeast and stir\r\n");
+    MessageScript script;
+    AppHarness app(fx);
+    QVERIFY(openRecipeList(app));
+    doubleClickCell(gridOf(app), 1, 0);
+    QCOMPARE(app.visibleName(), QStringLiteral("ModifyRecipe2"));
+    typeDescription(app, QStringLiteral("Red kit, mine"));
+
+    const QByteArray theirs("0003 - Red kit, theirs\r\nDay 2            * Add yeast and stir\r\n");
+    fx.writeBytes(kRecipe3, theirs);
+    script.answer(0).answer(0); // Yes, save; OK to the refusal
+    QVERIFY(app.click(QStringLiteral("CommandButton1")));
+    QCOMPARE(script.shown().size(), 2);
+    QCOMPARE(script.shown().at(1).kind, widgets::Messages::Shown::Warning);
+    QVERIFY2(script.texts().at(1).contains(QStringLiteral("changed on another computer")),
+             qPrintable(script.texts().at(1)));
+    QCOMPARE(app.visibleName(), QStringLiteral("ModifyRecipe2"));
+    QCOMPARE(fx.bytes(kRecipe3), theirs);
+    QVERIFY(!fx.exists(QStringLiteral("Vintrelo.lock")));
 }
 
 // --- Saving a new recipe ------------------------------------------------------

@@ -43,6 +43,7 @@ void ModifyRecipe2::Form_Load()
     if (!problem.isEmpty())
         widgets::Messages::warningWhenShown(this, problem);
     m_loaded = content();
+    m_shown = recipe;
 }
 
 QStringList ModifyRecipe2::content() const
@@ -73,7 +74,7 @@ void ModifyRecipe2::CommandButton1_Click()
         // Checked again: the file may have been edited by hand since it was opened.
         store::readOwnRecipeFile(state().DataRoot, number);
         store::writeRecipeFile(state().DataRoot, number, ui->Name_TextBox->text(), rows,
-                               store::RecipeWrite::Replace);
+                               store::RecipeWrite::Replace, &m_shown);
     } catch (const store::StoreError& error) {
         widgets::Messages::warning(this, error.message());
         return;

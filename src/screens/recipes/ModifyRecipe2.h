@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Screen.h"
+#include "store/RecipeFile.h"
 
 #include <QStringList>
 #include <memory>
@@ -43,6 +44,7 @@ private:
 
     std::unique_ptr<Ui::ModifyRecipe2> ui;
     QStringList m_loaded;
+    store::Recipe m_shown; // the file as it was read, to refuse saving over another's change
 };
 
 } // namespace screens
