@@ -173,6 +173,7 @@ private Q_SLOTS:
     void recipeProblemsAreRefusedOnThePreview();
     void identifierAlreadyUsedIsRefused_data();
     void identifierAlreadyUsedIsRefused();
+    void batchCreatedMeanwhileOnAnotherComputer();
     void unreadableCounterOrVarietiesAreNamed();
     void batchFileThatCannotBeWrittenLeavesNothing_data();
     void batchFileThatCannotBeWrittenLeavesNothing();
@@ -628,6 +629,33 @@ void NewBatchTest::identifierAlreadyUsedIsRefused()
     QVERIFY(app.click(QStringLiteral("CommandButton2")));
     QCOMPARE(labelText(app, QStringLiteral("BatchID")), QStringLiteral("2026-000045"));
     QVERIFY(script.shown().isEmpty());
+}
+
+void NewBatchTest::batchCreatedMeanwhileOnAnotherComputer()
+{
+    DataFixture fx;
+    writeRecipes(fx);
+    MessageScript script;
+    AppHarness app(fx);
+    app.start();
+    openForm(app);
+    QCOMPARE(labelText(app, QStringLiteral("BatchID")), QStringLiteral("2026-000041"));
+    fillAnnsWine(app);
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+
+    // The back-room PC saves its batch 41 while this one shows the preview.
+    fx.writeBatch(QStringLiteral("2026-000041"), sampleBatch(2, QStringLiteral("Bob Jones")));
+    fx.writeLines(QStringLiteral("Batch-ID.txt"), {QStringLiteral("42")});
+    const auto before = fx.snapshot();
+    script.answer(0);
+    QVERIFY(app.click(QStringLiteral("Continue_Command")));
+    QCOMPARE(script.shown().size(), 1);
+    const QString refusal = script.texts().at(0);
+    // Not the advice to mend the counter by hand: the counter is right.
+    QVERIFY2(refusal.contains(QStringLiteral("another computer")), qPrintable(refusal));
+    QVERIFY2(!refusal.contains(QStringLiteral("alone on the first line")), qPrintable(refusal));
+    QCOMPARE(fx.snapshot(), before);
+    QCOMPARE(app.visibleName(), QStringLiteral("NewBatch2"));
 }
 
 void NewBatchTest::unreadableCounterOrVarietiesAreNamed()

@@ -116,18 +116,21 @@ void NewBatch2::Continue_Command_Click()
             this, tr("The batch was not created, and nothing was written.\n\n%1").arg(m_problem));
         return;
     }
-    const QString holder = store::folderHoldingBatch(root, batch.BatchID);
-    if (!holder.isEmpty()) {
-        widgets::Messages::warning(this, identifierInUseMessage(root, batch.BatchID, holder));
-        return;
-    }
+    // Both checks run under the folder lock, the counter first: a batch another
+    // computer created meanwhile is reported as such, not as a counter to mend.
     QString counterProblem;
     try {
         widgets::WaitCursor wait;
         counterProblem =
             store::createBatch(root, batch.BatchID, store::newBatchFile(batch, shownSchedule()));
-    } catch (const store::StoreError& error) {
+    } catch (const store::ChangedElsewhere& error) {
         widgets::Messages::warning(this, error.message());
+        return;
+    } catch (const store::StoreError& error) {
+        const QString holder = store::folderHoldingBatch(root, batch.BatchID);
+        widgets::Messages::warning(this, holder.isEmpty()
+                                             ? error.message()
+                                             : identifierInUseMessage(root, batch.BatchID, holder));
         return;
     }
 
