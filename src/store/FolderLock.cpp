@@ -59,6 +59,8 @@ QString lockFilePath(const QString& dataRoot)
     return QDir::cleanPath(QDir(dataRoot).absoluteFilePath(kLockFile));
 }
 
+constexpr qint64 kClockToleranceSeconds = 10;
+
 bool sameHolder(const LockHolder& a, const LockHolder& b)
 {
     return a.host == b.host && a.pid == b.pid;
@@ -112,6 +114,13 @@ QString busyMessage(const LockHolder& holder, bool known)
                              "been saving to the data folder for several seconds. Nothing was "
                              "written. Try again in a moment.");
     }
+    if (isThisHost(holder.host)) {
+        return StoreText::tr("Vintrelo could not save, because another copy of Vintrelo on this "
+                             "computer (%1) has been saving to the data folder for several "
+                             "seconds. Nothing was written. Try again in a moment; if that copy "
+                             "has stopped responding, close it first.")
+            .arg(holder.host);
+    }
     return StoreText::tr("Vintrelo could not save, because Vintrelo on %1 has been saving to "
                          "the data folder for several seconds. Nothing was written. Try again "
                          "in a moment.")
@@ -122,6 +131,12 @@ QString busyMessage(const LockHolder& holder, bool known)
 
 QString oldLockQuestion(const LockHolder& holder)
 {
+    if (holder.datedAhead) {
+        return StoreText::tr("Vintrelo on %1 is saving, but the clock of that computer is ahead "
+                             "of this one's, so how long it has been saving is not known. If "
+                             "that computer is off, continue.")
+            .arg(holder.host);
+    }
     const qint64 minutes = std::max<qint64>(1, holder.ageSeconds / 60);
     if (minutes == 1) {
         return StoreText::tr("Vintrelo on %1 has been saving for 1 minute. If that computer is "
@@ -171,8 +186,10 @@ bool folderLockHolder(const QString& dataRoot, LockHolder* holder)
     holder->host = host;
     holder->pid = pid;
     const QDateTime written = QFileInfo(path).lastModified();
-    holder->ageSeconds =
-        written.isValid() ? std::max<qint64>(0, written.secsTo(QDateTime::currentDateTime())) : 0;
+    const qint64 age = written.isValid() ? written.secsTo(QDateTime::currentDateTime()) : 0;
+    holder->ageSeconds = std::max<qint64>(0, age);
+    // A few seconds ahead is a fresh lock of a computer whose clock runs a little fast.
+    holder->datedAhead = age < -kClockToleranceSeconds;
     return true;
 }
 
@@ -246,7 +263,11 @@ FolderLock::FolderLock(const QString& dataRoot) : m_key(lockFilePath(dataRoot))
             wasLocked = false;
             continue;
         }
-        if (known && !isThisHost(holder.host) && holder.ageSeconds >= kOldLockSeconds) {
+        // A lock dated ahead never grows old by this clock: once it has outlasted
+        // the wait for a live lock, the user is asked as for an old one.
+        const bool old = holder.ageSeconds >= kOldLockSeconds ||
+                         (holder.datedAhead && waited.elapsed() >= waitLimit());
+        if (known && !isThisHost(holder.host) && old) {
             endWait();
             if (!oldLockAnswer()) {
                 throw StoreError(oldLockQuestion(holder) + QLatin1Char(' ') +

@@ -21,6 +21,9 @@ struct LockHolder
     QString host;
     qint64 pid = 0;
     qint64 ageSeconds = 0;
+    // Dated ahead of this computer's clock (the two clocks disagree), so its
+    // age is not known.
+    bool datedAhead = false;
 };
 
 // A lock of another computer older than this is probably left by a computer
@@ -32,7 +35,8 @@ inline constexpr qint64 kOldLockSeconds = 60;
 QString oldLockQuestion(const LockHolder& holder);
 
 // Asked, without any lock held by this process, when another computer's lock is
-// older than kOldLockSeconds: true takes the lock over. Without a question set,
+// older than kOldLockSeconds, or is dated ahead of this clock and outlasts the
+// wait for a live lock: true takes the lock over. Without a question set,
 // such a lock refuses the write with a StoreError naming the computer.
 using OldLockAnswer = std::function<bool(const LockHolder& holder)>;
 void setOldLockAnswer(OldLockAnswer answer);
