@@ -24,6 +24,30 @@ void requireRecord(const BatchFile& batch, int index, const QString& batchId)
     }
 }
 
+namespace {
+
+// In progress when it was listed or opened, completed now.
+bool finishedMeanwhile(const QString& dataRoot, const QString& batchId)
+{
+    const QString path = batchFilePath(dataRoot, BatchFolder::Active, batchId);
+    return !QFileInfo(path).isFile() &&
+           fileExistsAnyCase(batchFolderPath(dataRoot, BatchFolder::Completed),
+                             QFileInfo(path).fileName());
+}
+
+} // namespace
+
+BatchFile readListedBatch(const QString& dataRoot, const QString& batchId)
+{
+    if (finishedMeanwhile(dataRoot, batchId)) {
+        throw ChangedElsewhere(StoreText::tr("Batch %1 was finished on another computer since "
+                                             "the list was shown and is now among the completed "
+                                             "batches. Nothing was changed.")
+                                   .arg(batchId));
+    }
+    return readBatchFile(dataRoot, BatchFolder::Active, batchId);
+}
+
 void requireUnchangedSinceShown(const BatchFile& batch, const BatchFile& shown,
                                 const QString& batchId)
 {
@@ -45,7 +69,7 @@ RewriteOutcome rewriteBatchFile(const QString& dataRoot, const QString& batchId,
     const QString path = batchFilePath(dataRoot, BatchFolder::Active, batchId);
     const QString fileName = QFileInfo(path).fileName();
     const QString completed = batchFolderPath(dataRoot, BatchFolder::Completed);
-    if (!QFileInfo(path).isFile() && fileExistsAnyCase(completed, fileName)) {
+    if (finishedMeanwhile(dataRoot, batchId)) {
         throw ChangedElsewhere(StoreText::tr("Batch %1 was finished on another computer since "
                                              "you opened it and is now among the completed "
                                              "batches. Nothing was changed.")

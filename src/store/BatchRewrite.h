@@ -35,6 +35,10 @@ RewriteOutcome rewriteBatchFile(const QString& dataRoot, const QString& batchId,
                                 const std::function<void(BatchFile&)>& change,
                                 AfterRewrite after = AfterRewrite::MoveWhenFinished);
 
+// The batch in progress the user picked from a list, read for a screen; a batch
+// completed since the list was read (by another computer) is refused as such.
+BatchFile readListedBatch(const QString& dataRoot, const QString& batchId);
+
 // Throws StoreError unless `batch`, as read under the lock, is still `shown`, the
 // batch as a screen read it: a change made elsewhere in between is never lost.
 void requireUnchangedSinceShown(const BatchFile& batch, const BatchFile& shown,

@@ -648,6 +648,22 @@ void TestBatchEditor::damagedBatchIsNotOpened()
     QCOMPARE(script.shown().size(), 2);
     QVERIFY(script.texts().at(1).contains(kBatch));
     QCOMPARE(app.visibleWindowCount(), 1);
+
+    // Finished on another PC meanwhile: said so, and the list is read again.
+    shop.fx.writeBatch(kBatch, shopBatch(), QStringLiteral("Completed Batches"));
+    script.answer(0);
+    app.shell().switchScreen<screens::ExistingInventory2>(app.visible());
+    AppHarness::settle();
+    QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory"));
+    QCOMPARE(script.shown().size(), 3);
+    QCOMPARE(script.texts().at(2),
+             QStringLiteral("Batch %1 was finished on another computer since the list was "
+                            "shown and is now among the completed batches. Nothing was changed.")
+                 .arg(kBatch));
+    for (int row = 1; row < grid(app)->rows(); ++row) {
+        for (int col = 0; col < grid(app)->cols(); ++col)
+            QVERIFY(grid(app)->textAt(row, col) != kBatch);
+    }
 }
 
 void TestBatchEditor::tagReprintTakesTheGridAsItStands()

@@ -75,7 +75,7 @@ void ExistingInventory2::Form_Load()
     ui->BatchID_Label->setText(batchId);
     store::BatchFile batch;
     try {
-        batch = store::readBatchFile(state().DataRoot, store::BatchFolder::Active, batchId);
+        batch = store::readListedBatch(state().DataRoot, batchId);
     } catch (const store::StoreError& error) {
         // Half a batch on screen would be saved back as half a batch.
         widgets::Messages::warningWhenShown(this, error.message());
