@@ -61,6 +61,7 @@ private Q_SLOTS:
     void failedWriteStepLosesNothing();
     void failedMoveKeepsTheCompletion();
     void failedNoteKeepsPostponementAndTypedText();
+    void noteForAnActionCompletedElsewhereIsNotAdded();
     void postponingAndNotingNeverArchiveTheBatch();
     void postponingOffTheCalendarIsRefused_data();
     void postponingOffTheCalendarIsRefused();
@@ -646,6 +647,37 @@ void ChangesTest::failedNoteKeepsPostponementAndTypedText()
                                             QStringLiteral("Tuesday, December 8, 2026")}));
     QCOMPARE(lines.at(52), QStringLiteral("11")); // the postponed action follows the note
     QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
+}
+
+// Another PC completes the postponed action before the note is accepted: no
+// note under a completed action, no "try again", and the list as it is now.
+void ChangesTest::noteForAnActionCompletedElsewhereIsNotAdded()
+{
+    DataFixture fx;
+    fx.writeBatch(kBatch, weeklyBatch());
+    MessageScript script;
+    AppHarness app(fx, QDate(2026, 12, 8));
+    openTaskList(app);
+    doubleClickRow(app, 1);
+    postpone(app, QStringLiteral("2"));
+    type(app, QStringLiteral("Text2"), QStringLiteral("customer away"));
+    store::BatchFile other =
+        store::readBatchFile(fx.dataRoot(), store::BatchFolder::Active, kBatch);
+    for (store::ActionRecord& record : other.records) {
+        if (record.isOpen())
+            record.DateCompleted = longDate(2026, 12, 8);
+    }
+    fx.writeBatch(kBatch, other);
+    const auto changed = fx.snapshot();
+    script.answer(0);
+    QVERIFY(app.click(QStringLiteral("CommandButton3")));
+    QCOMPARE(script.shown().size(), 1);
+    QVERIFY2(script.texts().at(0).contains(QStringLiteral("changed meanwhile")),
+             qPrintable(script.texts().at(0)));
+    QVERIFY(!script.texts().at(0).contains(QStringLiteral("try again")));
+    QCOMPARE(fx.snapshot(), changed);
+    QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
+    QCOMPARE(grid(app)->rows(), 1); // nothing of that batch is open any more
 }
 
 // A batch whose last record is already completed (edited by hand, or left by a

@@ -48,6 +48,14 @@ void InsertNewAction::CommandButton3_Click()
     try {
         store::insertManualAction(run.DataRoot, run.SelectedBatchID, run.SelectedActionIndex,
                                   actionLabel->text(), note);
+    } catch (const store::ChangedElsewhere& error) {
+        // Trying again cannot help: the action it belongs to is not as shown any more.
+        widgets::Messages::warning(
+            this, tr("The actions of batch %1 were moved, but this note was not added to it, "
+                     "because the batch was changed meanwhile.\n\n%2")
+                      .arg(run.SelectedBatchID, error.message()));
+        returnToList();
+        return;
     } catch (const store::StoreError& error) {
         // What was typed stays on the screen, so the note can be saved once the
         // cause is put right; closing the window is the way out when it cannot be.
