@@ -1252,6 +1252,18 @@ Voulez-vous quitter sans les enregistrer?</translation>
         <source>The recipe file &quot;%1&quot; was changed on another computer since you opened it, so your changes were not saved. Note your changes, open the recipe again and make them there.</source>
         <translation>Le fichier de recette «&#xa0;%1&#xa0;» a été modifié sur un autre ordinateur depuis que vous l&apos;avez ouvert; vos modifications n&apos;ont donc pas été enregistrées. Notez vos modifications, ouvrez de nouveau la recette et apportez-les-y.</translation>
     </message>
+    <message>
+        <source>Batch %1 was finished on another computer since the list was shown and is now among the completed batches. Nothing was changed.</source>
+        <translation>Le lot %1 a été terminé sur un autre ordinateur depuis l&apos;affichage de la liste et se trouve maintenant parmi les lots terminés. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Vintrelo could not save, because another copy of Vintrelo on this computer (%1) has been saving to the data folder for several seconds. Nothing was written. Try again in a moment; if that copy has stopped responding, close it first.</source>
+        <translation>Vintrelo n&apos;a pas pu enregistrer, parce qu&apos;une autre copie de Vintrelo sur cet ordinateur (%1) enregistre dans le dossier de données depuis plusieurs secondes. Rien n&apos;a été écrit. Réessayez dans un instant; si cette copie ne répond plus, fermez-la d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>Vintrelo on %1 is saving, but the clock of that computer is ahead of this one&apos;s, so how long it has been saving is not known. If that computer is off, continue.</source>
+        <translation>Vintrelo sur %1 enregistre, mais l&apos;horloge de cet ordinateur est en avance sur celle de ce poste-ci, si bien qu&apos;on ignore depuis combien de temps il enregistre. Si cet ordinateur est éteint, continuez.</translation>
+    </message>
 </context>
 <context>
     <name>ThingsToDoToday</name>
@@ -1662,6 +1674,14 @@ Press &quot;Accept&quot; to try again, or close this window to go back to the li
 %2
 
 Appuyez sur «&#xa0;Accepter&#xa0;» pour réessayer, ou fermez cette fenêtre pour revenir à la liste sans la note.</translation>
+    </message>
+    <message>
+        <source>The actions of batch %1 were moved, but this note was not added to it, because the batch was changed meanwhile.
+
+%2</source>
+        <translation>Les actions du lot %1 ont été déplacées, mais cette note n&apos;y a pas été ajoutée, parce que le lot a été modifié entre-temps.
+
+%2</translation>
     </message>
 </context>
 <context>

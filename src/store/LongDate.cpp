@@ -32,6 +32,12 @@ struct Atom
     QString text; // a Word or Mark of the format's literal text
     bool optional = false;
     bool joined = false; // a Word the format writes against the next field ("日" in "d日dddd")
+
+    bool operator==(const Atom& other) const
+    {
+        return part == other.part && text == other.text && optional == other.optional &&
+               joined == other.joined;
+    }
 };
 
 using Form = QList<Atom>;
@@ -237,6 +243,13 @@ int digitRuns(const QString& text)
     return runs;
 }
 
+// The languages the program is translated to, whose long dates may be in any file.
+QList<QLocale> writerLocales()
+{
+    return {QLocale(QLocale::English, QLocale::UnitedStates),
+            QLocale(QLocale::French, QLocale::Canada)};
+}
+
 std::shared_ptr<const Grammar> buildGrammar(const QLocale& locale)
 {
     auto grammar = std::make_shared<Grammar>();
@@ -247,6 +260,16 @@ std::shared_ptr<const Grammar> buildGrammar(const QLocale& locale)
             addForm(*grammar, form);
             if (hasMonthName(form))
                 named.append(form);
+        }
+    }
+    // PCs in English and in French may share one data folder, each writing its
+    // own long form: both are read everywhere. Only forms with a month name,
+    // which cannot be confused; numeric dates keep this locale's order.
+    for (const QLocale& writer : writerLocales()) {
+        Form form = formOf(writer.dateFormat(QLocale::LongFormat));
+        if (hasMonthName(form) && prepareForm(form) && !grammar->forms.contains(form)) {
+            addForm(*grammar, form);
+            named.append(form);
         }
     }
     // The day before a month name reads the same everywhere ("25 December 2026",
@@ -277,9 +300,11 @@ std::shared_ptr<const Grammar> buildGrammar(const QLocale& locale)
         !grammar->numericOrder.contains(Part::Year))
         grammar->numericOrder.clear();
 
-    // en_GB adds "Sept" to the US names.
+    // en_GB adds "Sept" to the US names; fr_FR's abbreviations differ from fr_CA's.
     const QLocale sources[] = {locale, QLocale(QLocale::English, QLocale::UnitedStates),
-                               QLocale(QLocale::English, QLocale::UnitedKingdom)};
+                               QLocale(QLocale::English, QLocale::UnitedKingdom),
+                               QLocale(QLocale::French, QLocale::Canada),
+                               QLocale(QLocale::French, QLocale::France)};
     for (const QLocale& source : sources) {
         for (const QLocale::FormatType type : {QLocale::LongFormat, QLocale::ShortFormat}) {
             for (int month = 1; month <= 12; ++month) {

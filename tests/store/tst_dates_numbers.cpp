@@ -21,6 +21,8 @@ QLocale localeNamed(const QString& name)
         return QLocale::c();
     if (name == QLatin1String("de_DE"))
         return QLocale(QLocale::German, QLocale::Germany);
+    if (name == QLatin1String("fr_CA"))
+        return QLocale(QLocale::French, QLocale::Canada);
     return QLocale(QLocale::English, QLocale::UnitedStates);
 }
 
@@ -301,13 +303,13 @@ void TestDatesNumbers::parsesDate_data()
         {"C", "7/12/2026", Dec7},
         {"C", "07.12.26", Dec7},
         {"C", "2026-12-07", Dec7},
-        {"C", "December 7, 2026", no},
+        {"C", "December 7, 2026", Dec7}, // as a PC in English writes it
         {"C", "12/13/2026", no},
         {"C", "7 Dezember 2026", no},
         {"C", "7 December", thisYear(12, 7), takesThisYear},
         {"C", "7/12", thisYear(12, 7), takesThisYear},
         {"C", "25-Dec-2026", QDate(2026, 12, 25)},
-        {"C", "Dec 7", no},
+        {"C", "Dec 7", thisYear(12, 7), takesThisYear},
         {"C", "Tuesday, 7 December 2026", no},
         // de_DE: long "dddd, d. MMMM yyyy", short "dd.MM.yy"
         {"de_DE", "Montag, 7. Dezember 2026", Dec7},
@@ -333,8 +335,8 @@ void TestDatesNumbers::parsesDate_data()
         {"de_DE", "12/7/2026", QDate(2026, 7, 12)},
         {"de_DE", "7-12-2026", Dec7},
         {"de_DE", "2026-12-07", Dec7},
-        {"de_DE", "Dezember 7, 2026", no},
-        {"de_DE", "December 7, 2026", no},
+        {"de_DE", "Dezember 7, 2026", Dec7},
+        {"de_DE", "December 7, 2026", Dec7},
         {"de_DE", "7.12-2026", no},
         {"de_DE", "7. Dezember", thisYear(12, 7), takesThisYear},
         {"de_DE", "Di., 7. Dez.", thisYear(12, 7), takesThisYear},
@@ -351,6 +353,17 @@ void TestDatesNumbers::parsesDate_data()
         {"de_DE", "7. Dezember 2026 xyz", no},
         {"de_DE", "7. Dezember März 2026", no},
         {"de_DE", "7..12.2026", no},
+        // One data folder, PCs in English and in French: each reads the other's long form.
+        {"en_US", "lundi 7 décembre 2026", Dec7},
+        {"en_US", "Lundi 7 Décembre 2026", Dec7},
+        {"en_US", "7 déc. 2026", Dec7},
+        {"en_US", "mardi 7 décembre 2026", no},
+        {"fr_CA", "Monday, December 7, 2026", Dec7},
+        {"fr_CA", "lundi 7 décembre 2026", Dec7},
+        {"fr_CA", "Tuesday, December 7, 2026", no},
+        {"fr_CA", "12/7/2026", no}, // numbers keep this PC's order (yyyy-MM-dd)
+        {"de_DE", "lundi 7 décembre 2026", Dec7},
+        {"de_DE", "1 août 2026", QDate(2026, 8, 1)},
     };
     for (const auto& row : rows) {
         QString shown = QString::fromUtf8(row.text);
