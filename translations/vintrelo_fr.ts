@@ -677,10 +677,6 @@ Voulez-vous quitter sans les enregistrer?</translation>
 <context>
     <name>Store</name>
     <message>
-        <source>Action %1 of batch %2 is no longer the action shown on the screen; the batch file has changed since the action was opened. Nothing was changed. Go back to the list and open the action again.</source>
-        <translation>L&apos;opération %1 du lot %2 n&apos;est plus celle qui est affichée à l&apos;écran; le fichier du lot a changé depuis l&apos;ouverture de l&apos;opération. Rien n&apos;a été modifié. Retournez à la liste et ouvrez de nouveau l&apos;opération.</translation>
-    </message>
-    <message>
         <source>Vintrelo cannot move an action by %1 days. Batch %2 was not changed. Enter a number of days such as 3 or -2.</source>
         <translation>Vintrelo ne peut pas déplacer une opération de %1 jours. Le lot %2 n&apos;a pas été modifié. Entrez un nombre de jours, par exemple 3 ou -2.</translation>
     </message>
@@ -1209,10 +1205,6 @@ Voulez-vous quitter sans les enregistrer?</translation>
         <translation>Le fichier de recette «&#xa0;%1&#xa0;» commence par le numéro «&#xa0;%2&#xa0;», et non %3; Vintrelo ne le traite donc pas comme la recette %3. Corrigez la première ligne du fichier, puis réessayez. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
-        <source>Batch %1 was not created, because the batch counter &quot;%2&quot; has changed since this batch was started: another computer has probably created a batch meanwhile. Nothing was written. Go back, note your entries and start the new batch again.</source>
-        <translation>Le lot %1 n&apos;a pas été créé, parce que le compteur de lots «&#xa0;%2&#xa0;» a changé depuis le début de ce lot&#xa0;: un autre ordinateur a sans doute créé un lot entre-temps. Rien n&apos;a été écrit. Revenez en arrière, notez vos entrées et recommencez le nouveau lot.</translation>
-    </message>
-    <message>
         <source>Batch %1 was changed on another computer since you opened it. Nothing was saved. Note your changes, close this screen and open the batch again.</source>
         <translation>Le lot %1 a été modifié sur un autre ordinateur depuis que vous l&apos;avez ouvert. Rien n&apos;a été enregistré. Notez vos modifications, fermez cet écran et ouvrez de nouveau le lot.</translation>
     </message>
@@ -1263,6 +1255,14 @@ Voulez-vous quitter sans les enregistrer?</translation>
     <message>
         <source>Vintrelo on %1 is saving, but the clock of that computer is ahead of this one&apos;s, so how long it has been saving is not known. If that computer is off, continue.</source>
         <translation>Vintrelo sur %1 enregistre, mais l&apos;horloge de cet ordinateur est en avance sur celle de ce poste-ci, si bien qu&apos;on ignore depuis combien de temps il enregistre. Si cet ordinateur est éteint, continuez.</translation>
+    </message>
+    <message>
+        <source>Action %1 of batch %2 is no longer as shown on the screen: the batch file has changed since the list was made, probably on another computer. Nothing was changed.</source>
+        <translation>L&apos;action %1 du lot %2 n&apos;est plus telle qu&apos;elle est affichée : le fichier du lot a changé depuis que la liste a été faite, probablement sur un autre ordinateur. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Batch %1 was not created, because the batch counter &quot;%2&quot; has changed since this batch was started: another computer has probably created a batch meanwhile. Nothing was written. Go back: your entries are kept, under the next free identifier.</source>
+        <translation>Le lot %1 n&apos;a pas été créé, parce que le compteur de lots &quot;%2&quot; a changé depuis le début de ce lot : un autre ordinateur a probablement créé un lot entre-temps. Rien n&apos;a été écrit. Revenez en arrière : vos entrées sont conservées, sous le prochain identifiant libre.</translation>
     </message>
 </context>
 <context>
@@ -1676,12 +1676,8 @@ Press &quot;Accept&quot; to try again, or close this window to go back to the li
 Appuyez sur «&#xa0;Accepter&#xa0;» pour réessayer, ou fermez cette fenêtre pour revenir à la liste sans la note.</translation>
     </message>
     <message>
-        <source>The actions of batch %1 were moved, but this note was not added to it, because the batch was changed meanwhile.
-
-%2</source>
-        <translation>Les actions du lot %1 ont été déplacées, mais cette note n&apos;y a pas été ajoutée, parce que le lot a été modifié entre-temps.
-
-%2</translation>
+        <source>The actions of batch %1 were moved, but this note was not added to it, because the batch was changed meanwhile, probably on another computer. The list now shows the batches as they are.</source>
+        <translation>Les actions du lot %1 ont été déplacées, mais cette note n&apos;y a pas été ajoutée, parce que le lot a été modifié entre-temps, probablement sur un autre ordinateur. La liste montre maintenant les lots tels qu&apos;ils sont.</translation>
     </message>
 </context>
 <context>
@@ -1860,16 +1856,16 @@ Pour restaurer un fichier à partir d&apos;une copie de sauvegarde du dossier de
         <translation>Une opération antérieure ayant le même nº de lot doit d&apos;abord être terminée</translation>
     </message>
     <message>
-        <source>Batch %1 no longer holds the action &quot;%2&quot; due %3 as it is listed; its file has changed since the list was made. Go back to the main menu and open &quot;Things to do Today&quot; again.</source>
-        <translation>Le lot %1 ne contient plus l&apos;opération «&#xa0;%2&#xa0;» prévue le %3 telle qu&apos;elle figure dans la liste; son fichier a changé depuis que la liste a été dressée. Retournez au menu principal et ouvrez de nouveau «&#xa0;À faire aujourd&apos;hui&#xa0;».</translation>
-    </message>
-    <message>
         <source>You have no tasks to complete today</source>
         <translation>Vous n&apos;avez aucune tâche à terminer aujourd&apos;hui</translation>
     </message>
     <message>
         <source>No action is open, so nothing was changed. Double-click the action in the list first.</source>
         <translation>Aucune opération n&apos;est ouverte; rien n&apos;a donc été modifié. Double-cliquez d&apos;abord sur l&apos;opération dans la liste.</translation>
+    </message>
+    <message>
+        <source>Batch %1 no longer holds the action &quot;%2&quot; due %3 as it is listed; its file has changed since the list was made, probably on another computer. The list now shows the batches as they are.</source>
+        <translation>Le lot %1 ne contient plus l&apos;action &quot;%2&quot; prévue le %3 telle qu&apos;elle est listée; son fichier a changé depuis que la liste a été faite, probablement sur un autre ordinateur. La liste montre maintenant les lots tels qu&apos;ils sont.</translation>
     </message>
 </context>
 <context>

@@ -14,9 +14,9 @@ namespace {
 ChangedElsewhere changedSinceOpened(const QString& batchId, int record)
 {
     return ChangedElsewhere(
-        StoreText::tr("Action %1 of batch %2 is no longer the action shown on the screen; "
-                      "the batch file has changed since the action was opened. Nothing "
-                      "was changed. Go back to the list and open the action again.")
+        StoreText::tr("Action %1 of batch %2 is no longer as shown on the screen: the batch "
+                      "file has changed since the list was made, probably on another "
+                      "computer. Nothing was changed.")
             .arg(record)
             .arg(batchId));
 }

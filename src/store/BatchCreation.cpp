@@ -88,8 +88,8 @@ QString createBatch(const QString& dataRoot, const QString& batchId, const Batch
         throw ChangedElsewhere(
             StoreText::tr("Batch %1 was not created, because the batch counter \"%2\" has "
                           "changed since this batch was started: another computer has "
-                          "probably created a batch meanwhile. Nothing was written. Go back, "
-                          "note your entries and start the new batch again.")
+                          "probably created a batch meanwhile. Nothing was written. Go back: "
+                          "your entries are kept, under the next free identifier.")
                 .arg(batchId, QDir::toNativeSeparators(batchCounterFilePath(dataRoot))));
     }
     writeBatchFile(dataRoot, batchId, batch);

@@ -174,9 +174,10 @@ int lockWaitLimit()
     return waitLimit();
 }
 
-bool folderLockHolder(const QString& dataRoot, LockHolder* holder)
+namespace {
+
+bool folderLockHolderAt(const QString& path, LockHolder* holder)
 {
-    const QString path = lockFilePath(dataRoot);
     QLockFile file(path);
     qint64 pid = 0;
     QString host;
@@ -191,6 +192,13 @@ bool folderLockHolder(const QString& dataRoot, LockHolder* holder)
     // A few seconds ahead is a fresh lock of a computer whose clock runs a little fast.
     holder->datedAhead = age < -kClockToleranceSeconds;
     return true;
+}
+
+} // namespace
+
+bool folderLockHolder(const QString& dataRoot, LockHolder* holder)
+{
+    return folderLockHolderAt(lockFilePath(dataRoot), holder);
 }
 
 bool takeOverFolderLock(const QString& dataRoot, const LockHolder& holder)
@@ -241,15 +249,21 @@ FolderLock::FolderLock(const QString& dataRoot) : m_key(lockFilePath(dataRoot))
         waiting = false;
     };
     for (;;) {
-        wasLocked = wasLocked || QFileInfo::exists(m_key);
-        if (file->tryLock(0))
-            break;
-        if (file->error() != QLockFile::LockFailedError) {
-            endWait();
-            throw StoreError(cannotLockMessage(m_key));
-        }
+        const bool present = QFileInfo::exists(m_key);
+        wasLocked = wasLocked || present;
         LockHolder holder;
-        const bool known = folderLockHolder(dataRoot, &holder);
+        bool known = present && folderLockHolderAt(m_key, &holder);
+        // QLockFile's own stale check trusts the machine id, which PCs cloned
+        // from one disk image share: another computer's lock is never left to it.
+        if (!known || isThisHost(holder.host)) {
+            if (file->tryLock(0))
+                break;
+            if (file->error() != QLockFile::LockFailedError) {
+                endWait();
+                throw StoreError(cannotLockMessage(m_key));
+            }
+            known = folderLockHolder(dataRoot, &holder);
+        }
         // QLockFile names its holder as it creates the file, so a lock file that
         // names no one a minute later was cut short by a crash: no one holds it.
         if (!known && unnamedLockIsOld(m_key) && QFile::remove(m_key)) {
@@ -292,7 +306,9 @@ FolderLock::FolderLock(const QString& dataRoot) : m_key(lockFilePath(dataRoot))
         if (!waiting && lockWaitNotice())
             lockWaitNotice()(true);
         waiting = true;
-        QThread::msleep(20);
+        // Every look at the lock file opens it, which on a share keeps its holder
+        // from removing it: after a first moment, look less often.
+        QThread::msleep(waited.elapsed() < 250 ? 20 : 50);
     }
     endWait();
     {
@@ -315,8 +331,15 @@ FolderLock::~FolderLock()
     if (--it.value() > 0)
         return;
     heldLocks().erase(it);
-    if (m_file)
-        m_file->unlock();
+    if (!m_file)
+        return;
+    m_file->unlock();
+    // On a share, a PC reading the lock file at that moment keeps it from being
+    // removed; left there, it would hold every other PC back for good.
+    LockHolder holder;
+    if (folderLockHolderAt(m_key, &holder) && isThisHost(holder.host) &&
+        holder.pid == QCoreApplication::applicationPid())
+        removeFileWhenFree(m_key);
 }
 
 } // namespace store

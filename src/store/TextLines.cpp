@@ -16,6 +16,8 @@ namespace store {
 
 namespace {
 
+constexpr int kBusyRetryMs = 2000;
+
 WriteFaultHook& faultHook()
 {
     static WriteFaultHook hook;
@@ -51,8 +53,26 @@ void syncFolder(const QString& folder)
     }
 }
 
+// On a Windows or Samba share a file that another PC has open (reading the
+// task list, say) cannot be replaced or removed for that moment: such a refusal
+// is tried again for a second or two before it counts.
+template <typename Operation> bool retryWhileBusy(Operation operation)
+{
+    for (int waitedMs = 0;;) {
+        if (operation())
+            return true;
+        if (errno != EBUSY && errno != ETXTBSY && errno != EACCES)
+            return false;
+        if (waitedMs >= kBusyRetryMs)
+            return false;
+        const int pause = waitedMs < 100 ? 5 : 25;
+        ::usleep(pause * 1000);
+        waitedMs += pause;
+    }
+}
+
 // rename() that never replaces an existing file.
-bool renameNoReplace(const QString& from, const QString& to)
+bool renameNoReplaceOnce(const QString& from, const QString& to)
 {
     const QByteArray src = QFile::encodeName(from);
     const QByteArray dst = QFile::encodeName(to);
@@ -71,7 +91,25 @@ bool renameNoReplace(const QString& from, const QString& to)
     return ::rename(src.constData(), dst.constData()) == 0;
 }
 
+bool renameNoReplace(const QString& from, const QString& to)
+{
+    return retryWhileBusy([&] { return renameNoReplaceOnce(from, to); });
+}
+
+bool renameReplacing(const QString& from, const QString& to)
+{
+    const QByteArray src = QFile::encodeName(from);
+    const QByteArray dst = QFile::encodeName(to);
+    return retryWhileBusy([&] { return ::rename(src.constData(), dst.constData()) == 0; });
+}
+
 } // namespace
+
+bool removeFileWhenFree(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    return retryWhileBusy([&] { return ::unlink(name.constData()) == 0 || errno == ENOENT; });
+}
 
 QStringList decodeLines(const QByteArray& bytes)
 {
@@ -150,9 +188,7 @@ void writeScratchFile(const QString& scratchPath, const QStringList& lines, cons
 void replaceWithScratch(const QString& scratchPath, const QString& targetPath,
                         const FileSubject& what)
 {
-    if (!stepAllowed(WriteStep::Rename, targetPath) ||
-        ::rename(QFile::encodeName(scratchPath).constData(),
-                 QFile::encodeName(targetPath).constData()) != 0) {
+    if (!stepAllowed(WriteStep::Rename, targetPath) || !renameReplacing(scratchPath, targetPath)) {
         const QString reason = systemError();
         QFile::remove(scratchPath);
         throw StoreError(what.say(FileSubject::ReplaceFailed, {nativePath(targetPath), reason}));

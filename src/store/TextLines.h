@@ -47,6 +47,10 @@ void createTextFile(const QString& targetPath, const QString& scratchPath, const
 // an existing file of that name (in any letter case).
 void moveFileNoReplace(const QString& fromPath, const QString& toPath, const FileSubject& what);
 
+// Removes a file, trying again for a moment while another PC has it open (a
+// Windows or Samba share refuses that). True once it is gone.
+bool removeFileWhenFree(const QString& path);
+
 // The name under which `folder` holds `fileName` in any letter case, or empty.
 QString existingNameAnyCase(const QString& folder, const QString& fileName);
 

@@ -6,6 +6,7 @@
 #include "TestMain.h"
 #include "UserDriver.h"
 #include "screens/batch/NewBatch3.h"
+#include "store/BatchFile.h"
 #include "store/Clock.h"
 #include "store/TextLines.h"
 #include "widgets/Grid.h"
@@ -656,6 +657,17 @@ void NewBatchTest::batchCreatedMeanwhileOnAnotherComputer()
     QVERIFY2(!refusal.contains(QStringLiteral("alone on the first line")), qPrintable(refusal));
     QCOMPARE(fx.snapshot(), before);
     QCOMPARE(app.visibleName(), QStringLiteral("NewBatch2"));
+
+    // Back on the form, everything typed is there under the next identifier.
+    QVERIFY(app.click(QStringLiteral("GoBack_Command")));
+    QCOMPARE(labelText(app, QStringLiteral("BatchID")), QStringLiteral("2026-000042"));
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    QVERIFY(app.click(QStringLiteral("Continue_Command")));
+    QCOMPARE(script.shown().size(), 1);
+    QCOMPARE(store::readBatchFile(fx.dataRoot(), store::BatchFolder::Active,
+                                  QStringLiteral("2026-000042"))
+                 .header.field(store::BatchHeader::CustomerName),
+             QStringLiteral("Ann Smith"));
 }
 
 void NewBatchTest::unreadableCounterOrVarietiesAreNamed()

@@ -192,6 +192,26 @@ void SharedFolderTest::oldLockOfAnotherComputerIsAskedAbout()
 
 void SharedFolderTest::liveLockIsWaitedForAFewSecondsOnly()
 {
+    // Another PC made from the same disk image (same machine id) is saving; its
+    // process number means nothing here, and its lock is not this computer's to take.
+    QProcess ended;
+    ended.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+    QVERIFY(ended.waitForStarted());
+    const qint64 pid = ended.processId();
+    ended.kill();
+    QVERIFY(ended.waitForFinished());
+    QVERIFY(plantFolderLock(m_root, pid, QStringLiteral("BOTTLING"), 2, true));
+    store::setLockWaitLimit(300);
+    QString busy;
+    try {
+        store::advanceBatchCounter(m_root);
+    } catch (const store::StoreError& error) {
+        busy = error.message();
+    }
+    QVERIFY2(busy.contains(QStringLiteral("Vintrelo on BOTTLING")), qPrintable(busy));
+    QCOMPARE(store::readBatchCounter(m_root), QStringLiteral("1"));
+    QVERIFY(QFile::remove(QDir(m_root).filePath(store::kLockFile)));
+
     // A live copy on this computer (here: another lock object of this process)
     // is saving and does not finish.
     QLockFile other(QDir(m_root).filePath(store::kLockFile));

@@ -8,7 +8,8 @@
 #include <QLockFile>
 #include <QSysInfo>
 
-bool plantFolderLock(const QString& dataRoot, qint64 pid, const QString& host, qint64 ageSeconds)
+bool plantFolderLock(const QString& dataRoot, qint64 pid, const QString& host, qint64 ageSeconds,
+                     bool cloneOfThisMachine)
 {
     const QString path = QDir(dataRoot).filePath(store::kLockFile);
     QByteArray lines;
@@ -28,7 +29,7 @@ bool plantFolderLock(const QString& dataRoot, qint64 pid, const QString& host, q
     parts[0] = QByteArray::number(pid);
     if (host != QSysInfo::machineHostName()) {
         parts[2] = host.toUtf8();
-        if (parts.size() > 3)
+        if (parts.size() > 3 && !cloneOfThisMachine)
             parts[3] = "another-machine";
     }
     QFile file(path);

@@ -4,5 +4,7 @@
 
 // The data folder's lock file as another copy of the program leaves it: this
 // computer's own lock lines, with the process, host and age given. A host other
-// than this computer's gets another machine identity too.
-bool plantFolderLock(const QString& dataRoot, qint64 pid, const QString& host, qint64 ageSeconds);
+// than this computer's gets another machine identity too, unless it is a clone
+// of this one (a PC made from the same disk image keeps its machine id).
+bool plantFolderLock(const QString& dataRoot, qint64 pid, const QString& host, qint64 ageSeconds,
+                     bool cloneOfThisMachine = false);

@@ -62,6 +62,7 @@ private Q_SLOTS:
     void failedMoveKeepsTheCompletion();
     void failedNoteKeepsPostponementAndTypedText();
     void noteForAnActionCompletedElsewhereIsNotAdded();
+    void rowChangedElsewhereBeforeItIsOpenedRefreshesTheList();
     void postponingAndNotingNeverArchiveTheBatch();
     void postponingOffTheCalendarIsRefused_data();
     void postponingOffTheCalendarIsRefused();
@@ -647,6 +648,34 @@ void ChangesTest::failedNoteKeepsPostponementAndTypedText()
                                             QStringLiteral("Tuesday, December 8, 2026")}));
     QCOMPARE(lines.at(52), QStringLiteral("11")); // the postponed action follows the note
     QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
+}
+
+// The list is minutes old; another PC has completed the first listed action.
+void ChangesTest::rowChangedElsewhereBeforeItIsOpenedRefreshesTheList()
+{
+    DataFixture fx;
+    fx.writeBatch(kBatch, weeklyBatch());
+    fx.writeBatch(QStringLiteral("2026-000042"), weeklyBatch());
+    MessageScript script;
+    AppHarness app(fx, QDate(2026, 12, 8));
+    openTaskList(app);
+    QCOMPARE(grid(app)->rows(), 3);
+    const QString first = grid(app)->textAt(1, 0);
+    const QString other = grid(app)->textAt(2, 0);
+    store::BatchFile done = weeklyBatch();
+    done.records[1].DateCompleted = longDate(2026, 12, 8);
+    fx.writeBatch(first, done);
+    const auto before = fx.snapshot();
+
+    script.answer(0);
+    doubleClickRow(app, 1);
+    QCOMPARE(script.shown().size(), 1);
+    QVERIFY2(script.texts().at(0).contains(QStringLiteral("now shows the batches as they are")),
+             qPrintable(script.texts().at(0)));
+    QCOMPARE(grid(app)->rows(), 2); // read again: only the other batch is due
+    QCOMPARE(grid(app)->textAt(1, 0), other);
+    QVERIFY(app.control<QWidget>(QStringLiteral("CommandButton2"))->isVisible());
+    QCOMPARE(fx.snapshot(), before);
 }
 
 // Another PC completes the postponed action before the note is accepted: no

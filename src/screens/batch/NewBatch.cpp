@@ -144,6 +144,11 @@ void NewBatch::loadVarietyList()
     ui->Variety_List->setCurrentRow(-1);
 }
 
+void NewBatch::showIdentifier(const QString& batchId)
+{
+    ui->BatchID->setText(batchId);
+}
+
 void NewBatch::carryOverCustomer(const QString& batchId, const store::PendingBatch& previous)
 {
     ui->BatchID->setText(batchId);

@@ -34,6 +34,9 @@ public:
     // particulars, vintner and start date of `previous`, the wine's entries empty.
     void carryOverCustomer(const QString& batchId, const store::PendingBatch& previous);
 
+    // Another computer took the identifier shown: the next free one, entries kept.
+    void showIdentifier(const QString& batchId);
+
 public Q_SLOTS:
     void Form_Load() override;
     void CommandButton1_Click(); // Go Back / Quit

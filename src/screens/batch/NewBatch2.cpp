@@ -6,6 +6,7 @@
 #include "screens/batch/NewBatch3.h"
 #include "store/BatchCounter.h"
 #include "store/BatchCreation.h"
+#include "store/Clock.h"
 #include "store/LongDate.h"
 #include "store/Particulars.h"
 #include "store/RecipeFile.h"
@@ -124,6 +125,14 @@ void NewBatch2::Continue_Command_Click()
         counterProblem =
             store::createBatch(root, batch.BatchID, store::newBatchFile(batch, shownSchedule()));
     } catch (const store::ChangedElsewhere& error) {
+        // Going back then offers the next free identifier with every entry kept.
+        NewBatch* form = shell().loadedScreen<NewBatch>();
+        try {
+            if (form)
+                form->showIdentifier(store::nextBatchId(root, store::Clock::today()));
+        } catch (const store::StoreError&) {
+            // The start-up form says what is wrong with the counter when it opens again.
+        }
         widgets::Messages::warning(this, error.message());
         return;
     } catch (const store::StoreError& error) {

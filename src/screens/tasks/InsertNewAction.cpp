@@ -48,12 +48,13 @@ void InsertNewAction::CommandButton3_Click()
     try {
         store::insertManualAction(run.DataRoot, run.SelectedBatchID, run.SelectedActionIndex,
                                   actionLabel->text(), note);
-    } catch (const store::ChangedElsewhere& error) {
+    } catch (const store::ChangedElsewhere&) {
         // Trying again cannot help: the action it belongs to is not as shown any more.
         widgets::Messages::warning(
             this, tr("The actions of batch %1 were moved, but this note was not added to it, "
-                     "because the batch was changed meanwhile.\n\n%2")
-                      .arg(run.SelectedBatchID, error.message()));
+                     "because the batch was changed meanwhile, probably on another computer. "
+                     "The list now shows the batches as they are.")
+                      .arg(run.SelectedBatchID));
         returnToList();
         return;
     } catch (const store::StoreError& error) {

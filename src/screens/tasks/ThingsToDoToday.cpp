@@ -170,12 +170,12 @@ void ThingsToDoToday::Grid1_DblClick(int row, int col)
                                           grid->textAt(r, ActionColumn));
     if (k < 1 || k > std::numeric_limits<qint16>::max()) {
         closeWithoutAction();
-        ui->CommandButton2->hide();
         widgets::Messages::warning(
             this, tr("Batch %1 no longer holds the action \"%2\" due %3 as it is listed; its file "
-                     "has changed since the list was made. Go back to the main menu and open "
-                     "\"Things to do Today\" again.")
+                     "has changed since the list was made, probably on another computer. The "
+                     "list now shows the batches as they are.")
                       .arg(batchId, grid->textAt(r, ActionColumn), grid->textAt(r, DueDateColumn)));
+        reload();
         return;
     }
 
