@@ -1,0 +1,31 @@
+#pragma once
+
+#include "backup/DataSnapshot.h"
+
+#include <QDateTime>
+#include <QString>
+
+namespace backup {
+
+// One archive written and verified.
+struct BackupRecord
+{
+    QString path;
+    QDateTime made;
+    qint64 size = 0; // of the archive
+    int files = 0;
+};
+
+// Writes the snapshot as "Vintrelo Backup <made>.zip" into `backupFolder`:
+// first under a scratch name, then read back whole and every entry compared
+// with the bytes and time that were read, flushed to the disk, and only then
+// renamed to its name. On any failure no part of it is left and StoreError says
+// what happened, naming the folder. The folder is created only when `create`.
+BackupRecord writeArchive(const DataSnapshot& snapshot, const QString& backupFolder,
+                          const QDateTime& made, bool create);
+
+// The extra field that keeps a file's modification time to the second (the
+// zip's own time keeps even seconds only, in local time).
+inline constexpr quint16 kTimeFieldId = 0x5455;
+
+} // namespace backup
