@@ -19,6 +19,12 @@ namespace {
 using store::StoreError;
 using store::StoreText;
 
+std::function<void(const QString&)>& writtenHook()
+{
+    static std::function<void(const QString&)> hook;
+    return hook;
+}
+
 QString writeFailed(const QString& folder, const QString& why)
 {
     return StoreText::tr("Vintrelo could not write a backup into the folder \"%1\" (%2). No "
@@ -144,6 +150,11 @@ void removeOldScratch(const QDir& folder)
 
 } // namespace
 
+void setArchiveWrittenHook(std::function<void(const QString&)> hook)
+{
+    writtenHook() = std::move(hook);
+}
+
 BackupRecord writeArchive(const DataSnapshot& snapshot, const QString& backupFolder,
                           const QDateTime& made, bool create)
 {
@@ -169,6 +180,8 @@ BackupRecord writeArchive(const DataSnapshot& snapshot, const QString& backupFol
         addEntries(archive.get(), snapshot, folderPath);
         if (!archive.close(&problem))
             throw StoreError(writeFailed(folderPath, problem));
+        if (writtenHook())
+            writtenHook()(scratch);
         verify(scratch, snapshot, folderPath);
         if (!flushToDisk(scratch))
             throw StoreError(
@@ -177,6 +190,13 @@ BackupRecord writeArchive(const DataSnapshot& snapshot, const QString& backupFol
             throw StoreError(writeFailed(
                 folderPath, StoreText::tr("it could not be given its name \"%1\"")
                                 .arg(QFileInfo(finalPath).fileName())));
+    } catch (const StoreError&) {
+        QFile::remove(scratch);
+        // Whatever failed, a folder that went away (a stick pulled out) is the cause.
+        if (!QFileInfo(folderPath).isDir())
+            throw StoreError(
+                writeFailed(folderPath, StoreText::tr("the folder went away while it was written")));
+        throw;
     } catch (...) {
         QFile::remove(scratch);
         throw;

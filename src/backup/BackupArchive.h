@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <functional>
 
 namespace backup {
 
@@ -23,6 +24,10 @@ struct BackupRecord
 // what happened, naming the folder. The folder is created only when `create`.
 BackupRecord writeArchive(const DataSnapshot& snapshot, const QString& backupFolder,
                           const QDateTime& made, bool create);
+
+// For tests: runs after the archive is written under its scratch name and
+// before it is read back (a folder that vanishes, a byte that changes).
+void setArchiveWrittenHook(std::function<void(const QString& scratchPath)> hook);
 
 // The extra field that keeps a file's modification time to the second (the
 // zip's own time keeps even seconds only, in local time).

@@ -16,6 +16,12 @@ namespace backup {
 
 namespace {
 
+std::function<void()>& betweenPassesHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
 // What tells one version of a file from another: a writer replaces a file by
 // renaming a new one over it, which changes the inode, and an edit in place
 // changes the size or the time.
@@ -98,6 +104,11 @@ bool readSteady(const QString& path, const Version& before, QByteArray* bytes)
 
 } // namespace
 
+void setBetweenPassesHook(std::function<void()> hook)
+{
+    betweenPassesHook() = std::move(hook);
+}
+
 DataSnapshot readDataFolder(const QString& dataRoot, const QString& skipFolder)
 {
     const QString root = QDir::cleanPath(dataRoot);
@@ -122,6 +133,9 @@ DataSnapshot readDataFolder(const QString& dataRoot, const QString& skipFolder)
         if (readSteady(dir.filePath(it.key()), it.value(), &bytes))
             read.insert(it.key(), {it.value(), bytes});
     }
+
+    if (betweenPassesHook())
+        betweenPassesHook()();
 
     DataSnapshot snapshot;
     {
@@ -153,8 +167,6 @@ DataSnapshot readDataFolder(const QString& dataRoot, const QString& skipFolder)
             snapshot.entries << entry;
         }
     }
-    // A file that could not be read at all in the first pass is read under the
-    // lock; one that cannot be read then is named above.
     return snapshot;
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QVector>
 #include <ctime>
+#include <functional>
 
 namespace backup {
 
@@ -33,6 +34,9 @@ struct DataSnapshot
     int files = 0;
     int reread = 0; // files read again under the lock because they changed
 };
+
+// For tests: runs between the read without the lock and the look under it.
+void setBetweenPassesHook(std::function<void()> hook);
 
 DataSnapshot readDataFolder(const QString& dataRoot, const QString& skipFolder = QString());
 
