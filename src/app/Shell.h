@@ -21,9 +21,9 @@ class Screen;
 // give folders of their own.
 struct ShellOptions
 {
-    store::LocationPlaces places; // where "VT.Loc" is looked for and written
-    QString defaultDataFolder;    // offered when a new data folder is set up
-    QDate fixedToday;             // invalid: the system clock
+    store::LocationPlaces places;  // where "VT.Loc" is looked for and written
+    QString defaultDataFolder;     // offered when a new data folder is set up
+    QDate fixedToday;              // invalid: the system clock
     bool automaticBackups = false; // the daily backup; main() turns it on
 };
 

@@ -63,9 +63,8 @@ void addEntries(zip* archive, const DataSnapshot& snapshot, const QString& folde
         if (entry.folder) {
             index = zip_dir_add(archive, name.constData(), ZIP_FL_ENC_UTF_8);
         } else {
-            zip_source_t* source =
-                zip_source_buffer(archive, entry.bytes.constData(),
-                                  static_cast<zip_uint64_t>(entry.bytes.size()), 0);
+            zip_source_t* source = zip_source_buffer(
+                archive, entry.bytes.constData(), static_cast<zip_uint64_t>(entry.bytes.size()), 0);
             if (source) {
                 index = zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8);
                 if (index < 0)
@@ -79,10 +78,8 @@ void addEntries(zip* archive, const DataSnapshot& snapshot, const QString& folde
                                      reinterpret_cast<const zip_uint8_t*>(time.constData()),
                                      static_cast<zip_uint16_t>(time.size()),
                                      ZIP_FL_LOCAL | ZIP_FL_CENTRAL) != 0 ||
-            zip_file_set_external_attributes(archive, index, 0, ZIP_OPSYS_UNIX, mode << 16) !=
-                0) {
-            throw StoreError(
-                writeFailed(folder, QString::fromLocal8Bit(zip_strerror(archive))));
+            zip_file_set_external_attributes(archive, index, 0, ZIP_OPSYS_UNIX, mode << 16) != 0) {
+            throw StoreError(writeFailed(folder, QString::fromLocal8Bit(zip_strerror(archive))));
         }
     }
     if (zip_set_archive_comment(archive, kArchiveComment,
@@ -110,8 +107,7 @@ void verify(const QString& path, const DataSnapshot& snapshot, const QString& fo
         const zip_uint8_t* time =
             zip_file_extra_field_get_by_id(z, index, kTimeFieldId, 0, &length, ZIP_FL_CENTRAL);
         if (!name || QString::fromUtf8(name) != expected || !time ||
-            QByteArray(reinterpret_cast<const char*>(time), length) !=
-                timeField(entry.modified))
+            QByteArray(reinterpret_cast<const char*>(time), length) != timeField(entry.modified))
             throw StoreError(checkFailed(folder, entry.relative));
         if (entry.folder)
             continue;
@@ -120,7 +116,8 @@ void verify(const QString& path, const DataSnapshot& snapshot, const QString& fo
             throw StoreError(checkFailed(folder, entry.relative));
         // One byte more than expected shows an entry that is too long.
         read.resize(entry.bytes.size() + 1);
-        const zip_int64_t got = zip_fread(file, read.data(), static_cast<zip_uint64_t>(read.size()));
+        const zip_int64_t got =
+            zip_fread(file, read.data(), static_cast<zip_uint64_t>(read.size()));
         const bool closed = zip_fclose(file) == 0;
         if (!closed || got != entry.bytes.size() ||
             std::memcmp(read.constData(), entry.bytes.constData(),
@@ -187,15 +184,15 @@ BackupRecord writeArchive(const DataSnapshot& snapshot, const QString& backupFol
             throw StoreError(
                 writeFailed(folderPath, StoreText::tr("it could not be flushed to the disk")));
         if (QFileInfo::exists(finalPath) || !QFile::rename(scratch, finalPath))
-            throw StoreError(writeFailed(
-                folderPath, StoreText::tr("it could not be given its name \"%1\"")
-                                .arg(QFileInfo(finalPath).fileName())));
+            throw StoreError(
+                writeFailed(folderPath, StoreText::tr("it could not be given its name \"%1\"")
+                                            .arg(QFileInfo(finalPath).fileName())));
     } catch (const StoreError&) {
         QFile::remove(scratch);
         // Whatever failed, a folder that went away (a stick pulled out) is the cause.
         if (!QFileInfo(folderPath).isDir())
-            throw StoreError(
-                writeFailed(folderPath, StoreText::tr("the folder went away while it was written")));
+            throw StoreError(writeFailed(
+                folderPath, StoreText::tr("the folder went away while it was written")));
         throw;
     } catch (...) {
         QFile::remove(scratch);

@@ -17,8 +17,8 @@ QString dataFolderParent(const QString& dataRoot)
 
 QString archiveName(const QDateTime& made, int copy)
 {
-    QString name = QStringLiteral("Vintrelo Backup ") +
-                   made.toString(QStringLiteral("yyyy-MM-dd HHmm"));
+    QString name =
+        QStringLiteral("Vintrelo Backup ") + made.toString(QStringLiteral("yyyy-MM-dd HHmm"));
     if (copy > 1)
         name += QStringLiteral(" (%1)").arg(copy);
     return name + QStringLiteral(".zip");
@@ -26,12 +26,19 @@ QString archiveName(const QDateTime& made, int copy)
 
 QDateTime archiveTime(const QString& fileName)
 {
-    static const QRegularExpression pattern(QStringLiteral(
-        R"(^Vintrelo Backup (\d{4}-\d{2}-\d{2} \d{4})(?: \(\d+\))?\.zip$)"));
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^Vintrelo Backup (\d{4}-\d{2}-\d{2} \d{4})(?: \(\d+\))?\.zip$)"));
     const QRegularExpressionMatch match = pattern.match(fileName);
     if (!match.hasMatch())
         return QDateTime();
     return QDateTime::fromString(match.captured(1), QStringLiteral("yyyy-MM-dd HHmm"));
+}
+
+int archiveCopy(const QString& fileName)
+{
+    static const QRegularExpression copy(QStringLiteral(R"( \((\d+)\)\.zip$)"));
+    const QRegularExpressionMatch match = copy.match(fileName);
+    return match.hasMatch() ? match.captured(1).toInt() : 1;
 }
 
 QString defaultBackupFolder(const QString& dataRoot)

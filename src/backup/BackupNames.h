@@ -13,6 +13,9 @@ QString archiveName(const QDateTime& made, int copy = 1);
 // name.
 QDateTime archiveTime(const QString& fileName);
 
+// Which copy of its minute an archive is: 1, or n for " (n)".
+int archiveCopy(const QString& fileName);
+
 // The comment every archive of the program carries, so that rotation never
 // deletes an archive someone else put in the folder under a similar name.
 inline const char kArchiveComment[] = "Vintrelo backup of a data folder";

@@ -95,11 +95,11 @@ QVector<Entry> readEntries(const QString& archivePath, ArchiveCheck* check,
             throw StoreError(refused(archivePath, StoreText::tr("it is damaged")));
         const QString name = QString::fromUtf8(stat.name);
         if (!safeName(name)) {
-            throw StoreError(refused(
-                archivePath,
-                StoreText::tr("it holds \"%1\", a name that would lie outside the restored "
-                              "folder")
-                    .arg(name)));
+            throw StoreError(
+                refused(archivePath,
+                        StoreText::tr("it holds \"%1\", a name that would lie outside the restored "
+                                      "folder")
+                            .arg(name)));
         }
         zip_uint8_t system = 0;
         zip_uint32_t attributes = 0;
@@ -120,8 +120,8 @@ QVector<Entry> readEntries(const QString& archivePath, ArchiveCheck* check,
         entry.folder = folder;
         entry.modified = entryTime(z, index, stat);
         if (seen.contains(entry.name))
-            throw StoreError(refused(
-                archivePath, StoreText::tr("it holds \"%1\" twice").arg(entry.name)));
+            throw StoreError(
+                refused(archivePath, StoreText::tr("it holds \"%1\" twice").arg(entry.name)));
         seen.insert(entry.name);
         if (folder) {
             ++check->folders;

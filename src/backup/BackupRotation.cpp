@@ -11,6 +11,15 @@
 
 namespace backup {
 
+namespace {
+
+bool newerFirst(const ArchiveFile& a, const ArchiveFile& b)
+{
+    return a.made != b.made ? a.made > b.made : a.copy > b.copy;
+}
+
+} // namespace
+
 QVector<ArchiveFile> listArchives(const QString& backupFolder)
 {
     QVector<ArchiveFile> archives;
@@ -19,21 +28,16 @@ QVector<ArchiveFile> listArchives(const QString& backupFolder)
          folder.entryList({QStringLiteral("Vintrelo Backup *.zip")}, QDir::Files)) {
         const QDateTime made = archiveTime(name);
         if (made.isValid())
-            archives << ArchiveFile{name, made};
+            archives << ArchiveFile{name, made, archiveCopy(name)};
     }
-    std::sort(archives.begin(), archives.end(), [](const ArchiveFile& a, const ArchiveFile& b) {
-        return a.made != b.made ? a.made > b.made : a.name > b.name;
-    });
+    std::sort(archives.begin(), archives.end(), newerFirst);
     return archives;
 }
 
 QStringList archivesKept(const QVector<ArchiveFile>& archives, const QDate& today)
 {
     QVector<ArchiveFile> newestFirst = archives;
-    std::sort(newestFirst.begin(), newestFirst.end(),
-              [](const ArchiveFile& a, const ArchiveFile& b) {
-                  return a.made != b.made ? a.made > b.made : a.name > b.name;
-              });
+    std::sort(newestFirst.begin(), newestFirst.end(), newerFirst);
     QStringList kept;
     QSet<qint64> days;
     QSet<qint64> weeks;

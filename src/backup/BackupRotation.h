@@ -16,6 +16,7 @@ struct ArchiveFile
 {
     QString name;
     QDateTime made;
+    int copy = 1; // of its minute
 };
 
 // The program's archives in a folder (by name), newest first.

@@ -21,10 +21,11 @@ BackupOutcome runBackup(const BackupJob& job)
     } catch (const store::StoreError& error) {
         outcome.problem = error.message();
     } catch (const std::bad_alloc&) {
-        outcome.problem = store::StoreText::tr(
-            "Vintrelo could not make a backup into the folder \"%1\", because the computer ran "
-            "out of memory. Close other programs, then back up again on the Backups screen.")
-                              .arg(job.backupFolder);
+        outcome.problem =
+            store::StoreText::tr(
+                "Vintrelo could not make a backup into the folder \"%1\", because the computer ran "
+                "out of memory. Close other programs, then back up again on the Backups screen.")
+                .arg(job.backupFolder);
     }
     return outcome;
 }
@@ -32,8 +33,7 @@ BackupOutcome runBackup(const BackupJob& job)
 BackupRunner::BackupRunner(QObject* parent) : QObject(parent)
 {
     qRegisterMetaType<BackupOutcome>();
-    connect(this, &BackupRunner::workerDone, this, &BackupRunner::reportDone,
-            Qt::QueuedConnection);
+    connect(this, &BackupRunner::workerDone, this, &BackupRunner::reportDone, Qt::QueuedConnection);
 }
 
 BackupRunner::~BackupRunner()
@@ -48,7 +48,8 @@ bool BackupRunner::start(const BackupJob& job)
 {
     if (m_thread)
         return false;
-    m_thread = QThread::create([this, job] { Q_EMIT workerDone(runBackup(job), QPrivateSignal()); });
+    m_thread =
+        QThread::create([this, job] { Q_EMIT workerDone(runBackup(job), QPrivateSignal()); });
     m_thread->start();
     return true;
 }

@@ -15,10 +15,10 @@ namespace backup {
 struct BackupOutcome
 {
     bool ok = false;
-    BackupRecord record;   // when ok
-    QStringList deleted;   // archives the rotation deleted
-    QString problem;       // when not ok: a sentence for the user naming the folder
-    int reread = 0;        // files read again because they changed while read
+    BackupRecord record; // when ok
+    QStringList deleted; // archives the rotation deleted
+    QString problem;     // when not ok: a sentence for the user naming the folder
+    int reread = 0;      // files read again because they changed while read
 };
 
 // What one backup is asked to do.

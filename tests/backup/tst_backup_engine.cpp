@@ -70,8 +70,8 @@ void writeZip(const QString& path, const QList<HandMade>& entries)
         const zip_int64_t index = zip_file_add(z, entry.name.toUtf8().constData(), source, 0);
         QVERIFY(index >= 0);
         if (entry.link) {
-            zip_file_set_external_attributes(z, static_cast<zip_uint64_t>(index), 0,
-                                             ZIP_OPSYS_UNIX, (S_IFLNK | 0777) << 16);
+            zip_file_set_external_attributes(z, static_cast<zip_uint64_t>(index), 0, ZIP_OPSYS_UNIX,
+                                             (S_IFLNK | 0777) << 16);
         }
     }
     QCOMPARE(zip_close(z), 0);
@@ -165,7 +165,8 @@ void BackupEngineTest::writeFaultsLeaveNoArchive()
     bool mounted = false;
 
     if (fault == QLatin1String("vanish")) {
-        backup::setArchiveWrittenHook([folder](const QString&) { QDir(folder).removeRecursively(); });
+        backup::setArchiveWrittenHook(
+            [folder](const QString&) { QDir(folder).removeRecursively(); });
     } else if (fault == QLatin1String("missing")) {
         QDir(folder).removeRecursively();
         j.createFolder = false; // a chosen folder (a stick not plugged in) is never made
@@ -231,7 +232,8 @@ void BackupEngineTest::hostileArchivesAreRefused_data()
     QTest::newRow("damaged inside") << QStringLiteral("damaged") << QString();
     QTest::newRow("cut short") << QStringLiteral("short") << QString();
     QTest::newRow("not a zip") << QStringLiteral("text") << QString();
-    QTest::newRow("parent folder") << QStringLiteral("../evil.txt") << QStringLiteral("../evil.txt");
+    QTest::newRow("parent folder")
+        << QStringLiteral("../evil.txt") << QStringLiteral("../evil.txt");
     QTest::newRow("deeper parent")
         << QStringLiteral("Recipes/../../evil.txt") << QStringLiteral("Recipes/../../evil.txt");
     QTest::newRow("absolute") << QStringLiteral("/tmp/evil.txt") << QStringLiteral("/tmp/evil.txt");

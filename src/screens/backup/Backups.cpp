@@ -85,7 +85,8 @@ void Backups::showFacts()
     const QDir dir(folder);
     for (const backup::ArchiveFile& archive : backup::listArchives(folder)) {
         auto* item = new QListWidgetItem(
-            tr("%1    (%2)").arg(archive.name, sizeText(QFileInfo(dir.filePath(archive.name)).size())),
+            tr("%1    (%2)")
+                .arg(archive.name, sizeText(QFileInfo(dir.filePath(archive.name)).size())),
             ui->Archives_List);
         item->setData(Qt::UserRole, dir.filePath(archive.name));
         if (dir.filePath(archive.name) == selected)
@@ -113,8 +114,7 @@ void Backups::BackUpNow_Command_Click()
 void Backups::backupEnded(const backup::BackupOutcome& outcome)
 {
     if (outcome.ok) {
-        ui->Status_Label->setText(tr("The backup \"%1\" was made and checked: %n file(s).", "",
-                                     outcome.record.files)
+        ui->Status_Label->setText(tr("The backup \"%1\" was made and checked.")
                                       .arg(QFileInfo(outcome.record.path).fileName()));
     } else {
         ui->Status_Label->setText(tr("The last backup failed; nothing of it was kept."));
