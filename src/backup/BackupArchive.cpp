@@ -152,14 +152,20 @@ void setArchiveWrittenHook(std::function<void(const QString&)> hook)
     writtenHook() = std::move(hook);
 }
 
+void requireBackupFolder(const QString& backupFolder)
+{
+    const QString folderPath = QDir::cleanPath(backupFolder);
+    if (!QFileInfo(folderPath).isDir())
+        throw StoreError(writeFailed(folderPath, StoreText::tr("the folder is not there")));
+}
+
 BackupRecord writeArchive(const DataSnapshot& snapshot, const QString& backupFolder,
                           const QDateTime& made, bool create)
 {
     const QString folderPath = QDir::cleanPath(backupFolder);
     if (create && !QDir().mkpath(folderPath))
         throw StoreError(writeFailed(folderPath, StoreText::tr("the folder cannot be created")));
-    if (!QFileInfo(folderPath).isDir())
-        throw StoreError(writeFailed(folderPath, StoreText::tr("the folder is not there")));
+    requireBackupFolder(folderPath);
     const QDir folder(folderPath);
     removeOldScratch(folder);
 

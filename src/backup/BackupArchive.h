@@ -25,6 +25,9 @@ struct BackupRecord
 BackupRecord writeArchive(const DataSnapshot& snapshot, const QString& backupFolder,
                           const QDateTime& made, bool create);
 
+// Throws the StoreError of writeArchive when the folder is not there.
+void requireBackupFolder(const QString& backupFolder);
+
 // For tests: runs after the archive is written under its scratch name and
 // before it is read back (a folder that vanishes, a byte that changes).
 void setArchiveWrittenHook(std::function<void(const QString& scratchPath)> hook);

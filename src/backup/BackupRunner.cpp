@@ -13,6 +13,10 @@ BackupOutcome runBackup(const BackupJob& job)
 {
     BackupOutcome outcome;
     try {
+        // A chosen folder that is not there (a stick not plugged in) is told at
+        // once, before the data folder is read for nothing.
+        if (!job.createFolder)
+            requireBackupFolder(job.backupFolder);
         const DataSnapshot snapshot = readDataFolder(job.dataRoot, job.backupFolder);
         outcome.reread = snapshot.reread;
         outcome.record = writeArchive(snapshot, job.backupFolder, job.made, job.createFolder);

@@ -46,7 +46,8 @@ QDateTime BackupSettings::lastBackup() const
 {
     if (m_file.isEmpty())
         return QDateTime();
-    return QSettings(m_file, QSettings::IniFormat).value(kLastTime).toDateTime();
+    return QDateTime::fromString(
+        QSettings(m_file, QSettings::IniFormat).value(kLastTime).toString(), Qt::ISODate);
 }
 
 qint64 BackupSettings::lastBackupSize() const
@@ -62,7 +63,7 @@ void BackupSettings::recordBackup(const BackupRecord& record)
         return;
     QDir().mkpath(QFileInfo(m_file).absolutePath());
     QSettings settings(m_file, QSettings::IniFormat);
-    settings.setValue(kLastTime, record.made);
+    settings.setValue(kLastTime, record.made.toString(Qt::ISODate));
     settings.setValue(kLastSize, record.size);
 }
 

@@ -103,6 +103,8 @@ void BackupScreenTest::dailyBackupThenRestoreThroughTheScreen()
 
     // The shop goes on working; then the folder is restored from the archive.
     fx.writeBatch(QStringLiteral("2026-000041"), sampleBatch(1));
+    QCOMPARE(list->currentRow(), 0); // the newest is chosen to begin with
+    list->setCurrentRow(-1);
     QVERIFY(app.click(QStringLiteral("Restore_Command")));
     QCOMPARE(script.shown().size(), 1);
     QVERIFY(script.shown().last().text.contains(QStringLiteral("Choose the archive")));
@@ -173,6 +175,11 @@ void BackupScreenTest::failuresAreToldOnceAndWorkGoesOn()
         script.pickFolder(stick);
         QVERIFY(app.click(QStringLiteral("ChooseFolder_Command")));
         QCOMPARE(label(app, QStringLiteral("BackupFolder_Label")), backup::shownPath(stick));
+        // Nothing on it to restore yet.
+        script.answer(0);
+        QVERIFY(app.click(QStringLiteral("Restore_Command")));
+        QVERIFY(script.shown().last().text.contains(QStringLiteral("holds no backup")));
+        script.clear();
 
         // The stick is pulled out: one message naming it, and the screen stays usable.
         QDir(stick).removeRecursively();
@@ -180,7 +187,7 @@ void BackupScreenTest::failuresAreToldOnceAndWorkGoesOn()
         QVERIFY(app.click(QStringLiteral("BackUpNow_Command")));
         QVERIFY(waitForBackups(app));
         AppHarness::settle();
-        QCOMPARE(script.shown().size(), 2);
+        QCOMPARE(script.shown().size(), 1);
         QVERIFY2(script.shown().last().text.contains(backup::shownPath(stick)),
                  qPrintable(script.shown().last().text));
         QVERIFY(!QFileInfo::exists(stick)); // a chosen folder is never made up

@@ -92,6 +92,10 @@ void Backups::showFacts()
         if (dir.filePath(archive.name) == selected)
             ui->Archives_List->setCurrentItem(item);
     }
+    // The newest archive is the one a restore most often wants.
+    if (!ui->Archives_List->currentItem() && ui->Archives_List->count() > 0 &&
+        ui->Archives_List->item(0)->flags() != Qt::NoItemFlags)
+        ui->Archives_List->setCurrentRow(0);
     const bool running = backups.isRunning();
     ui->BackUpNow_Command->setEnabled(!running);
     ui->Restore_Command->setEnabled(!running);
@@ -148,6 +152,14 @@ void Backups::ChooseFolder_Command_Click()
 void Backups::Restore_Command_Click()
 {
     const QString archive = selectedArchive();
+    const QString folder = shell().backups().backupFolder(state().DataRoot);
+    if (backup::listArchives(folder).isEmpty()) {
+        widgets::Messages::warning(
+            this, tr("The backup folder \"%1\" holds no backup of Vintrelo to restore. If your "
+                     "backups are in another folder, choose it with \"Choose folder…\" first.")
+                      .arg(backup::shownPath(folder)));
+        return;
+    }
     if (archive.isEmpty()) {
         widgets::Messages::warning(
             this, tr("Choose the archive to restore in the list, then click \"Restore…\" again."));
