@@ -14,8 +14,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QIcon>
