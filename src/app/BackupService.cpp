@@ -76,7 +76,11 @@ backup::BackupOutcome BackupService::runHere(const QString& dataRoot)
 
 void BackupService::finishBeforeExit(const QString& dataRoot)
 {
-    m_runner.wait();
+    // A backup under way is finished, never cut off: the program ends after it.
+    if (isRunning()) {
+        widgets::WaitCursor wait;
+        m_runner.wait();
+    }
     if (!m_shell.options().automaticBackups || dataRoot.isEmpty() || !dueToday(dataRoot))
         return;
     widgets::WaitCursor wait;
