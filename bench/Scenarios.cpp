@@ -5,6 +5,7 @@
 #include "app/Screen.h"
 #include "app/Shell.h"
 #include "app/Version.h"
+#include "backup/BackupRunner.h"
 #include "store/BatchFile.h"
 #include "store/StarterData.h"
 #include "widgets/Grid.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QIcon>
@@ -277,12 +279,34 @@ Timed timeCompleteAction(Program& program, const Shop& shop)
     return {ms, listedRows(grid)};
 }
 
+// A backup as the program makes it in the background: the folder read, the
+// archive written, read back and compared, then renamed and rotated.
+Timed timeBackup(const Shop& shop)
+{
+    backup::BackupJob job;
+    job.dataRoot = shop.dataFolder + QLatin1Char('/');
+    job.backupFolder = QDir(shop.base).filePath(QStringLiteral("backups"));
+    job.createFolder = true;
+    job.made = QDateTime(shopToday(), QTime(9, 30));
+    QDir(job.backupFolder).removeRecursively();
+    QElapsedTimer timer;
+    timer.start();
+    const backup::BackupOutcome outcome = backup::runBackup(job);
+    const double ms = timer.nsecsElapsed() / 1e6;
+    if (!outcome.ok)
+        fail(outcome.problem);
+    std::fprintf(stderr, "    archive of %d files: %.1f MiB\n", outcome.record.files,
+                 outcome.record.size / 1048576.0);
+    return {ms, outcome.record.files};
+}
+
 } // namespace
 
 QStringList scenarioNames()
 {
     return {QStringLiteral("opening"),   QStringLiteral("todo"),   QStringLiteral("in-progress"),
-            QStringLiteral("completed"), QStringLiteral("editor"), QStringLiteral("complete")};
+            QStringLiteral("completed"), QStringLiteral("editor"), QStringLiteral("complete"),
+            QStringLiteral("backup")};
 }
 
 QString scenarioTitle(Scenario scenario)
@@ -300,6 +324,8 @@ QString scenarioTitle(Scenario scenario)
         return QStringLiteral("Batch editor opened on a 200-action batch");
     case Scenario::CompleteAction:
         return QStringLiteral("One action completed, task list reloaded");
+    case Scenario::Backup:
+        return QStringLiteral("Backup made and verified (worker thread's work)");
     }
     return QString();
 }
@@ -342,6 +368,9 @@ int runScenario(int argc, char** argv, Scenario scenario, const QString& base, i
         break;
     case Scenario::CompleteAction:
         timed = timeCompleteAction(program, shop);
+        break;
+    case Scenario::Backup:
+        timed = timeBackup(shop);
         break;
     }
     QFile out(resultFile);

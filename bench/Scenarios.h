@@ -14,6 +14,7 @@ enum class Scenario
     CompletedList,  // main menu button to "Completed wine" painted
     BatchEditor,    // double-click in the list to the editor painted on the big batch
     CompleteAction, // "Complete this action" to the reloaded task list painted
+    Backup,         // the whole data folder read, archived, read back and verified
 };
 
 QStringList scenarioNames();

@@ -132,6 +132,11 @@ QStringList filesRead(bench::Scenario scenario, const bench::Shop& shop, QString
     case Scenario::CompleteAction:
         *reads = QStringLiteral("1 batch file rewritten, %1 read").arg(shop.activeFiles.size());
         return shop.activeFiles;
+    case Scenario::Backup:
+        *reads = QStringLiteral("every file: %1 batch files, %2 recipes")
+                     .arg(shop.activeFiles.size() + shop.completedFiles.size())
+                     .arg(shop.recipeFiles.size());
+        return shop.activeFiles + shop.completedFiles + shop.recipeFiles;
     }
     return {};
 }

@@ -37,6 +37,49 @@
     </message>
 </context>
 <context>
+    <name>Backups</name>
+    <message>
+        <source>Vintrelo - Backups</source>
+        <translation>Vintrelo - Sauvegardes</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sauvegardes</translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation>Dossier des sauvegardes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Last backup:</source>
+        <translation>Dernière sauvegarde&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Now:</source>
+        <translation>En ce moment&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Archives in the backup folder, newest first:</source>
+        <translation>Archives du dossier des sauvegardes, la plus récente en premier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Back up now</source>
+        <translation>Sauvegarder maintenant</translation>
+    </message>
+    <message>
+        <source>Choose folder…</source>
+        <translation>Choisir le dossier…</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Restaurer…</translation>
+    </message>
+    <message>
+        <source>Go Back to Main Menu</source>
+        <translation>Retour au menu principal</translation>
+    </message>
+</context>
+<context>
     <name>BatchList</name>
     <message>
         <source>Vintrelo</source>
@@ -266,6 +309,10 @@ Dossier suggéré&#xa0;: %1</translation>
     <message>
         <source>About</source>
         <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sauvegardes</translation>
     </message>
 </context>
 <context>
@@ -1264,6 +1311,86 @@ Voulez-vous quitter sans les enregistrer?</translation>
         <source>Batch %1 was not created, because the batch counter &quot;%2&quot; has changed since this batch was started: another computer has probably created a batch meanwhile. Nothing was written. Go back: your entries are kept, under the next free identifier.</source>
         <translation>Le lot %1 n&apos;a pas été créé, parce que le compteur de lots &quot;%2&quot; a changé depuis le début de ce lot : un autre ordinateur a probablement créé un lot entre-temps. Rien n&apos;a été écrit. Revenez en arrière : vos entrées sont conservées, sous le prochain identifiant libre.</translation>
     </message>
+    <message>
+        <source>Vintrelo could not write a backup into the folder &quot;%1&quot; (%2). No part of that backup was kept, and your data folder is unchanged. Check that the folder is there and that its disk has room (a USB stick may have been pulled out), or choose another backup folder on the Backups screen.</source>
+        <translation>Vintrelo n&apos;a pas pu écrire de sauvegarde dans le dossier «&#xa0;%1&#xa0;» (%2). Rien de cette sauvegarde n&apos;a été gardé, et votre dossier de données n&apos;a pas changé. Vérifiez que le dossier est là et que son disque a de la place (une clé USB a peut-être été retirée), ou choisissez un autre dossier des sauvegardes dans l&apos;écran Sauvegardes.</translation>
+    </message>
+    <message>
+        <source>Vintrelo wrote a backup into the folder &quot;%1&quot;, but reading it back gave a different &quot;%2&quot;, so the backup was not kept. The disk of that folder may be failing: choose another backup folder on the Backups screen.</source>
+        <translation>Vintrelo a écrit une sauvegarde dans le dossier «&#xa0;%1&#xa0;», mais à la relecture «&#xa0;%2&#xa0;» était différent&#xa0;; la sauvegarde n&apos;a donc pas été gardée. Le disque de ce dossier est peut-être défaillant&#xa0;: choisissez un autre dossier des sauvegardes dans l&apos;écran Sauvegardes.</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation>le dossier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>the folder is not there</source>
+        <translation>le dossier n&apos;est pas là</translation>
+    </message>
+    <message>
+        <source>it could not be flushed to the disk</source>
+        <translation>elle n&apos;a pas pu être écrite jusqu&apos;au disque</translation>
+    </message>
+    <message>
+        <source>it could not be given its name &quot;%1&quot;</source>
+        <translation>elle n&apos;a pas pu recevoir son nom «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the folder went away while it was written</source>
+        <translation>le dossier a disparu pendant l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>Vintrelo cannot restore &quot;%1&quot;: %2. Nothing was restored and nothing was changed.</source>
+        <translation>Vintrelo ne peut pas restaurer «&#xa0;%1&#xa0;»&#xa0;: %2. Rien n&apos;a été restauré et rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>the file is not there</source>
+        <translation>le fichier n&apos;est pas là</translation>
+    </message>
+    <message>
+        <source>it is damaged or is not a zip archive (%1)</source>
+        <translation>il est endommagé ou n&apos;est pas une archive zip (%1)</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>il est endommagé</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot;, a name that would lie outside the restored folder</source>
+        <translation>il contient «&#xa0;%1&#xa0;», un nom qui se trouverait hors du dossier restauré</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot;, which is a link or a special file, not a file or folder</source>
+        <translation>il contient «&#xa0;%1&#xa0;», qui est un lien ou un fichier spécial, ni un fichier ni un dossier</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot; twice</source>
+        <translation>il contient «&#xa0;%1&#xa0;» deux fois</translation>
+    </message>
+    <message>
+        <source>its entry &quot;%1&quot; cannot be read back whole: the archive is damaged</source>
+        <translation>son entrée «&#xa0;%1&#xa0;» ne peut pas être relue en entier&#xa0;: l&apos;archive est endommagée</translation>
+    </message>
+    <message>
+        <source>it is not a backup of a Vintrelo data folder (it holds no &quot;%1&quot;)</source>
+        <translation>ce n&apos;est pas une sauvegarde d&apos;un dossier de données de Vintrelo (il ne contient pas «&#xa0;%1&#xa0;»)</translation>
+    </message>
+    <message>
+        <source>Vintrelo could not restore &quot;%1&quot; into the new folder &quot;%2&quot;, because it cannot write &quot;%3&quot;. Nothing was restored and your data folder is unchanged. Check that the disk has room, then try again.</source>
+        <translation>Vintrelo n&apos;a pas pu restaurer «&#xa0;%1&#xa0;» dans le nouveau dossier «&#xa0;%2&#xa0;», car il ne peut pas écrire «&#xa0;%3&#xa0;». Rien n&apos;a été restauré et votre dossier de données n&apos;a pas changé. Vérifiez que le disque a de la place, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Vintrelo could not make a backup into the folder &quot;%1&quot;, because the computer ran out of memory. Close other programs, then back up again on the Backups screen.</source>
+        <translation>Vintrelo n&apos;a pas pu faire de sauvegarde dans le dossier «&#xa0;%1&#xa0;», car l&apos;ordinateur manque de mémoire. Fermez d&apos;autres programmes, puis sauvegardez de nouveau dans l&apos;écran Sauvegardes.</translation>
+    </message>
+    <message>
+        <source>Vintrelo could not make a backup, because it cannot read the file &quot;%1&quot; in the data folder. Check that you may read that file, then back up again.</source>
+        <translation>Vintrelo n&apos;a pas pu faire de sauvegarde, car il ne peut pas lire le fichier «&#xa0;%1&#xa0;» du dossier de données. Vérifiez que vous pouvez lire ce fichier, puis sauvegardez de nouveau.</translation>
+    </message>
+    <message>
+        <source>Vintrelo could not make a backup, because the data folder &quot;%1&quot; is not there. Connect the drive that holds it, then back up again.</source>
+        <translation>Vintrelo n&apos;a pas pu faire de sauvegarde, car le dossier de données «&#xa0;%1&#xa0;» n&apos;est pas là. Branchez le disque qui le contient, puis sauvegardez de nouveau.</translation>
+    </message>
 </context>
 <context>
     <name>ThingsToDoToday</name>
@@ -1532,6 +1659,89 @@ Les écrans qui en ont besoin ne fonctionneront pas tant que ces éléments n&ap
     <message>
         <source>Vintrelo did not save the to-do list as &quot;%1&quot;: that name does not end in .pdf, and a printout is never written over another kind of file, such as a batch record. Nothing was changed; choose a name ending in .pdf and try again.</source>
         <translation>Vintrelo n&apos;a pas enregistré la liste des tâches sous «&#xa0;%1&#xa0;»&#xa0;: ce nom ne se termine pas par .pdf, et une impression n&apos;est jamais écrite par-dessus un autre genre de fichier, comme la fiche d&apos;un lot. Rien n&apos;a été modifié; choisissez un nom qui se termine par .pdf, puis réessayez.</translation>
+    </message>
+</context>
+<context>
+    <name>screens::Backups</name>
+    <message>
+        <source>A backup is being made in the background.</source>
+        <translation>Une sauvegarde est en cours en arrière-plan.</translation>
+    </message>
+    <message>
+        <source>No backup is being made.</source>
+        <translation>Aucune sauvegarde en cours.</translation>
+    </message>
+    <message>
+        <source>%1 at %2, %3</source>
+        <translation>%1 à %2, %3</translation>
+    </message>
+    <message>
+        <source>No backup has been made on this computer yet.</source>
+        <translation>Aucune sauvegarde n&apos;a encore été faite sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>The backup folder is not there. Connect the drive that holds it, or choose another folder.</source>
+        <translation>Le dossier des sauvegardes n&apos;est pas là. Branchez le disque qui le contient, ou choisissez un autre dossier.</translation>
+    </message>
+    <message>
+        <source>%1    (%2)</source>
+        <translation>%1    (%2)</translation>
+    </message>
+    <message>
+        <source>The last backup failed; nothing of it was kept.</source>
+        <translation>La dernière sauvegarde a échoué&#xa0;; rien n&apos;en a été gardé.</translation>
+    </message>
+    <message>
+        <source>Choose the folder for Vintrelo&apos;s backups</source>
+        <translation>Choisissez le dossier des sauvegardes de Vintrelo</translation>
+    </message>
+    <message>
+        <source>The backups cannot go into &quot;%1&quot;, because it lies inside the data folder &quot;%2&quot;. A backup must outlast that folder: choose a folder outside it, best on another disk or a USB stick.</source>
+        <translation>Les sauvegardes ne peuvent pas aller dans «&#xa0;%1&#xa0;», car il se trouve dans le dossier de données «&#xa0;%2&#xa0;». Une sauvegarde doit survivre à ce dossier&#xa0;: choisissez un dossier hors de lui, de préférence sur un autre disque ou une clé USB.</translation>
+    </message>
+    <message>
+        <source>Choose the archive to restore in the list, then click &quot;Restore…&quot; again.</source>
+        <translation>Choisissez dans la liste l&apos;archive à restaurer, puis cliquez de nouveau sur «&#xa0;Restaurer…&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The archive was restored into the new folder &quot;%1&quot;, but Vintrelo keeps using &quot;%2&quot;, because that folder could not be backed up first. Mend what the previous message names, then restore again.</source>
+        <translation>L&apos;archive a été restaurée dans le nouveau dossier «&#xa0;%1&#xa0;», mais Vintrelo continue d&apos;utiliser «&#xa0;%2&#xa0;», car ce dossier n&apos;a pas pu être sauvegardé d&apos;abord. Corrigez ce que le message précédent indique, puis restaurez de nouveau.</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; was restored into the new folder
+
+%2
+
+The data folder in use was backed up first and stays as it is:
+
+%3
+
+Should Vintrelo work on the restored folder from now on, instead of the data folder in use?</source>
+        <translation>L&apos;archive «&#xa0;%1&#xa0;» a été restaurée dans le nouveau dossier
+
+%2
+
+Le dossier de données utilisé a d&apos;abord été sauvegardé et reste tel quel&#xa0;:
+
+%3
+
+Vintrelo doit-il désormais travailler sur le dossier restauré au lieu du dossier de données utilisé&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Vintrelo keeps working on &quot;%1&quot;. The restored folder &quot;%2&quot; was kept; delete it when you no longer need it.</source>
+        <translation>Vintrelo continue de travailler sur «&#xa0;%1&#xa0;». Le dossier restauré «&#xa0;%2&#xa0;» a été gardé&#xa0;; supprimez-le quand vous n&apos;en aurez plus besoin.</translation>
+    </message>
+    <message>
+        <source>Vintrelo now works on the restored folder &quot;%1&quot;. The folder &quot;%2&quot; was left as it was.</source>
+        <translation>Vintrelo travaille désormais sur le dossier restauré «&#xa0;%1&#xa0;». Le dossier «&#xa0;%2&#xa0;» a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The backup &quot;%1&quot; was made and checked.</source>
+        <translation>La sauvegarde «&#xa0;%1&#xa0;» a été faite et vérifiée.</translation>
+    </message>
+    <message>
+        <source>The backup folder &quot;%1&quot; holds no backup of Vintrelo to restore. If your backups are in another folder, choose it with &quot;Choose folder…&quot; first.</source>
+        <translation>Le dossier des sauvegardes «&#xa0;%1&#xa0;» ne contient aucune sauvegarde de Vintrelo à restaurer. Si vos sauvegardes sont dans un autre dossier, choisissez-le d&apos;abord avec «&#xa0;Choisir le dossier…&#xa0;».</translation>
     </message>
 </context>
 <context>

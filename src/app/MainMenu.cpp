@@ -3,6 +3,7 @@
 #include "app/AboutForm.h"
 #include "app/Opening_Screen.h"
 #include "app/Shell.h"
+#include "screens/backup/Backups.h"
 #include "screens/batch/NewBatch.h"
 #include "screens/chart/Chart1.h"
 #include "screens/recipes/ModifyRecipe.h"
@@ -26,6 +27,7 @@ MainMenu::MainMenu(QWidget* parent) : Screen(parent), ui(new Ui::MainMenu)
     connect(ui->CommandButton5, &QPushButton::clicked, this, &MainMenu::CommandButton5_Click);
     connect(ui->CommandButton7, &QPushButton::clicked, this, &MainMenu::CommandButton7_Click);
     connect(ui->AboutButton, &QPushButton::clicked, this, &MainMenu::AboutButton_Click);
+    connect(ui->Backups_Command, &QPushButton::clicked, this, &MainMenu::Backups_Command_Click);
 }
 
 MainMenu::~MainMenu() = default;
@@ -74,6 +76,11 @@ void MainMenu::AboutButton_Click()
 {
     state().AboutReturnTarget = 0;
     shell().switchScreen<AboutForm>(this);
+}
+
+void MainMenu::Backups_Command_Click()
+{
+    shell().switchScreen<screens::Backups>(this);
 }
 
 } // namespace app

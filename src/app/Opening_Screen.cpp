@@ -1,6 +1,7 @@
 #include "app/Opening_Screen.h"
 
 #include "app/AboutForm.h"
+#include "app/BackupService.h"
 #include "app/FirstRun.h"
 #include "app/MainMenu.h"
 #include "app/Shell.h"
@@ -53,6 +54,8 @@ void Opening_Screen::Form_Load()
 
     state().TodayText = store::formatLongDate(store::Clock::today());
     ui->Label5->setText(state().TodayText);
+    // The first start of a day backs the data folder up in the background.
+    shell().backups().startIfDue(state().DataRoot);
 }
 
 void Opening_Screen::AboutButton_Click()
@@ -68,6 +71,7 @@ void Opening_Screen::CommandButton2_Click()
 
 void Opening_Screen::CommandButton1_Click()
 {
+    shell().backups().finishBeforeExit(state().DataRoot);
     shell().exitProgram();
 }
 

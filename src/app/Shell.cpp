@@ -1,5 +1,6 @@
 #include "app/Shell.h"
 
+#include "app/BackupService.h"
 #include "app/LockPrompts.h"
 #include "app/Opening_Screen.h"
 #include "app/Screen.h"
@@ -24,6 +25,7 @@ Shell::Shell(const ShellOptions& options) : m_options(options)
     store::Clock::setFixedToday(options.fixedToday);
     registerAllScreens(*this);
     installLockPrompts();
+    m_backups = std::make_unique<BackupService>(*this);
 }
 
 Shell::~Shell()

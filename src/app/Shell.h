@@ -9,19 +9,22 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <memory>
 #include <type_traits>
 
 namespace app {
 
+class BackupService;
 class Screen;
 
 // Where the program looks for its files. main() fills it from the system; tests
 // give folders of their own.
 struct ShellOptions
 {
-    store::LocationPlaces places; // where "VT.Loc" is looked for and written
-    QString defaultDataFolder;    // offered when a new data folder is set up
-    QDate fixedToday;             // invalid: the system clock
+    store::LocationPlaces places;  // where "VT.Loc" is looked for and written
+    QString defaultDataFolder;     // offered when a new data folder is set up
+    QDate fixedToday;              // invalid: the system clock
+    bool automaticBackups = false; // the daily backup; main() turns it on
 };
 
 // The program's one run: the run state, and the switch between screens.
@@ -39,6 +42,7 @@ public:
 
     store::RunState& state() { return m_state; }
     const ShellOptions& options() const { return m_options; }
+    BackupService& backups() { return *m_backups; }
 
     // Screens are known by their class: a screen that does not exist cannot be
     // named, and the switch keys each one by its class's meta-object.
@@ -103,6 +107,7 @@ private:
     QHash<const QMetaObject*, Factory> m_factories;
     QHash<const QMetaObject*, QPointer<Screen>> m_loaded;
     bool m_ending = false;
+    std::unique_ptr<BackupService> m_backups;
 };
 
 // Registers every screen of the program with the shell.

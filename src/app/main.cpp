@@ -27,6 +27,7 @@ int main(int argc, char* argv[])
     options.defaultDataFolder =
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
             .filePath(QStringLiteral("Vintrelo Data"));
+    options.automaticBackups = true;
 
     app::Shell shell(options);
     QObject::connect(&shell, &app::Shell::programEnded, &application, &QApplication::quit,

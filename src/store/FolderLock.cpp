@@ -46,12 +46,26 @@ int& waitLimit()
     return limit;
 }
 
-// Locks this process holds, by lock file path, with how often each is taken.
-QMutex heldMutex;
-QHash<QString, int>& heldLocks()
+// Locks this process holds, by lock file path: the thread holding each (a
+// backup reads the folder on a thread of its own) and how often it took it.
+struct Held
 {
-    static QHash<QString, int> held;
+    Qt::HANDLE thread = nullptr;
+    int count = 0;
+};
+QMutex heldMutex;
+QHash<QString, Held>& heldLocks()
+{
+    static QHash<QString, Held> held;
     return held;
+}
+
+// Questions and the wait cursor belong to the thread that shows windows; a lock
+// taken on another thread waits or fails without them.
+bool onMainThread()
+{
+    const QCoreApplication* application = QCoreApplication::instance();
+    return application && QThread::currentThread() == application->thread();
 }
 
 QString lockFilePath(const QString& dataRoot)
@@ -225,27 +239,63 @@ FolderLock::FolderLock(const QString& dataRoot) : m_key(lockFilePath(dataRoot))
 {
     if (!lockingOn())
         return;
-    {
-        QMutexLocker guard(&heldMutex);
-        auto it = heldLocks().find(m_key);
-        if (it != heldLocks().end()) {
-            ++it.value();
-            return;
+    const Qt::HANDLE thread = QThread::currentThreadId();
+    const bool mainThread = onMainThread();
+    const OldLockAnswer answerOldLock = mainThread ? oldLockAnswer() : OldLockAnswer();
+    const LockWaitNotice notice = mainThread ? lockWaitNotice() : LockWaitNotice();
+    QElapsedTimer waited;
+    waited.start();
+    bool waiting = false;
+    const auto endWait = [&] {
+        if (waiting && notice)
+            notice(false);
+        waiting = false;
+    };
+    // Another thread of this process holding the folder is waited for like
+    // another copy; the same thread nests.
+    for (;;) {
+        {
+            QMutexLocker guard(&heldMutex);
+            auto it = heldLocks().find(m_key);
+            if (it == heldLocks().end()) {
+                heldLocks().insert(m_key, Held{thread, 1});
+                break;
+            }
+            if (it->thread == thread) {
+                ++it->count;
+                return;
+            }
         }
+        if (waited.elapsed() >= waitLimit()) {
+            endWait();
+            throw StoreError(busyMessage(LockHolder(), false));
+        }
+        if (!waiting && notice)
+            notice(true);
+        waiting = true;
+        QThread::msleep(20);
     }
+    try {
+        acquire(dataRoot, answerOldLock, notice, waited, waiting);
+    } catch (...) {
+        QMutexLocker guard(&heldMutex);
+        heldLocks().remove(m_key);
+        throw;
+    }
+}
 
+void FolderLock::acquire(const QString& dataRoot, const OldLockAnswer& answerOldLock,
+                         const LockWaitNotice& notice, QElapsedTimer& waited, bool& waiting)
+{
     auto file = std::make_unique<QLockFile>(m_key);
     // Age alone never makes a lock stale: another computer's lock is taken over
     // only when the user says that computer is off. A dead process of this
     // computer is still recognised at once.
     file->setStaleLockTime(0);
-    QElapsedTimer waited;
-    waited.start();
-    bool waiting = false;
     bool wasLocked = false;
     const auto endWait = [&] {
-        if (waiting && lockWaitNotice())
-            lockWaitNotice()(false);
+        if (waiting && notice)
+            notice(false);
         waiting = false;
     };
     for (;;) {
@@ -283,13 +333,13 @@ FolderLock::FolderLock(const QString& dataRoot) : m_key(lockFilePath(dataRoot))
                          (holder.datedAhead && waited.elapsed() >= waitLimit());
         if (known && !isThisHost(holder.host) && old) {
             endWait();
-            if (!oldLockAnswer()) {
+            if (!answerOldLock) {
                 throw StoreError(oldLockQuestion(holder) + QLatin1Char(' ') +
                                  StoreText::tr("Nothing was written. If that computer is off, "
                                                "delete the file \"%1\", then try again.")
                                      .arg(QDir::toNativeSeparators(m_key)));
             }
-            if (!oldLockAnswer()(holder)) {
+            if (!answerOldLock(holder)) {
                 throw StoreError(StoreText::tr("Nothing was written, because Vintrelo on %1 may "
                                                "still be saving to the data folder. Try again "
                                                "once that computer has finished.")
@@ -303,18 +353,14 @@ FolderLock::FolderLock(const QString& dataRoot) : m_key(lockFilePath(dataRoot))
             endWait();
             throw StoreError(busyMessage(holder, known));
         }
-        if (!waiting && lockWaitNotice())
-            lockWaitNotice()(true);
+        if (!waiting && notice)
+            notice(true);
         waiting = true;
         // Every look at the lock file opens it, which on a share keeps its holder
         // from removing it: after a first moment, look less often.
         QThread::msleep(waited.elapsed() < 250 ? 20 : 50);
     }
     endWait();
-    {
-        QMutexLocker guard(&heldMutex);
-        heldLocks().insert(m_key, 1);
-    }
     m_file = std::move(file);
     if (wasLocked) {
         removeLeftScratchFiles(dataRoot);
@@ -328,7 +374,7 @@ FolderLock::~FolderLock()
     auto it = heldLocks().find(m_key);
     if (it == heldLocks().end())
         return;
-    if (--it.value() > 0)
+    if (--it->count > 0)
         return;
     heldLocks().erase(it);
     if (!m_file)

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+class QElapsedTimer;
 class QLockFile;
 
 namespace store {
@@ -57,8 +58,9 @@ void setFolderLocking(bool on);
 
 // The folder's lock for one write. The constructor waits for the lock (see
 // above) and throws StoreError when it cannot be had; the destructor releases
-// it. Nested locks of one process on one folder share the outer one, so a write
-// made of smaller writes holds the lock throughout.
+// it. Nested locks of one thread on one folder share the outer one, so a write
+// made of smaller writes holds the lock throughout; another thread of the same
+// process waits as another copy would, without questions or a wait cursor.
 class FolderLock
 {
 public:
@@ -68,6 +70,9 @@ public:
     FolderLock& operator=(const FolderLock&) = delete;
 
 private:
+    void acquire(const QString& dataRoot, const OldLockAnswer& answerOldLock,
+                 const LockWaitNotice& notice, QElapsedTimer& waited, bool& waiting);
+
     QString m_key;
     std::unique_ptr<QLockFile> m_file;
 };

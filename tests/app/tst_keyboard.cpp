@@ -221,7 +221,8 @@ void TestKeyboard::tabWalksTheVisualOrder_data()
     QTest::newRow("main menu") << "MainMenu"
                                << QStringList{"CommandButton2", "CommandButton3", "CommandButton1",
                                               "CommandButton6", "CommandButton4", "CommandButton8",
-                                              "CommandButton5", "CommandButton7", "AboutButton"};
+                                              "CommandButton5", "CommandButton7", "Backups_Command",
+                                              "AboutButton"};
     QTest::newRow("start-up form")
         << "NewBatch"
         << QStringList{

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+namespace backup {
+
+// "Vintrelo Backup 2026-12-07 0930.zip": the date and minute the archive was
+// made. A second archive of the same minute gets " (2)" before ".zip".
+QString archiveName(const QDateTime& made, int copy = 1);
+
+// The time in the name of one of the program's archives; invalid for any other
+// name.
+QDateTime archiveTime(const QString& fileName);
+
+// Which copy of its minute an archive is: 1, or n for " (n)".
+int archiveCopy(const QString& fileName);
+
+// The comment every archive of the program carries, so that rotation never
+// deletes an archive someone else put in the folder under a similar name.
+inline const char kArchiveComment[] = "Vintrelo backup of a data folder";
+
+// "Vintrelo Backups" beside the data folder.
+QString defaultBackupFolder(const QString& dataRoot);
+
+// "Vintrelo Data restored 2026-12-07" beside the data folder, with " (2)",
+// " (3)"... when that name is taken.
+QString restoredFolderPath(const QString& dataRoot, const QDate& today);
+
+// A folder path for messages: native separators, no trailing separator.
+QString shownPath(const QString& path);
+
+} // namespace backup

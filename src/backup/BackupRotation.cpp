@@ -1,0 +1,104 @@
+#include "backup/BackupRotation.h"
+
+#include "backup/BackupNames.h"
+#include "backup/ZipHandle.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <algorithm>
+#include <zip.h>
+
+namespace backup {
+
+namespace {
+
+bool newerFirst(const ArchiveFile& a, const ArchiveFile& b)
+{
+    return a.made != b.made ? a.made > b.made : a.copy > b.copy;
+}
+
+} // namespace
+
+QVector<ArchiveFile> listArchives(const QString& backupFolder)
+{
+    QVector<ArchiveFile> archives;
+    const QDir folder(backupFolder);
+    for (const QString& name :
+         folder.entryList({QStringLiteral("Vintrelo Backup *.zip")}, QDir::Files)) {
+        const QDateTime made = archiveTime(name);
+        if (made.isValid())
+            archives << ArchiveFile{name, made, archiveCopy(name)};
+    }
+    std::sort(archives.begin(), archives.end(), newerFirst);
+    return archives;
+}
+
+QStringList archivesKept(const QVector<ArchiveFile>& archives, const QDate& today)
+{
+    QVector<ArchiveFile> newestFirst = archives;
+    std::sort(newestFirst.begin(), newestFirst.end(), newerFirst);
+    QStringList kept;
+    QSet<qint64> days;
+    QSet<qint64> weeks;
+    QSet<qint64> months;
+    for (const ArchiveFile& archive : std::as_const(newestFirst)) {
+        const QDate date = archive.made.date();
+        if (date > today) {
+            kept << archive.name;
+            continue;
+        }
+        int weekYear = 0;
+        const int week = date.weekNumber(&weekYear);
+        const qint64 day = date.toJulianDay();
+        const qint64 weekKey = qint64(weekYear) * 100 + week;
+        const qint64 monthKey = qint64(date.year()) * 100 + date.month();
+        bool keep = false;
+        // The first archive met of a day, week or month is its newest.
+        if (!days.contains(day) && days.size() < kDailyKept) {
+            days.insert(day);
+            keep = true;
+        }
+        if (!weeks.contains(weekKey) && weeks.size() < kWeeklyKept) {
+            weeks.insert(weekKey);
+            keep = true;
+        }
+        if (!months.contains(monthKey) && months.size() < kMonthlyKept) {
+            months.insert(monthKey);
+            keep = true;
+        }
+        if (keep)
+            kept << archive.name;
+    }
+    return kept;
+}
+
+bool writtenByVintrelo(const QString& archivePath)
+{
+    ZipHandle archive;
+    QString problem;
+    if (!archive.open(archivePath, ZIP_RDONLY, &problem))
+        return false;
+    int length = 0;
+    const char* comment = zip_get_archive_comment(archive.get(), &length, ZIP_FL_ENC_RAW);
+    return comment && QByteArray(comment, length) == QByteArray(kArchiveComment);
+}
+
+QStringList rotateArchives(const QString& backupFolder, const QDate& today,
+                           const QDateTime& verified)
+{
+    const QVector<ArchiveFile> archives = listArchives(backupFolder);
+    const QStringList kept = archivesKept(archives, today);
+    const QDir folder(backupFolder);
+    QStringList deleted;
+    for (const ArchiveFile& archive : archives) {
+        if (kept.contains(archive.name) || archive.made >= verified)
+            continue;
+        const QString path = folder.filePath(archive.name);
+        if (writtenByVintrelo(path) && QFile::remove(path))
+            deleted << archive.name;
+    }
+    return deleted;
+}
+
+} // namespace backup

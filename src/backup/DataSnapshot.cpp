@@ -1,0 +1,173 @@
+#include "backup/DataSnapshot.h"
+
+#include "backup/BackupNames.h"
+#include "store/FolderLock.h"
+#include "store/StoreError.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QHash>
+#include <QMap>
+#include <algorithm>
+#include <sys/stat.h>
+
+namespace backup {
+
+namespace {
+
+std::function<void()>& betweenPassesHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
+// What tells one version of a file from another: a writer replaces a file by
+// renaming a new one over it, which changes the inode, and an edit in place
+// changes the size or the time.
+struct Version
+{
+    bool folder = false;
+    qint64 size = 0;
+    qint64 seconds = 0;
+    qint64 nanoseconds = 0;
+    quint64 inode = 0;
+
+    bool operator==(const Version& other) const
+    {
+        return folder == other.folder && size == other.size && seconds == other.seconds &&
+               nanoseconds == other.nanoseconds && inode == other.inode;
+    }
+    bool operator!=(const Version& other) const { return !(*this == other); }
+};
+
+bool versionOf(const QString& path, Version* version)
+{
+    struct stat info
+    {
+    };
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    version->folder = S_ISDIR(info.st_mode);
+    version->size = info.st_size;
+    version->seconds = info.st_mtim.tv_sec;
+    version->nanoseconds = info.st_mtim.tv_nsec;
+    version->inode = info.st_ino;
+    return S_ISDIR(info.st_mode) || S_ISREG(info.st_mode);
+}
+
+// Every file and folder under the root by relative path.
+QMap<QString, Version> listFolder(const QString& root, const QString& skipFolder)
+{
+    QMap<QString, Version> found;
+    const QDir dir(root);
+    const QString skip = skipFolder.isEmpty() ? QString() : QDir::cleanPath(skipFolder);
+    QDirIterator it(root,
+                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot |
+                        QDir::NoSymLinks,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString relative = dir.relativeFilePath(path);
+        if (relative.compare(store::kLockFile, Qt::CaseInsensitive) == 0)
+            continue;
+        if (!skip.isEmpty() && (QDir::cleanPath(path) == skip ||
+                                QDir::cleanPath(path).startsWith(skip + QLatin1Char('/'))))
+            continue;
+        Version version;
+        if (versionOf(path, &version))
+            found.insert(relative, version);
+    }
+    return found;
+}
+
+QString cannotReadMessage(const QString& path)
+{
+    return store::StoreText::tr("Vintrelo could not make a backup, because it cannot read the "
+                                "file \"%1\" in the data folder. Check that you may read that "
+                                "file, then back up again.")
+        .arg(shownPath(path));
+}
+
+// The file's bytes, or false when it changed or vanished while it was read.
+bool readSteady(const QString& path, const Version& before, QByteArray* bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    *bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    Version after;
+    return versionOf(path, &after) && after == before && after.size == bytes->size();
+}
+
+} // namespace
+
+void setBetweenPassesHook(std::function<void()> hook)
+{
+    betweenPassesHook() = std::move(hook);
+}
+
+DataSnapshot readDataFolder(const QString& dataRoot, const QString& skipFolder)
+{
+    const QString root = QDir::cleanPath(dataRoot);
+    if (!QFileInfo(root).isDir()) {
+        throw store::StoreError(
+            store::StoreText::tr("Vintrelo could not make a backup, because the data folder "
+                                 "\"%1\" is not there. Connect the drive that holds it, then "
+                                 "back up again.")
+                .arg(shownPath(root)));
+    }
+    const QDir dir(root);
+
+    // First without the lock: the long part, during which others may save.
+    QHash<QString, QPair<Version, QByteArray>> read;
+    const QMap<QString, Version> first = listFolder(root, skipFolder);
+    for (auto it = first.constBegin(); it != first.constEnd(); ++it) {
+        if (it.value().folder) {
+            read.insert(it.key(), {it.value(), QByteArray()});
+            continue;
+        }
+        QByteArray bytes;
+        if (readSteady(dir.filePath(it.key()), it.value(), &bytes))
+            read.insert(it.key(), {it.value(), bytes});
+    }
+
+    if (betweenPassesHook())
+        betweenPassesHook()();
+
+    DataSnapshot snapshot;
+    {
+        // Then, under the lock, one look at every entry: what changed since is
+        // read again while no one can change it.
+        store::FolderLock lock(root);
+        const QMap<QString, Version> now = listFolder(root, skipFolder);
+        for (auto it = now.constBegin(); it != now.constEnd(); ++it) {
+            SnapshotEntry entry;
+            entry.relative = it.key();
+            entry.folder = it.value().folder;
+            entry.modified = static_cast<std::time_t>(it.value().seconds);
+            const auto earlier = read.constFind(it.key());
+            if (earlier != read.constEnd() && earlier->first == it.value()) {
+                entry.bytes = earlier->second;
+            } else if (!entry.folder) {
+                QFile file(dir.filePath(it.key()));
+                if (!file.open(QIODevice::ReadOnly))
+                    throw store::StoreError(cannotReadMessage(file.fileName()));
+                entry.bytes = file.readAll();
+                if (file.error() != QFileDevice::NoError)
+                    throw store::StoreError(cannotReadMessage(file.fileName()));
+                ++snapshot.reread;
+            }
+            if (!entry.folder) {
+                ++snapshot.files;
+                snapshot.bytes += entry.bytes.size();
+            }
+            snapshot.entries << entry;
+        }
+    }
+    return snapshot;
+}
+
+} // namespace backup
