@@ -5,6 +5,9 @@
 #include "app/Shell.h"
 #include "screens/batch/NewBatch.h"
 #include "screens/chart/Chart1.h"
+#include "screens/find/FindBatch.h"
+#include "screens/find/OpenBatch.h"
+#include "screens/find/ScanCatcher.h"
 #include "screens/recipes/ModifyRecipe.h"
 #include "screens/recipes/NewRecipe.h"
 #include "screens/records/Completed1.h"
@@ -26,6 +29,11 @@ MainMenu::MainMenu(QWidget* parent) : Screen(parent), ui(new Ui::MainMenu)
     connect(ui->CommandButton5, &QPushButton::clicked, this, &MainMenu::CommandButton5_Click);
     connect(ui->CommandButton7, &QPushButton::clicked, this, &MainMenu::CommandButton7_Click);
     connect(ui->AboutButton, &QPushButton::clicked, this, &MainMenu::AboutButton_Click);
+    connect(ui->FindButton, &QPushButton::clicked, this, &MainMenu::FindButton_Click);
+    // A tag scanned here opens its batch.
+    new screens::ScanCatcher(this, [this](const QString& typed) {
+        screens::openBatchById(this, typed, store::BatchOpenedFrom::MainMenu);
+    });
 }
 
 MainMenu::~MainMenu() = default;
@@ -74,6 +82,11 @@ void MainMenu::AboutButton_Click()
 {
     state().AboutReturnTarget = 0;
     shell().switchScreen<AboutForm>(this);
+}
+
+void MainMenu::FindButton_Click()
+{
+    shell().switchScreen<screens::FindBatch>(this);
 }
 
 } // namespace app

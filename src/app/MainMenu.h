@@ -29,6 +29,7 @@ public Q_SLOTS:
     void CommandButton5_Click(); // Chemical Charts
     void CommandButton7_Click(); // Exit Back
     void AboutButton_Click();
+    void FindButton_Click();
 
 protected:
     void closeByTitleBar() override { CommandButton7_Click(); }

@@ -16,6 +16,7 @@ void registerAllScreens(Shell& shell)
     screens::registerRecordScreens(shell);
     screens::registerRecipeScreens(shell);
     screens::registerChartScreens(shell);
+    screens::registerFindScreens(shell);
 }
 
 } // namespace app

@@ -12,5 +12,6 @@ void registerTaskScreens(app::Shell& shell);
 void registerRecordScreens(app::Shell& shell);
 void registerRecipeScreens(app::Shell& shell);
 void registerChartScreens(app::Shell& shell);
+void registerFindScreens(app::Shell& shell);
 
 } // namespace screens
