@@ -164,7 +164,7 @@ void PainterSurface::qrCode(double x, double y, double side, const ModuleMatrix&
                             const QString& caption)
 {
     if (!caption.isEmpty())
-        text(x + (side - textWidth(caption)) / 2, y + side + kQrCaptionGap, caption);
+        text(x + (side - textWidth(caption)) / 2, qrCaptionTop(y, side, matrix), caption);
     if (matrix.isEmpty())
         return;
     // Each run of dark modules in a row is one filled rectangle, without

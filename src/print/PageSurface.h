@@ -11,7 +11,11 @@ class QPainter;
 
 namespace print {
 
-inline constexpr double kQrCaptionGap = 0.08; // inches between a QR code and its caption
+// Where the caption of a QR code starts: a little below the code's quiet zone.
+inline double qrCaptionTop(double y, double side, const ModuleMatrix& matrix)
+{
+    return y + side + (matrix.isEmpty() ? 0.0 : kQrQuietModules * side / matrix.width) + 0.03;
+}
 
 // A printed page in inches from the top left corner of its printable area (on
 // paper without hardware margins, the paper's corner). Printouts draw on this
@@ -28,7 +32,7 @@ public:
     virtual void line(double x1, double y1, double x2, double y2) = 0;
     virtual void circle(double centreX, double centreY, double radius) = 0;
     // A QR code `side` inches square with its top left corner at (x, y), and
-    // `caption` in the current font centred beneath it, kQrCaptionGap below.
+    // `caption` in the current font centred beneath it (qrCaptionTop).
     virtual void qrCode(double x, double y, double side, const ModuleMatrix& matrix,
                         const QString& caption) = 0;
     virtual void newPage() = 0;
