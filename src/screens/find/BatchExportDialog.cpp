@@ -83,7 +83,8 @@ bool exportBatches(QWidget* parent, const QVector<store::ExportedBatch>& batches
         return false;
     }
     widgets::Messages::information(
-        parent, Text::tr("%n batch(es) exported to %1.", "", int(rows.size())).arg(shown));
+        parent, rows.size() == 1 ? Text::tr("1 batch exported to %1.").arg(shown)
+                                 : Text::tr("%1 batches exported to %2.").arg(rows.size()).arg(shown));
     return true;
 }
 

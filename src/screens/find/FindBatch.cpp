@@ -104,7 +104,9 @@ void FindBatch::showResults()
         ui->CountLabel->setText(tr("Type a few letters of a name, phone number, e-mail, "
                                    "identifier, variety or recipe."));
     else
-        ui->CountLabel->setText(tr("%n batch(es) found.", "", int(m_found.size())));
+        ui->CountLabel->setText(m_found.size() == 1
+                                    ? tr("1 batch found.")
+                                    : tr("%1 batches found.").arg(m_found.size()));
     ui->ExportButton->setEnabled(!m_found.isEmpty());
 }
 
