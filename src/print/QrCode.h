@@ -8,8 +8,8 @@ namespace print {
 // A QR code as a square of modules, row by row, without its quiet zone.
 struct ModuleMatrix
 {
-    int width = 0;    // modules per side
-    QByteArray dark;  // width * width bytes, 1 for a dark module
+    int width = 0;   // modules per side
+    QByteArray dark; // width * width bytes, 1 for a dark module
     bool isDark(int row, int col) const { return dark.at(row * width + col) != 0; }
     bool isEmpty() const { return width == 0; }
 };

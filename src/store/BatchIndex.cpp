@@ -18,9 +18,8 @@ constexpr int kReadLines = BatchHeader::RecipeNumber + 1;
 
 // The header lines a search looks in, beside the identifier and the recipe.
 constexpr BatchHeader::Field kSearched[] = {
-    BatchHeader::CustomerName, BatchHeader::Phone1,       BatchHeader::Phone2,
-    BatchHeader::Email,        BatchHeader::OtherID,      BatchHeader::SerialNumber,
-    BatchHeader::Variety};
+    BatchHeader::CustomerName, BatchHeader::Phone1,       BatchHeader::Phone2, BatchHeader::Email,
+    BatchHeader::OtherID,      BatchHeader::SerialNumber, BatchHeader::Variety};
 
 QStringView lineOr(const TextFileLines& lines, int index)
 {
@@ -79,8 +78,8 @@ void BatchIndex::add(const QString& dataRoot, BatchFolder folder, const QString&
         if (found == m_recipes.constEnd()) {
             QString description;
             try {
-                description = recipeDescriptionOf(
-                    readFirstLine(recipeFilePath(dataRoot, recipe), FileSubject::recipeFile(recipe)));
+                description = recipeDescriptionOf(readFirstLine(recipeFilePath(dataRoot, recipe),
+                                                                FileSubject::recipeFile(recipe)));
             } catch (const StoreError&) {
                 // A missing recipe only leaves its words out of the search.
             }
@@ -129,8 +128,8 @@ void BatchIndex::refresh(const QString& dataRoot, const QString& batchId)
     BatchFolder folder;
     QString foundId;
     if (locateBatch(dataRoot, batchId, &folder, &foundId)) {
-        const QString name =
-            existingNameAnyCase(batchFolderPath(dataRoot, folder), foundId + QStringLiteral(".txt"));
+        const QString name = existingNameAnyCase(batchFolderPath(dataRoot, folder),
+                                                 foundId + QStringLiteral(".txt"));
         // Kept where it stood, so the rows of a search on screen do not jump about.
         const qsizetype at = old >= 0 ? old : m_batches.size();
         BatchIndex one;

@@ -51,8 +51,8 @@ private:
     void rebuildLookup();
 
     QVector<IndexedBatch> m_batches;
-    QVector<QString> m_folded; // the searched fields of each batch, folded, one text
-    QHash<QString, qsizetype> m_byId; // folded identifier to index
+    QVector<QString> m_folded;         // the searched fields of each batch, folded, one text
+    QHash<QString, qsizetype> m_byId;  // folded identifier to index
     QHash<QString, QString> m_recipes; // recipe number to description, read once per load
 };
 

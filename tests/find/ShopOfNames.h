@@ -23,7 +23,8 @@ inline store::BatchFile batchOf(const QString& customer, const QString& variety,
     for (int i = 0; i < openActions + 1; ++i) {
         store::ActionRecord record;
         record.DayNumber = QString::number(1 + 7 * i);
-        record.DueDate = QDate(2026, 12, 1).addDays(7 * i).toString(QStringLiteral("dddd, MMMM d, yyyy"));
+        record.DueDate =
+            QDate(2026, 12, 1).addDays(7 * i).toString(QStringLiteral("dddd, MMMM d, yyyy"));
         record.Action = QStringLiteral("Step %1").arg(i + 1);
         // The first action is done: the next open one is the second.
         if (i == 0)
@@ -59,9 +60,8 @@ inline void writeShop(const DataFixture& fx)
                  "\r\n";
     fx.writeBytes(QStringLiteral("Active Batches/2026-000001.txt"), bytes);
 
-    store::BatchFile lodz =
-        batchOf(QStringLiteral("Łódź Wine Club"), QStringLiteral("Pinot \"Noir\""),
-                QStringLiteral("0003"));
+    store::BatchFile lodz = batchOf(QStringLiteral("Łódź Wine Club"),
+                                    QStringLiteral("Pinot \"Noir\""), QStringLiteral("0003"));
     lodz.header.setField(BatchHeader::Phone2, QStringLiteral("+48 42 555 0199"));
     lodz.header.setField(BatchHeader::SerialNumber, QStringLiteral("SN-7781"));
     fx.writeBatch(QStringLiteral("2026-000002"), lodz);

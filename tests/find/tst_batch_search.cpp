@@ -57,16 +57,25 @@ void TestBatchSearch::foldingIgnoresCaseAndAccents_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("folded");
-    QTest::newRow("ascii") << "Ann SMITH" << "ann smith";
-    QTest::newRow("umlaut") << "Müller" << "muller";
+    QTest::newRow("ascii") << "Ann SMITH"
+                           << "ann smith";
+    QTest::newRow("umlaut") << "Müller"
+                            << "muller";
     QTest::newRow("decomposed umlaut") << QStringLiteral("Mu\u0308ller") << "muller";
-    QTest::newRow("polish") << "Łódź" << "lodz";
-    QTest::newRow("sharp s") << "Straße" << "strasse";
-    QTest::newRow("french") << "Château Œuvre" << "chateau oeuvre";
-    QTest::newRow("greek") << "ΣΟΦΊΑ Σοφία" << "σοφια σοφια";
-    QTest::newRow("cyrillic") << "ИВАН" << "иван";
-    QTest::newRow("japanese unchanged") << "山田" << "山田";
-    QTest::newRow("full-width") << "ＡＢＣ１" << "abc1";
+    QTest::newRow("polish") << "Łódź"
+                            << "lodz";
+    QTest::newRow("sharp s") << "Straße"
+                             << "strasse";
+    QTest::newRow("french") << "Château Œuvre"
+                            << "chateau oeuvre";
+    QTest::newRow("greek") << "ΣΟΦΊΑ Σοφία"
+                           << "σοφια σοφια";
+    QTest::newRow("cyrillic") << "ИВАН"
+                              << "иван";
+    QTest::newRow("japanese unchanged") << "山田"
+                                        << "山田";
+    QTest::newRow("full-width") << "ＡＢＣ１"
+                                << "abc1";
 }
 
 void TestBatchSearch::foldingIgnoresCaseAndAccents()
@@ -138,8 +147,8 @@ void TestBatchSearch::refreshFollowsABatchThatMoved()
     store::BatchIndex index = store::BatchIndex::load(fx.dataRoot());
     const qsizetype before = index.indexOf(QStringLiteral("2026-000002"));
     // Completed elsewhere: the file moves, its customer renamed on the way.
-    store::BatchFile lodz = store::readBatchFile(fx.dataRoot(), BatchFolder::Active,
-                                                 QStringLiteral("2026-000002"));
+    store::BatchFile lodz =
+        store::readBatchFile(fx.dataRoot(), BatchFolder::Active, QStringLiteral("2026-000002"));
     lodz.header.setField(store::BatchHeader::CustomerName, QStringLiteral("Lodz Wine Society"));
     QVERIFY(QFile::remove(fx.path(QStringLiteral("Active Batches/2026-000002.txt"))));
     fx.writeBatch(QStringLiteral("2026-000002"), lodz, QStringLiteral("Completed Batches"));
@@ -198,19 +207,32 @@ void TestBatchSearch::formulaValuesOpenAsText_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("field");
-    QTest::newRow("plain") << "Ann Smith" << "Ann Smith";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("comma") << "Merlot, 2025" << "\"Merlot, 2025\"";
-    QTest::newRow("quotes") << "Pinot \"Noir\"" << "\"Pinot \"\"Noir\"\"\"";
-    QTest::newRow("equals") << "=1+2" << "\"'=1+2\"";
-    QTest::newRow("plus") << "+48 42" << "\"'+48 42\"";
-    QTest::newRow("minus") << "-3" << "\"'-3\"";
-    QTest::newRow("at") << "@SUM(A1)" << "\"'@SUM(A1)\"";
-    QTest::newRow("tab") << "\t=cmd" << "\"'\t=cmd\"";
-    QTest::newRow("carriage return") << "\r=cmd" << "\"'\r=cmd\"";
-    QTest::newRow("formula with quotes") << "=HYPERLINK(\"x\")" << "\"'=HYPERLINK(\"\"x\"\")\"";
-    QTest::newRow("minus inside") << "555-0101" << "555-0101";
-    QTest::newRow("accents") << "Müller" << "Müller";
+    QTest::newRow("plain") << "Ann Smith"
+                           << "Ann Smith";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("comma") << "Merlot, 2025"
+                           << "\"Merlot, 2025\"";
+    QTest::newRow("quotes") << "Pinot \"Noir\""
+                            << "\"Pinot \"\"Noir\"\"\"";
+    QTest::newRow("equals") << "=1+2"
+                            << "\"'=1+2\"";
+    QTest::newRow("plus") << "+48 42"
+                          << "\"'+48 42\"";
+    QTest::newRow("minus") << "-3"
+                           << "\"'-3\"";
+    QTest::newRow("at") << "@SUM(A1)"
+                        << "\"'@SUM(A1)\"";
+    QTest::newRow("tab") << "\t=cmd"
+                         << "\"'\t=cmd\"";
+    QTest::newRow("carriage return") << "\r=cmd"
+                                     << "\"'\r=cmd\"";
+    QTest::newRow("formula with quotes") << "=HYPERLINK(\"x\")"
+                                         << "\"'=HYPERLINK(\"\"x\"\")\"";
+    QTest::newRow("minus inside") << "555-0101"
+                                  << "555-0101";
+    QTest::newRow("accents") << "Müller"
+                             << "Müller";
 }
 
 void TestBatchSearch::formulaValuesOpenAsText()
@@ -237,19 +259,21 @@ void TestBatchSearch::exportReadsBackInPython()
     QCOMPARE(rows.size(), 6);
     QVector<QStringList> table;
     for (const store::ExportRow& row : rows)
-        table << (QStringList{row.batch.batchId} + row.fields
-                  << row.nextAction << row.nextActionDue);
-    const QStringList header{"Batch I.D.", "Name", "Address", "City", "Province", "Postal",
-                             "Phone 1", "Phone 2", "Email", "Other", "Serial", "Variety",
-                             "Colour", "Vintage", "Must", "Source", "Size", "Cost", "Vintner",
-                             "Start, date", "Recipe", "Next Action", "Due"};
+        table << (QStringList{row.batch.batchId} + row.fields << row.nextAction
+                                                              << row.nextActionDue);
+    const QStringList header{"Batch I.D.", "Name",        "Address", "City",    "Province",
+                             "Postal",     "Phone 1",     "Phone 2", "Email",   "Other",
+                             "Serial",     "Variety",     "Colour",  "Vintage", "Must",
+                             "Source",     "Size",        "Cost",    "Vintner", "Start, date",
+                             "Recipe",     "Next Action", "Due"};
     const QString path = QDir(fx.base()).filePath(QStringLiteral("export.csv"));
     store::writeExportFile(path, store::csvBytes(header, table));
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    QVERIFY(bytes.startsWith("\xEF\xBB\xBF" "Batch I.D.,Name,"));
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"
+                             "Batch I.D.,Name,"));
     QVERIFY(bytes.endsWith("\r\n"));
     QCOMPARE(bytes.count("\r\n"), 7);
     // Nothing is left beside it.

@@ -100,9 +100,8 @@ void TestFindScreen::findButtonComesBelowTheGivenOnes()
     MessageScript script;
     AppHarness app(fx);
     QVERIFY(toMainMenu(app));
-    const QStringList given{"CommandButton2", "CommandButton3", "CommandButton1",
-                            "CommandButton6", "CommandButton4", "CommandButton8",
-                            "CommandButton5", "CommandButton7"};
+    const QStringList given{"CommandButton2", "CommandButton3", "CommandButton1", "CommandButton6",
+                            "CommandButton4", "CommandButton8", "CommandButton5", "CommandButton7"};
     int lastY = -1;
     for (const QString& name : given) {
         auto* button = app.control<QPushButton>(name);
@@ -198,11 +197,21 @@ void TestFindScreen::scannedOnTheMainMenu_data()
     QTest::addColumn<QString>("scanned");
     QTest::addColumn<QString>("opens");
     QTest::addColumn<QString>("batchId");
-    QTest::newRow("in progress") << "2026-000004" << "ExistingInventory2" << "2026-000004";
-    QTest::newRow("completed") << "2026-000005" << "Completed2" << "2026-000005";
-    QTest::newRow("other letter case") << "2026-000007" << "ExistingInventory2" << "2026-000007";
-    QTest::newRow("unknown") << "2026-999999" << "MainMenu" << "";
-    QTest::newRow("the scratch file") << "temp" << "MainMenu" << "";
+    QTest::newRow("in progress") << "2026-000004"
+                                 << "ExistingInventory2"
+                                 << "2026-000004";
+    QTest::newRow("completed") << "2026-000005"
+                               << "Completed2"
+                               << "2026-000005";
+    QTest::newRow("other letter case") << "2026-000007"
+                                       << "ExistingInventory2"
+                                       << "2026-000007";
+    QTest::newRow("unknown") << "2026-999999"
+                             << "MainMenu"
+                             << "";
+    QTest::newRow("the scratch file") << "temp"
+                                      << "MainMenu"
+                                      << "";
 }
 
 void TestFindScreen::scannedOnTheMainMenu()
@@ -309,16 +318,16 @@ void TestFindScreen::exportsReadBackWithAccentsQuotesAndCommas()
     user::type(app, QStringLiteral("Search_TextBox"), QStringLiteral("2026"));
     script.pickFolder(path).answer(0);
     QVERIFY(app.click(QStringLiteral("ExportButton")));
-    QCOMPARE(script.texts(), QStringList{QStringLiteral("6 batches exported to %1.")
-                                            .arg(QDir::toNativeSeparators(path))});
+    QCOMPARE(script.texts(),
+             QStringList{
+                 QStringLiteral("6 batches exported to %1.").arg(QDir::toNativeSeparators(path))});
     QVector<QStringList> read = csvreadback::readWithPython(path);
     QCOMPARE(read.size(), 1 + 6);
     QCOMPARE(read.at(0).mid(0, 3), (QStringList{"Batch I.D.", "Status", "Name"}));
     QCOMPARE(read.at(0).mid(21), (QStringList{"Recipe Number", "Next Action", "Next Action Due"}));
     QCOMPARE(read.at(1).mid(0, 3), (QStringList{"2026-000001", "In progress", "Müller, Jürgen"}));
     QCOMPARE(read.at(1).at(7), QStringLiteral("'=1+2"));
-    QCOMPARE(read.at(1).mid(22),
-             (QStringList{"Step 2", "Tuesday, December 8, 2026"}));
+    QCOMPARE(read.at(1).mid(22), (QStringList{"Step 2", "Tuesday, December 8, 2026"}));
     QCOMPARE(read.at(2).at(12), QStringLiteral("Pinot \"Noir\""));
     QCOMPARE(read.at(3).at(12), QStringLiteral("Merlot, 2025"));
     QCOMPARE(read.at(5).mid(0, 3), (QStringList{"2026-000003", "Completed", "Σοφία Παπαδοπούλου"}));
@@ -330,8 +339,9 @@ void TestFindScreen::exportsReadBackWithAccentsQuotesAndCommas()
     script.clear();
     script.pickFolder(path).answer(1);
     QVERIFY(app.click(QStringLiteral("ExportButton")));
-    QCOMPARE(script.texts(), QStringList{QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                            .arg(QDir::toNativeSeparators(path))});
+    QCOMPARE(script.texts(),
+             QStringList{QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                             .arg(QDir::toNativeSeparators(path))});
     QCOMPARE(fx.bytes(QStringLiteral("found.csv")), first);
     script.clear();
     script.pickFolder(path).answer(0).answer(0);

@@ -76,7 +76,8 @@ QRectF captionRect(const PageOp& code)
     RecordingSurface measure;
     measure.setFont(code.fontFamily, code.fontPoints);
     const double width = measure.textWidth(code.text);
-    return QRectF(code.x + (code.x2 - code.x - width) / 2, print::qrCaptionTop(code.y, code.x2 - code.x, code.modules), width,
+    return QRectF(code.x + (code.x2 - code.x - width) / 2,
+                  print::qrCaptionTop(code.y, code.x2 - code.x, code.modules), width,
                   code.fontPoints / 72.0 * 1.25);
 }
 
@@ -173,8 +174,9 @@ void TestTagCode::codeOnThePdfPageScansToTheIdentifier()
     const QString pdf = dir.filePath(QStringLiteral("tag.pdf"));
     const QString png = dir.filePath(QStringLiteral("tag.png"));
     const TagData tag = tagOf(batchId, 60, QStringLiteral("Ann"));
-    QVERIFY(print::writePdf(pdf, QStringLiteral("Tag"),
-                            [&tag](print::PageSurface& page) { print::drawTrackingTag(page, tag); }));
+    QVERIFY(print::writePdf(pdf, QStringLiteral("Tag"), [&tag](print::PageSurface& page) {
+        print::drawTrackingTag(page, tag);
+    }));
     // 150 dots to the inch: a laser printer's page seen by a phone's camera.
     QVERIFY(pdftools::renderFirstPage(pdf, png, 150));
 

@@ -20,14 +20,30 @@ class Text
 
 QStringList headerTitles()
 {
-    return {Text::tr("Batch I.D."),     Text::tr("Status"),        Text::tr("Name"),
-            Text::tr("Address"),        Text::tr("City / Town"),   Text::tr("Province / State"),
-            Text::tr("Postal / Zip Code"), Text::tr("Phone Number #1"), Text::tr("Phone Number #2"),
-            Text::tr("Email Address"),  Text::tr("Other I.D."),    Text::tr("Serial Number"),
-            Text::tr("Variety"),        Text::tr("Colour"),        Text::tr("Vintage"),
-            Text::tr("Must Type"),      Text::tr("Source"),        Text::tr("Batch Size"),
-            Text::tr("Cost"),           Text::tr("Vintner"),       Text::tr("Start Date"),
-            Text::tr("Recipe Number"),  Text::tr("Next Action"),   Text::tr("Next Action Due")};
+    return {Text::tr("Batch I.D."),
+            Text::tr("Status"),
+            Text::tr("Name"),
+            Text::tr("Address"),
+            Text::tr("City / Town"),
+            Text::tr("Province / State"),
+            Text::tr("Postal / Zip Code"),
+            Text::tr("Phone Number #1"),
+            Text::tr("Phone Number #2"),
+            Text::tr("Email Address"),
+            Text::tr("Other I.D."),
+            Text::tr("Serial Number"),
+            Text::tr("Variety"),
+            Text::tr("Colour"),
+            Text::tr("Vintage"),
+            Text::tr("Must Type"),
+            Text::tr("Source"),
+            Text::tr("Batch Size"),
+            Text::tr("Cost"),
+            Text::tr("Vintner"),
+            Text::tr("Start Date"),
+            Text::tr("Recipe Number"),
+            Text::tr("Next Action"),
+            Text::tr("Next Action Due")};
 }
 
 QString suggestedPath(const QString& fileName)
@@ -70,10 +86,10 @@ bool exportBatches(QWidget* parent, const QVector<store::ExportedBatch>& batches
         const QString unreadable = Text::tr("Unreadable");
         const QString dataRoot = app::Shell::instance().state().DataRoot;
         for (const store::ExportRow& row : store::exportRows(dataRoot, batches)) {
-            QStringList fields{row.batch.batchId,
-                               row.unreadable ? unreadable
-                               : row.batch.folder == store::BatchFolder::Active ? inProgress
-                                                                                : completed};
+            QStringList fields{row.batch.batchId, row.unreadable ? unreadable
+                                                  : row.batch.folder == store::BatchFolder::Active
+                                                      ? inProgress
+                                                      : completed};
             fields << row.fields << row.nextAction << row.nextActionDue;
             rows << fields;
         }
@@ -83,8 +99,9 @@ bool exportBatches(QWidget* parent, const QVector<store::ExportedBatch>& batches
         return false;
     }
     widgets::Messages::information(
-        parent, rows.size() == 1 ? Text::tr("1 batch exported to %1.").arg(shown)
-                                 : Text::tr("%1 batches exported to %2.").arg(rows.size()).arg(shown));
+        parent, rows.size() == 1
+                    ? Text::tr("1 batch exported to %1.").arg(shown)
+                    : Text::tr("%1 batches exported to %2.").arg(rows.size()).arg(shown));
     return true;
 }
 

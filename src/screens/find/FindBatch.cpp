@@ -31,8 +31,7 @@ FindBatch::FindBatch(QWidget* parent) : app::Screen(parent), ui(new Ui::FindBatc
     ui->setupUi(this);
     widgets::keepOnOneLine(ui->Search_TextBox);
     connect(ui->Search_TextBox, &QLineEdit::textChanged, this, &FindBatch::Search_TextBox_Change);
-    connect(ui->Search_TextBox, &QLineEdit::returnPressed, this,
-            &FindBatch::Search_TextBox_Return);
+    connect(ui->Search_TextBox, &QLineEdit::returnPressed, this, &FindBatch::Search_TextBox_Return);
     connect(ui->Grid1, &widgets::Grid::cellDoubleClicked, this, &FindBatch::Grid1_DblClick);
     connect(ui->Grid1, &widgets::Grid::returnPressed, this, &FindBatch::Grid1_DblClick);
     connect(ui->ExportButton, &QPushButton::clicked, this, &FindBatch::ExportButton_Click);
@@ -104,9 +103,8 @@ void FindBatch::showResults()
         ui->CountLabel->setText(tr("Type a few letters of a name, phone number, e-mail, "
                                    "identifier, variety or recipe."));
     else
-        ui->CountLabel->setText(m_found.size() == 1
-                                    ? tr("1 batch found.")
-                                    : tr("%1 batches found.").arg(m_found.size()));
+        ui->CountLabel->setText(m_found.size() == 1 ? tr("1 batch found.")
+                                                    : tr("%1 batches found.").arg(m_found.size()));
     ui->ExportButton->setEnabled(!m_found.isEmpty());
 }
 

@@ -20,9 +20,9 @@ bool openBatchById(app::Screen* from, const QString& typed, store::BatchOpenedFr
     QString batchId;
     if (!store::locateBatch(shell.state().DataRoot, typed, &folder, &batchId)) {
         widgets::Messages::warning(
-            from, QCoreApplication::translate("screens::FindBatch",
-                                              "No batch has the identifier \"%1\".")
-                      .arg(typed.trimmed()));
+            from,
+            QCoreApplication::translate("screens::FindBatch", "No batch has the identifier \"%1\".")
+                .arg(typed.trimmed()));
         return false;
     }
     shell.state().SelectedBatchID = batchId;
