@@ -232,8 +232,9 @@ void TestFindScreen::scannedOnTheMainMenu()
     scan(scanned);
     QCOMPARE(app.visibleName(), opens);
     if (batchId.isEmpty()) {
+        const QString shown = scanned.size() > 60 ? scanned.left(59) + QChar(0x2026) : scanned;
         QCOMPARE(script.texts(),
-                 QStringList{QStringLiteral("No batch has the identifier \"%1\".").arg(scanned)});
+                 QStringList{QStringLiteral("No batch has the identifier \"%1\".").arg(shown)});
         return;
     }
     QVERIFY(script.shown().isEmpty());

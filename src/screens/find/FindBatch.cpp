@@ -10,6 +10,9 @@
 #include "widgets/Messages.h"
 #include "widgets/SingleLine.h"
 
+#include <QFontMetrics>
+#include <QSet>
+
 namespace screens {
 
 namespace {
@@ -50,20 +53,44 @@ void FindBatch::Form_Load()
     widgets::Grid* grid = ui->Grid1;
     grid->setFixedRows(1);
     grid->setFixedCols(1);
-    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
-    grid->setColumns({{tr("Batch I.D."), 1700, left, left, true},
+    grid->setColumns({{tr("Batch I.D."), 1700},
                       {tr("Customer"), 3000},
                       {tr("Variety"), 2700},
-                      {tr("Start Date"), 2600, left, left, true},
-                      {tr("Status"), 1500, left, left, true}});
+                      {tr("Start Date"), 2600},
+                      {tr("Status"), 1500}});
     try {
         widgets::WaitCursor wait;
         m_index = store::BatchIndex::load(state().DataRoot);
     } catch (const store::StoreError& error) {
         widgets::Messages::warningWhenShown(this, error.message());
     }
+    fitColumnsOnce();
     showResults();
     ui->Search_TextBox->setFocus();
+}
+
+void FindBatch::fitColumnsOnce()
+{
+    // Identifiers, dates and states are never cut short. Every row a search can
+    // show is in the index, so the widths are set once for all of them: measuring
+    // the rows anew at each key would cost more than the search itself.
+    QSet<QString> ids, dates;
+    for (qsizetype i = 0; i < m_index.size(); ++i) {
+        ids.insert(m_index.at(i).batchId);
+        dates.insert(m_index.at(i).startDate);
+    }
+    const auto widen = [this](int col, const QSet<QString>& texts) {
+        const QFontMetrics metrics(ui->Grid1->font());
+        int widest = 0;
+        for (const QString& text : texts)
+            widest = std::max(widest, metrics.horizontalAdvance(text));
+        const int needed = widest + 2 * metrics.averageCharWidth();
+        if (needed > ui->Grid1->columnWidth(col))
+            ui->Grid1->setColumnWidth(col, needed);
+    };
+    widen(IdColumn, ids);
+    widen(StartDateColumn, dates);
+    widen(StatusColumn, {tr("In progress"), tr("Completed")});
 }
 
 QVector<store::IndexedBatch> FindBatch::listed() const

@@ -52,6 +52,7 @@ protected:
     void closeByTitleBar() override { CommandButton1_Click(); }
 
 private:
+    void fitColumnsOnce();
     void showResults();
     void openRow(int row);
 

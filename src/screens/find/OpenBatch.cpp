@@ -19,10 +19,15 @@ bool openBatchById(app::Screen* from, const QString& typed, store::BatchOpenedFr
     store::BatchFolder folder = store::BatchFolder::Active;
     QString batchId;
     if (!store::locateBatch(shell.state().DataRoot, typed, &folder, &batchId)) {
+        // A scanner fed the wrong label can type a page of text: the message shows its start.
+        constexpr int kShown = 60;
+        QString shown = typed.trimmed();
+        if (shown.size() > kShown)
+            shown = shown.left(kShown - 1) + QChar(0x2026);
         widgets::Messages::warning(
             from,
             QCoreApplication::translate("screens::FindBatch", "No batch has the identifier \"%1\".")
-                .arg(typed.trimmed()));
+                .arg(shown));
         return false;
     }
     shell.state().SelectedBatchID = batchId;
