@@ -91,6 +91,7 @@ private Q_SLOTS:
     void scannedOnTheMainMenu();
     void mainMenuKeysStillPressButtons();
     void scannedOnTheFindScreen();
+    void damagedBatchRefusesAndLeavesTheUserWhereTheyWere();
     void exportsReadBackWithAccentsQuotesAndCommas();
 };
 
@@ -303,6 +304,35 @@ void TestFindScreen::scannedOnTheFindScreen()
     QCOMPARE(script.texts(),
              QStringList{QStringLiteral("No batch has the identifier \"2031-000001\".")});
     QCOMPARE(searchBox(app)->text(), QStringLiteral("2031-000001"));
+}
+
+void TestFindScreen::damagedBatchRefusesAndLeavesTheUserWhereTheyWere()
+{
+    DataFixture fx;
+    shopofnames::writeShop(fx);
+    const auto before = fx.snapshot();
+    MessageScript script;
+    AppHarness app(fx);
+    QVERIFY(toMainMenu(app));
+    script.answer(0);
+    scan(QStringLiteral("2026-000006"));
+    QCOMPARE(app.visibleName(), QStringLiteral("MainMenu"));
+    QCOMPARE(script.shown().size(), 1);
+    QVERIFY2(script.texts().constFirst().contains(QStringLiteral("2026-000006")),
+             qPrintable(script.texts().constFirst()));
+
+    QVERIFY(app.click(QStringLiteral("FindButton")));
+    user::type(app, QStringLiteral("Search_TextBox"), QStringLiteral("ann"));
+    QCOMPARE(listed(app), QStringList{QStringLiteral("2026-000006 In progress")});
+    script.answer(0);
+    user::doubleClickCell(grid(app), 1, 1);
+    AppHarness::settle();
+    QCOMPARE(app.visibleName(), QStringLiteral("FindBatch"));
+    QCOMPARE(script.shown().size(), 2);
+    QCOMPARE(searchBox(app)->text(), QStringLiteral("ann"));
+    QCOMPARE(listed(app), QStringList{QStringLiteral("2026-000006 In progress")});
+    QCOMPARE(fx.snapshot(), before);
+    QVERIFY(app.strayDialogs().isEmpty());
 }
 
 void TestFindScreen::exportsReadBackWithAccentsQuotesAndCommas()
