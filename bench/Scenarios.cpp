@@ -6,6 +6,7 @@
 #include "app/Shell.h"
 #include "app/Version.h"
 #include "backup/BackupRunner.h"
+#include "screens/find/FindBatch.h"
 #include "store/BatchFile.h"
 #include "store/StarterData.h"
 #include "widgets/Grid.h"
@@ -19,9 +20,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QIcon>
+#include <QLineEdit>
 #include <QTest>
 #include <cstdio>
 #include <ctime>
+#include <fcntl.h>
 #include <functional>
 #include <unistd.h>
 
@@ -300,13 +303,44 @@ Timed timeBackup(const Shop& shop)
     return {ms, outcome.record.files};
 }
 
+Timed timeFindTyping(Program& program, const QString& query)
+{
+    program.toMainMenu();
+    program.clickAndSettle(QStringLiteral("FindBatch_Command"));
+    program.expectScreen(QStringLiteral("FindBatch"));
+    auto* box = program.control<QLineEdit>(QStringLiteral("Search_TextBox"));
+    auto* grid = program.control<widgets::Grid>(QStringLiteral("Grid1"));
+    settle();
+    Timed slowest;
+    for (const QChar c : query) {
+        QElapsedTimer timer;
+        timer.start();
+        {
+            PaintProbe probe([grid](QWidget* widget) { return widget->parentWidget() == grid; });
+            QTest::keyClicks(box, QString(c));
+            // A key that leaves the results as they were need not repaint them.
+            probe.wait(1000);
+        }
+        const double ms = timer.nsecsElapsed() / 1e6;
+        if (ms > 900)
+            fail(QStringLiteral("the key %1 took %2 ms").arg(c).arg(ms));
+        slowest.ms = std::max(slowest.ms, ms);
+    }
+    if (box->text() != query)
+        fail(QStringLiteral("the search box holds %1").arg(box->text()));
+    slowest.rows = listedRows(grid);
+    return slowest;
+}
+
 } // namespace
+
+const QString kSearchTyped = QStringLiteral("customer12");
 
 QStringList scenarioNames()
 {
     return {QStringLiteral("opening"),   QStringLiteral("todo"),   QStringLiteral("in-progress"),
             QStringLiteral("completed"), QStringLiteral("editor"), QStringLiteral("complete"),
-            QStringLiteral("backup")};
+            QStringLiteral("backup"), QStringLiteral("find"), QStringLiteral("search")};
 }
 
 QString scenarioTitle(Scenario scenario)
@@ -326,6 +360,10 @@ QString scenarioTitle(Scenario scenario)
         return QStringLiteral("One action completed, task list reloaded");
     case Scenario::Backup:
         return QStringLiteral("Backup made and verified (worker thread's work)");
+    case Scenario::FindOpened:
+        return QStringLiteral("\"Find a Batch\" loaded (both folders read)");
+    case Scenario::FindTyping:
+        return QStringLiteral("Search typed, slowest key of \"%1\" to results").arg(kSearchTyped);
     }
     return QString();
 }
@@ -372,11 +410,75 @@ int runScenario(int argc, char** argv, Scenario scenario, const QString& base, i
     case Scenario::Backup:
         timed = timeBackup(shop);
         break;
+    case Scenario::FindOpened:
+        timed = timeMenuToList(program, QStringLiteral("FindBatch_Command"), QStringLiteral("FindBatch"));
+        // Nothing is listed before a key is typed: the batches held in memory instead.
+        timed.rows = int(program.shell().loadedScreen<screens::FindBatch>()->index().size());
+        break;
+    case Scenario::FindTyping:
+        timed = timeFindTyping(program, kSearchTyped);
+        break;
     }
     QFile out(resultFile);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         fail(QStringLiteral("cannot write %1").arg(resultFile));
     out.write(QByteArray::number(timed.ms, 'f', 3) + ' ' + QByteArray::number(timed.rows) + '\n');
+    return 0;
+}
+
+namespace {
+
+void writeResult(const QString& resultFile, double ms)
+{
+    QFile out(resultFile);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        fail(QStringLiteral("cannot write %1").arg(resultFile));
+    out.write(QByteArray::number(ms, 'f', 3) + '\n');
+}
+
+} // namespace
+
+int runInProcessRead(const QString& dataFolder, const QString& listFile, const QString& resultFile)
+{
+    QFile list(listFile);
+    if (!list.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("cannot read %1").arg(listFile));
+    QVector<QByteArray> paths;
+    for (const QByteArray& line : list.readAll().split('\n')) {
+        if (!line.isEmpty())
+            paths << QFile::encodeName(dataFolder) + '/' + line;
+    }
+    static char buffer[1 << 16];
+    QElapsedTimer timer;
+    timer.start();
+    qint64 bytes = 0;
+    for (const QByteArray& path : std::as_const(paths)) {
+        const int fd = ::open(path.constData(), O_RDONLY);
+        if (fd < 0)
+            fail(QStringLiteral("cannot open %1").arg(QFile::decodeName(path)));
+        ssize_t got = 0;
+        while ((got = ::read(fd, buffer, sizeof buffer)) > 0)
+            bytes += got;
+        ::close(fd);
+    }
+    const double ms = timer.nsecsElapsed() / 1e6;
+    if (bytes == 0 && !paths.isEmpty())
+        fail(QStringLiteral("nothing was read"));
+    writeResult(resultFile, ms);
+    return 0;
+}
+
+int runBareWindow(int argc, char** argv, const QString& resultFile)
+{
+    qInstallMessageHandler(quietOffscreenNotes);
+    QApplication application(argc, argv);
+    QWidget window;
+    window.resize(600, 520);
+    PaintProbe probe([&window](QWidget* widget) { return widget == &window; });
+    window.show();
+    if (!probe.wait())
+        fail(QStringLiteral("the bare window was never painted"));
+    writeResult(resultFile, msSinceProcessStart());
     return 0;
 }
 

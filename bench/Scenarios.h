@@ -15,6 +15,8 @@ enum class Scenario
     BatchEditor,    // double-click in the list to the editor painted on the big batch
     CompleteAction, // "Complete this action" to the reloaded task list painted
     Backup,         // the whole data folder read, archived, read back and verified
+    FindOpened,     // main menu button to "Find a Batch" painted, every batch read
+    FindTyping,     // each key of a search to its results painted; the slowest key
 };
 
 QStringList scenarioNames();
@@ -25,5 +27,13 @@ QString scenarioTitle(Scenario scenario);
 // "<milliseconds> <rows shown>" to `resultFile`. Returns the exit code.
 int runScenario(int argc, char** argv, Scenario scenario, const QString& base, int batches,
                 const QString& resultFile);
+
+// The anchors each measure is set beside, each in a process of its own:
+// the files of `listFile` (one path relative to `dataFolder` a line) opened,
+// read whole and closed with plain system calls, nothing parsed; and a bare Qt
+// window, from process start to shown and painted. Both write "<milliseconds>"
+// to `resultFile`.
+int runInProcessRead(const QString& dataFolder, const QString& listFile, const QString& resultFile);
+int runBareWindow(int argc, char** argv, const QString& resultFile);
 
 } // namespace bench

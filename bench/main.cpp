@@ -1,6 +1,8 @@
 // Times the program over a shop's years of data: data folders of 1,000 and
-// 20,000 batch files, each screen timed in a process of its own beside `cat`
-// reading the same files, with the peak memory of each process.
+// 20,000 batch files, each screen timed in a process of its own beside two
+// anchors taken in the same run: `cat` reading the same files, and a minimal
+// in-process read of them (open, read, close, nothing parsed); start-up also
+// beside a bare Qt window shown and painted. With the peak memory of each process.
 //
 //   vintrelo_benchmark [--sizes 1000,20000] [--runs 3] [--dir /var/tmp] [--keep 1]
 //
@@ -99,6 +101,8 @@ struct Row
     int rows = -1;
     double programMs = 0;
     double catMs = 0;
+    double readMs = 0;
+    double bareWindowMs = -1; // start-up only
     double peakMiB = 0;
 };
 
@@ -136,6 +140,15 @@ QStringList filesRead(bench::Scenario scenario, const bench::Shop& shop, QString
         *reads = QStringLiteral("every file: %1 batch files, %2 recipes")
                      .arg(shop.activeFiles.size() + shop.completedFiles.size())
                      .arg(shop.recipeFiles.size());
+        return shop.activeFiles + shop.completedFiles + shop.recipeFiles;
+    case Scenario::FindOpened:
+        *reads = QStringLiteral("%1 batch files, %2 recipes")
+                     .arg(shop.activeFiles.size() + shop.completedFiles.size())
+                     .arg(shop.recipeFiles.size());
+        return shop.activeFiles + shop.completedFiles + shop.recipeFiles;
+    case Scenario::FindTyping:
+        *reads = QStringLiteral("none (%1 batch files read on opening)")
+                     .arg(shop.activeFiles.size() + shop.completedFiles.size());
         return shop.activeFiles + shop.completedFiles + shop.recipeFiles;
     }
     return {};
@@ -181,6 +194,23 @@ QString fileSystemOf(const QString& path)
     return type;
 }
 
+// Reads a child's result file: its first field, in milliseconds.
+double resultMs(const QString& result, const QString& what)
+{
+    QFile out(result);
+    if (!out.open(QIODevice::ReadOnly))
+        qFatal("benchmark: %s gave no result", qPrintable(what));
+    return out.readAll().trimmed().split(' ').value(0).toDouble();
+}
+
+QString formatRatio(double ms, double anchorMs)
+{
+    if (anchorMs <= 0)
+        return QString();
+    const double ratio = ms / anchorMs;
+    return QString::number(ratio, 'f', ratio < 10 ? 1 : 0) + QStringLiteral("×");
+}
+
 QString formatMs(double ms)
 {
     return ms >= 100 ? QString::number(ms, 'f', 0) : QString::number(ms, 'f', 1);
@@ -219,6 +249,15 @@ int main(int argc, char** argv)
 {
     // The children read dates in the same language the shop was written in.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    if (argc == 5 && std::strcmp(argv[1], "--read") == 0)
+        return bench::runInProcessRead(QString::fromLocal8Bit(argv[2]),
+                                       QString::fromLocal8Bit(argv[3]),
+                                       QString::fromLocal8Bit(argv[4]));
+    if (argc == 3 && std::strcmp(argv[1], "--bare-window") == 0) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        int childArgc = 1;
+        return bench::runBareWindow(childArgc, argv, QString::fromLocal8Bit(argv[2]));
+    }
     if (argc == 6 && std::strcmp(argv[1], "--child") == 0) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         const int index = bench::scenarioNames().indexOf(QString::fromLatin1(argv[2]));
@@ -268,7 +307,24 @@ int main(int argc, char** argv)
             row.batches = batches;
             row.title = bench::scenarioTitle(scenario);
             const QStringList files = filesRead(scenario, shop, &row.reads);
-            QVector<double> programMs, catMs, peaks;
+            const QString list = dir.filePath(QStringLiteral("files.txt"));
+            {
+                QFile listFile(list);
+                if (!listFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                    qFatal("benchmark: cannot write %s", qPrintable(list));
+                for (const QString& file : files)
+                    listFile.write(QFile::encodeName(file) + '\n');
+            }
+            const bool startUp = scenario == bench::Scenario::OpeningScreen;
+            // The opening screen's own file lies in the program folder.
+            const QString readFrom = startUp ? shop.programDir : shop.dataFolder;
+            if (startUp) {
+                QFile listFile(list);
+                if (!listFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                    qFatal("benchmark: cannot write %s", qPrintable(list));
+                listFile.write("VT.Loc\n");
+            }
+            QVector<double> programMs, catMs, readMs, bareMs, peaks;
             for (int run = 0; run < options.runs; ++run) {
                 Run child = spawnAndWait(self,
                                          {QStringLiteral("--child"), names.at(s), dir.path(),
@@ -282,29 +338,43 @@ int main(int argc, char** argv)
                 row.rows = fields.value(1).toInt();
                 peaks << child.peakMiB;
                 catMs << spawnAndWait(QStringLiteral("/bin/cat"), files, shop.dataFolder).ms;
+                spawnAndWait(self, {QStringLiteral("--read"), readFrom, list, result}, QString());
+                readMs << resultMs(result, QStringLiteral("the in-process read"));
+                if (startUp) {
+                    spawnAndWait(self, {QStringLiteral("--bare-window"), result}, QString());
+                    bareMs << resultMs(result, QStringLiteral("the bare window"));
+                }
             }
             row.programMs = median(programMs);
             row.catMs = median(catMs);
+            row.readMs = median(readMs);
+            if (startUp)
+                row.bareWindowMs = median(bareMs);
             row.peakMiB = median(peaks);
             table << row;
-            std::fprintf(stderr, "  %-45s %8.1f ms (cat %.1f ms)\n", qPrintable(row.title),
-                         row.programMs, row.catMs);
+            std::fprintf(stderr, "  %-45s %8.1f ms (cat %.1f ms, read %.2f ms)\n",
+                         qPrintable(row.title), row.programMs, row.catMs, row.readMs);
         }
     }
 
     std::printf("Machine: %s; data folder on %s, files in the page cache; median of %d runs.\n\n",
                 qPrintable(machine()), qPrintable(fileSystem), options.runs);
     std::printf("| Batch files | Measure | Files read | Rows shown | Vintrelo | cat, same files "
-                "| Ratio | Peak memory |\n");
-    std::printf("|---:|---|---|---:|---:|---:|---:|---:|\n");
+                "| Ratio to cat | In-process read, same files | Ratio to read "
+                "| Bare Qt window | Ratio to window | Peak memory |\n");
+    std::printf("|---:|---|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
     for (const Row& row : std::as_const(table)) {
-        const double ratio = row.catMs > 0 ? row.programMs / row.catMs : 0.0;
-        std::printf("| %s | %s | %s | %s | %s ms | %s ms | %s× | %.0f MiB |\n",
-                    qPrintable(QLocale(QLocale::English).toString(row.batches)),
-                    qPrintable(row.title), qPrintable(row.reads),
-                    row.rows > 0 ? qPrintable(QString::number(row.rows)) : "",
-                    qPrintable(formatMs(row.programMs)), qPrintable(formatMs(row.catMs)),
-                    qPrintable(QString::number(ratio, 'f', ratio < 10 ? 1 : 0)), row.peakMiB);
+        const bool window = row.bareWindowMs >= 0;
+        std::printf(
+            "| %s | %s | %s | %s | %s ms | %s ms | %s | %s ms | %s | %s | %s | %.0f MiB |\n",
+            qPrintable(QLocale(QLocale::English).toString(row.batches)), qPrintable(row.title),
+            qPrintable(row.reads), row.rows > 0 ? qPrintable(QString::number(row.rows)) : "",
+            qPrintable(formatMs(row.programMs)), qPrintable(formatMs(row.catMs)),
+            qPrintable(formatRatio(row.programMs, row.catMs)),
+            qPrintable(QString::number(row.readMs, 'f', row.readMs < 1 ? 2 : 1)),
+            qPrintable(formatRatio(row.programMs, row.readMs)),
+            window ? qPrintable(formatMs(row.bareWindowMs) + QStringLiteral(" ms")) : "",
+            window ? qPrintable(formatRatio(row.programMs, row.bareWindowMs)) : "", row.peakMiB);
     }
     return 0;
 }

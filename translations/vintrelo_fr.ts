@@ -93,6 +93,10 @@
         <source>Go Back to Main Menu</source>
         <translation>Retour au menu principal</translation>
     </message>
+    <message>
+        <source>Export to CSV...</source>
+        <translation>Exporter en CSV...</translation>
+    </message>
 </context>
 <context>
     <name>BatchMessages</name>
@@ -184,6 +188,33 @@ Avant de démarrer un autre lot, inscrivez le numéro %4 seul sur la première l
     <message>
         <source>Quit &amp;&amp; Go Back</source>
         <translation>Quitter &amp;&amp; Retour</translation>
+    </message>
+</context>
+<context>
+    <name>FindBatch</name>
+    <message>
+        <source>Vintrelo - Find a Batch</source>
+        <translation>Vintrelo - Trouver un lot</translation>
+    </message>
+    <message>
+        <source>Find a Batch</source>
+        <translation>Trouver un lot</translation>
+    </message>
+    <message>
+        <source>Search:</source>
+        <translation>Rechercher :</translation>
+    </message>
+    <message>
+        <source>Double Click on any Row above, or press Return, to open the batch.</source>
+        <translation>Double-cliquez sur une ligne ci-dessus, ou appuyez sur Entrée, pour ouvrir le lot.</translation>
+    </message>
+    <message>
+        <source>Export to CSV...</source>
+        <translation>Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>Go Back to Main Menu</source>
+        <translation>Retour au menu principal</translation>
     </message>
 </context>
 <context>
@@ -313,6 +344,10 @@ Dossier suggéré&#xa0;: %1</translation>
     <message>
         <source>Backups</source>
         <translation>Sauvegardes</translation>
+    </message>
+    <message>
+        <source>Find a Batch</source>
+        <translation>Trouver un lot</translation>
     </message>
 </context>
 <context>
@@ -1391,6 +1426,10 @@ Voulez-vous quitter sans les enregistrer?</translation>
         <source>Vintrelo could not make a backup, because the data folder &quot;%1&quot; is not there. Connect the drive that holds it, then back up again.</source>
         <translation>Vintrelo n&apos;a pas pu faire de sauvegarde, car le dossier de données «&#xa0;%1&#xa0;» n&apos;est pas là. Branchez le disque qui le contient, puis sauvegardez de nouveau.</translation>
     </message>
+    <message>
+        <source>Vintrelo could not write the file %1 (%2). Nothing was exported; choose another folder and try again.</source>
+        <translation>Vintrelo n&apos;a pas pu écrire le fichier %1 (%2). Rien n&apos;a été exporté; choisissez un autre dossier et réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>ThingsToDoToday</name>
@@ -1743,6 +1782,142 @@ Vintrelo doit-il désormais travailler sur le dossier restauré au lieu du dossi
         <source>The backup folder &quot;%1&quot; holds no backup of Vintrelo to restore. If your backups are in another folder, choose it with &quot;Choose folder…&quot; first.</source>
         <translation>Le dossier des sauvegardes «&#xa0;%1&#xa0;» ne contient aucune sauvegarde de Vintrelo à restaurer. Si vos sauvegardes sont dans un autre dossier, choisissez-le d&apos;abord avec «&#xa0;Choisir le dossier…&#xa0;».</translation>
     </message>
+    <message>
+    <name>screens::BatchExport</name>
+    <message>
+        <source>Batch I.D.</source>
+        <translation>Nº de lot</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>City / Town</source>
+        <translation>Ville / Municipalité</translation>
+    </message>
+    <message>
+        <source>Province / State</source>
+        <translation>Province / État</translation>
+    </message>
+    <message>
+        <source>Postal / Zip Code</source>
+        <translation>Code postal / ZIP</translation>
+    </message>
+    <message>
+        <source>Phone Number #1</source>
+        <translation>Téléphone nº 1</translation>
+    </message>
+    <message>
+        <source>Phone Number #2</source>
+        <translation>Téléphone nº 2</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>Adresse courriel</translation>
+    </message>
+    <message>
+        <source>Other I.D.</source>
+        <translation>Autre identifiant</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Variety</source>
+        <translation>Cépage</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Vintage</source>
+        <translation>Millésime</translation>
+    </message>
+    <message>
+        <source>Must Type</source>
+        <translation>Type de moût</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Provenance</translation>
+    </message>
+    <message>
+        <source>Batch Size</source>
+        <translation>Volume du lot</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coût</translation>
+    </message>
+    <message>
+        <source>Vintner</source>
+        <translation>Vinificateur</translation>
+    </message>
+    <message>
+        <source>Start Date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <source>Recipe Number</source>
+        <translation>Numéro de recette</translation>
+    </message>
+    <message>
+        <source>Next Action</source>
+        <translation>Prochaine action</translation>
+    </message>
+    <message>
+        <source>Next Action Due</source>
+        <translation>Échéance de la prochaine action</translation>
+    </message>
+    <message>
+        <source>Export to CSV File</source>
+        <translation>Exporter dans un fichier CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 is not a CSV file name. Nothing was exported; choose a name ending in .csv.</source>
+        <translation>%1 n&apos;est pas un nom de fichier CSV. Rien n&apos;a été exporté; choisissez un nom qui se termine par .csv.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer?</translation>
+    </message>
+    <message>
+        <source>In progress</source>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Unreadable</source>
+        <translation>Illisible</translation>
+    </message>
+    <message>
+        <source>1 batch exported to %1.</source>
+        <translation>1 lot exporté dans %1.</translation>
+    </message>
+    <message>
+        <source>%1 batches exported to %2.</source>
+        <translation>%1 lots exportés dans %2.</translation>
+    </message>
 </context>
 <context>
     <name>screens::BatchList</name>
@@ -1865,6 +2040,57 @@ Vintrelo doit-il désormais travailler sur le dossier restauré au lieu du dossi
     <message>
         <source>Are you sure you want to Delete the Row ?</source>
         <translation>Voulez-vous vraiment supprimer la rangée?</translation>
+    </message>
+</context>
+<context>
+    <name>screens::FindBatch</name>
+    <message>
+        <source>Batch I.D.</source>
+        <translation>Nº de lot</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Variety</source>
+        <translation>Cépage</translation>
+    </message>
+    <message>
+        <source>Start Date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>In progress</source>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Type a few letters of a name, phone number, e-mail, identifier, variety or recipe.</source>
+        <translation>Tapez quelques lettres d&apos;un nom, d&apos;un téléphone, d&apos;un courriel, d&apos;un numéro de lot, d&apos;un cépage ou d&apos;une recette.</translation>
+    </message>
+    <message>
+        <source>1 batch found.</source>
+        <translation>1 lot trouvé.</translation>
+    </message>
+    <message>
+        <source>%1 batches found.</source>
+        <translation>%1 lots trouvés.</translation>
+    </message>
+    <message>
+        <source>Found Batches.csv</source>
+        <translation>Lots trouvés.csv</translation>
+    </message>
+    <message>
+        <source>No batch has the identifier &quot;%1&quot;.</source>
+        <translation>Aucun lot ne porte le numéro « %1 ».</translation>
     </message>
 </context>
 <context>

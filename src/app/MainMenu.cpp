@@ -6,6 +6,9 @@
 #include "screens/backup/Backups.h"
 #include "screens/batch/NewBatch.h"
 #include "screens/chart/Chart1.h"
+#include "screens/find/FindBatch.h"
+#include "screens/find/OpenBatch.h"
+#include "screens/find/ScanCatcher.h"
 #include "screens/recipes/ModifyRecipe.h"
 #include "screens/recipes/NewRecipe.h"
 #include "screens/records/Completed1.h"
@@ -28,6 +31,11 @@ MainMenu::MainMenu(QWidget* parent) : Screen(parent), ui(new Ui::MainMenu)
     connect(ui->CommandButton7, &QPushButton::clicked, this, &MainMenu::CommandButton7_Click);
     connect(ui->AboutButton, &QPushButton::clicked, this, &MainMenu::AboutButton_Click);
     connect(ui->Backups_Command, &QPushButton::clicked, this, &MainMenu::Backups_Command_Click);
+    connect(ui->FindBatch_Command, &QPushButton::clicked, this, &MainMenu::FindBatch_Command_Click);
+    // A tag scanned here opens its batch.
+    new screens::ScanCatcher(this, [this](const QString& typed) {
+        screens::openBatchById(this, typed, store::BatchOpenedFrom::MainMenu);
+    });
 }
 
 MainMenu::~MainMenu() = default;
@@ -81,6 +89,11 @@ void MainMenu::AboutButton_Click()
 void MainMenu::Backups_Command_Click()
 {
     shell().switchScreen<screens::Backups>(this);
+}
+
+void MainMenu::FindBatch_Command_Click()
+{
+    shell().switchScreen<screens::FindBatch>(this);
 }
 
 } // namespace app

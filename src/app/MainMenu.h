@@ -30,6 +30,7 @@ public Q_SLOTS:
     void CommandButton7_Click(); // Exit Back
     void AboutButton_Click();
     void Backups_Command_Click();
+    void FindBatch_Command_Click();
 
 protected:
     void closeByTitleBar() override { CommandButton7_Click(); }

@@ -17,6 +17,7 @@ void registerAllScreens(Shell& shell)
     screens::registerRecipeScreens(shell);
     screens::registerChartScreens(shell);
     screens::registerBackupScreens(shell);
+    screens::registerFindScreens(shell);
 }
 
 } // namespace app

@@ -61,6 +61,23 @@ void RecordingSurface::circle(double centreX, double centreY, double radius)
     m_ops << op;
 }
 
+void RecordingSurface::qrCode(double x, double y, double side, const ModuleMatrix& matrix,
+                              const QString& caption)
+{
+    PageOp op;
+    op.kind = PageOp::QrCode;
+    op.page = m_page;
+    op.x = x;
+    op.y = y;
+    op.x2 = x + side;
+    op.y2 = y + side;
+    op.modules = matrix;
+    op.text = caption;
+    op.fontFamily = m_family;
+    op.fontPoints = m_points;
+    m_ops << op;
+}
+
 void RecordingSurface::newPage()
 {
     PageOp op;
@@ -141,6 +158,37 @@ void PainterSurface::line(double x1, double y1, double x2, double y2)
 void PainterSurface::circle(double centreX, double centreY, double radius)
 {
     m_painter.drawEllipse(QPointF(dots(centreX), dots(centreY)), dots(radius), dots(radius));
+}
+
+void PainterSurface::qrCode(double x, double y, double side, const ModuleMatrix& matrix,
+                            const QString& caption)
+{
+    if (!caption.isEmpty())
+        text(x + (side - textWidth(caption)) / 2, qrCaptionTop(y, side, matrix), caption);
+    if (matrix.isEmpty())
+        return;
+    // Each run of dark modules in a row is one filled rectangle, without
+    // antialiasing, so that neighbouring modules meet without seams.
+    const double module = dots(side) / matrix.width;
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(Qt::black);
+    for (int row = 0; row < matrix.width; ++row) {
+        int col = 0;
+        while (col < matrix.width) {
+            if (!matrix.isDark(row, col)) {
+                ++col;
+                continue;
+            }
+            const int first = col;
+            while (col < matrix.width && matrix.isDark(row, col))
+                ++col;
+            m_painter.drawRect(QRectF(dots(x) + first * module, dots(y) + row * module,
+                                      (col - first) * module, module));
+        }
+    }
+    m_painter.restore();
 }
 
 void PainterSurface::newPage()

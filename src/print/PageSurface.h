@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/QrCode.h"
+
 #include <QString>
 #include <QVector>
 #include <memory>
@@ -8,6 +10,12 @@ class QPagedPaintDevice;
 class QPainter;
 
 namespace print {
+
+// Where the caption of a QR code starts: a little below the code's quiet zone.
+inline double qrCaptionTop(double y, double side, const ModuleMatrix& matrix)
+{
+    return y + side + (matrix.isEmpty() ? 0.0 : kQrQuietModules * side / matrix.width) + 0.03;
+}
 
 // A printed page in inches from the top left corner of its printable area (on
 // paper without hardware margins, the paper's corner). Printouts draw on this
@@ -23,6 +31,10 @@ public:
     virtual void text(double x, double y, const QString& text) = 0;
     virtual void line(double x1, double y1, double x2, double y2) = 0;
     virtual void circle(double centreX, double centreY, double radius) = 0;
+    // A QR code `side` inches square with its top left corner at (x, y), and
+    // `caption` in the current font centred beneath it (qrCaptionTop).
+    virtual void qrCode(double x, double y, double side, const ModuleMatrix& matrix,
+                        const QString& caption) = 0;
     virtual void newPage() = 0;
     // How wide `text` prints in the current font, in inches.
     virtual double textWidth(const QString& text) const = 0;
@@ -47,18 +59,20 @@ struct PageOp
         Line,
         Circle,
         NewPage,
-        End
+        End,
+        QrCode
     };
     Kind kind = Text;
     int page = 1; // the page the operation is drawn on
     double x = 0; // text corner, line start or circle centre
     double y = 0;
-    double x2 = 0; // line end
+    double x2 = 0; // line end, or a QR code's bottom right corner
     double y2 = 0;
     double radius = 0;
     QString text;
     QString fontFamily; // the font in force for a text
     double fontPoints = 0;
+    ModuleMatrix modules; // of a QR code, whose caption is `text`
 };
 
 // Keeps every operation in order instead of drawing it.
@@ -69,6 +83,8 @@ public:
     void text(double x, double y, const QString& text) override;
     void line(double x1, double y1, double x2, double y2) override;
     void circle(double centreX, double centreY, double radius) override;
+    void qrCode(double x, double y, double side, const ModuleMatrix& matrix,
+                const QString& caption) override;
     void newPage() override;
     double textWidth(const QString& text) const override;
     double printableWidth() const override { return m_printableWidth; }
@@ -102,6 +118,8 @@ public:
     void text(double x, double y, const QString& text) override;
     void line(double x1, double y1, double x2, double y2) override;
     void circle(double centreX, double centreY, double radius) override;
+    void qrCode(double x, double y, double side, const ModuleMatrix& matrix,
+                const QString& caption) override;
     void newPage() override;
     double textWidth(const QString& text) const override;
     double printableWidth() const override;

@@ -2,6 +2,7 @@
 
 #include "print/PageSurface.h"
 #include "print/PrintJob.h"
+#include "print/QrCode.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -30,6 +31,14 @@ constexpr double kStrikeDrop = 0.08;
 constexpr double kStrikeLength = 3.5;
 constexpr double kTitlePoints = 18;
 constexpr double kSmallestTitlePoints = 12;
+// The QR code of the identifier stands left of the circle, above the title: a
+// corner no other part of the tag reaches, its quiet zone included.
+constexpr double kCodeX = 0.5;
+constexpr double kCodeY = 0.4;
+constexpr double kCodeSide = 1.1;
+constexpr double kCodeCaptionPoints = 10;
+constexpr double kCodeCaptionSmallestPoints = 6;
+constexpr double kCodeCaptionRoom = 1.8; // centred under the code, from x = 0.15 to 1.95
 
 // This file's texts, in one translation context.
 class Text
@@ -40,8 +49,12 @@ class Text
 // Everything above the schedule; returns the y of the schedule's first line.
 double drawParticulars(PageSurface& page, const TagData& tag, bool withCircle)
 {
-    if (withCircle)
+    if (withCircle) {
         page.circle(kCircleX, kCircleY, kCircleRadius);
+        shrinkToFit(page, kFont, kCodeCaptionPoints, kCodeCaptionSmallestPoints, tag.batchId,
+                    kCodeCaptionRoom);
+        page.qrCode(kCodeX, kCodeY, kCodeSide, encodeQr(tag.batchId), tag.batchId);
+    }
 
     page.setFont(kFont, kTitlePoints);
     page.text(0, kTitleY, Text::tr("Batch I.D.: ") + tag.batchId);

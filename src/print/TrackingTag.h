@@ -47,9 +47,11 @@ TagData tagParticulars(const QString& batchId, const store::BatchHeader& header)
 // is built and tells the user what happened. True when a page was produced.
 bool printTrackingTag(QWidget* parent, const TagData& tag);
 
-// Draws the tag, in inches: the circle, the particulars, the two rules and the
+// Draws the tag, in inches: the circle, the QR code of the identifier with the
+// identifier beneath it, the particulars, the two rules and the
 // schedule in two columns of 27 lines. A longer schedule continues on further
-// pages that repeat the particulars and rules (without the circle), so no line
+// pages that repeat the particulars and rules (without the circle and the
+// code), so no line
 // is ever printed over another.
 void drawTrackingTag(PageSurface& page, const TagData& tag);
 

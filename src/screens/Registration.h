@@ -13,5 +13,6 @@ void registerRecordScreens(app::Shell& shell);
 void registerRecipeScreens(app::Shell& shell);
 void registerChartScreens(app::Shell& shell);
 void registerBackupScreens(app::Shell& shell);
+void registerFindScreens(app::Shell& shell);
 
 } // namespace screens

@@ -33,6 +33,15 @@ struct PendingBatch
     QString RecipeNumber;
 };
 
+// Where "Go Back" of the batch editor and the completed view returns to: the
+// list the batch was opened from, the search, or the main menu (a scanned tag).
+enum class BatchOpenedFrom
+{
+    List,
+    Find,
+    MainMenu
+};
+
 // What the screens hand to each other during one run; nothing of it is saved.
 struct RunState
 {
@@ -41,6 +50,7 @@ struct RunState
     QString SelectedBatchID;        // a batch ID, or a recipe number from the recipe list
     qint16 SelectedActionIndex = 0; // record number (from 1) of the opened action
     qint16 AboutReturnTarget = 0;   // 1 = opening screen, 0 = main menu
+    BatchOpenedFrom OpenedFrom = BatchOpenedFrom::List; // of the batch SelectedBatchID names
     store::PendingBatch PendingBatch;
     // Damaged batch files the task list has named since it was opened from the
     // main menu; its reloads after a change do not name them again.

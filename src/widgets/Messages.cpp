@@ -154,13 +154,14 @@ QString existingFolder(QWidget* parent, const QString& caption, const QString& s
 }
 
 QString saveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
-                     const QString& filter, const QString& defaultSuffix)
+                     const QString& filter, const QString& defaultSuffix, bool confirmReplace)
 {
     if (responder())
         return responder()({Asked::SaveFile, caption, suggestedPath});
     QFileDialog dialog(parent, caption, suggestedPath, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !confirmReplace);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();

@@ -62,9 +62,11 @@ namespace Pickers {
 // An existing folder, or empty when the user cancels.
 QString existingFolder(QWidget* parent, const QString& caption, const QString& startFolder);
 // A file name to save to, or empty when the user cancels. A name typed without
-// an extension gets `defaultSuffix` before the dialog asks about replacing a file.
+// an extension gets `defaultSuffix` before the dialog asks about replacing a file
+// (a caller that asks through Messages itself passes confirmReplace false).
 QString saveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
-                     const QString& filter, const QString& defaultSuffix = QString());
+                     const QString& filter, const QString& defaultSuffix = QString(),
+                     bool confirmReplace = true);
 
 struct Asked
 {

@@ -79,6 +79,7 @@ inline QStringList pathTo(const QString& screen)
         {QStringLiteral("ModifyRecipe2"),
          {menu, QStringLiteral("CommandButton8"), QStringLiteral("row 1")}},
         {QStringLiteral("Chart1"), {menu, QStringLiteral("CommandButton5")}},
+        {QStringLiteral("FindBatch"), {menu, QStringLiteral("FindBatch_Command")}},
     };
     return paths.value(screen);
 }

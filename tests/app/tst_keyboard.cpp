@@ -221,7 +221,7 @@ void TestKeyboard::tabWalksTheVisualOrder_data()
     QTest::newRow("main menu") << "MainMenu"
                                << QStringList{"CommandButton2", "CommandButton3", "CommandButton1",
                                               "CommandButton6", "CommandButton4", "CommandButton8",
-                                              "CommandButton5", "CommandButton7", "Backups_Command",
+                                              "CommandButton5", "CommandButton7", "FindBatch_Command", "Backups_Command",
                                               "AboutButton"};
     QTest::newRow("start-up form")
         << "NewBatch"
@@ -237,7 +237,7 @@ void TestKeyboard::tabWalksTheVisualOrder_data()
     QTest::newRow("batch created")
         << "NewBatch3" << QStringList{"Print_Command", "NewBatch_Command", "MainMenu_Command"};
     QTest::newRow("batches in progress")
-        << "ExistingInventory" << QStringList{"Grid1", "CommandButton1"};
+        << "ExistingInventory" << QStringList{"Grid1", "Export_Command", "CommandButton1"};
     QTest::newRow("batch editor") << "ExistingInventory2"
                                   << QStringList{"Grid1",          "CommandButton3",
                                                  "CommandButton4", "CommandButton5",
@@ -251,13 +251,17 @@ void TestKeyboard::tabWalksTheVisualOrder_data()
                        "UpdateCommand", "PushCommand", "CommandButton5"};
     QTest::newRow("manual action")
         << "InsertNewAction" << QStringList{"Text4", "Text3", "Text1", "Text2", "CommandButton3"};
-    QTest::newRow("completed list") << "Completed1" << QStringList{"Grid1", "CommandButton1"};
+    QTest::newRow("completed list")
+        << "Completed1" << QStringList{"Grid1", "Export_Command", "CommandButton1"};
     QTest::newRow("completed view") << "Completed2" << QStringList{"Grid1", "CommandButton1"};
     QTest::newRow("new recipe") << "NewRecipe" << recipeEditor;
     QTest::newRow("recipe list") << "ModifyRecipe" << QStringList{"Grid1", "CommandButton1"};
     QTest::newRow("modify recipe") << "ModifyRecipe2" << recipeEditor;
     QTest::newRow("chart") << "Chart1" << QStringList{"Grid1", "CommandButton1"};
     QTest::newRow("about") << "AboutForm" << QStringList{"CommandButton1"};
+    // Nothing found yet, so nothing to export: the export button is disabled.
+    QTest::newRow("find a batch") << "FindBatch"
+                                  << QStringList{"Search_TextBox", "Grid1", "CommandButton1"};
 }
 
 void TestKeyboard::tabWalksTheVisualOrder()

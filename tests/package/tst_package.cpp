@@ -265,7 +265,7 @@ void PackageTest::controlFileNamesTheShopsRuntime()
     QStringList depends = dependedPackages(field("Depends"));
     for (const char* needed :
          {"libqt6widgets6", "libqt6printsupport6", "libqt6gui6", "libqt6core6", "qt6-qpa-plugins",
-          "qt6-translations-l10n", "fonts-liberation", "fonts-dejavu-core", "libzip4"}) {
+          "qt6-translations-l10n", "fonts-liberation", "fonts-dejavu-core", "libzip4", "libqrencode4"}) {
         QVERIFY2(depends.contains(QString::fromLatin1(needed)),
                  qPrintable(QStringLiteral("Depends lacks %1: %2")
                                 .arg(QString::fromLatin1(needed), depends.join(QLatin1Char(' ')))));

@@ -128,7 +128,8 @@ void PrintOutputTest::tagPdfHasEveryLineWhereItBelongs()
     // Every action once, none lost at a column or page break.
     for (int i = 1; i <= 60; ++i)
         QCOMPARE(pdf.count(QStringLiteral("Act%1").arg(i)), 1);
-    QCOMPARE(pdf.count(QStringLiteral("2026-000041")), 2);
+    // In the title of each page, and beneath the QR code on the first.
+    QCOMPARE(pdf.count(QStringLiteral("2026-000041")), 3);
 }
 
 void PrintOutputTest::toDoPdfHasItsHeaderOnEveryPage()

@@ -2,6 +2,7 @@
 
 #include "app/MainMenu.h"
 #include "app/Shell.h"
+#include "screens/find/BatchExportDialog.h"
 #include "store/BatchSummary.h"
 #include "store/StoreError.h"
 #include "ui_BatchList.h"
@@ -32,6 +33,7 @@ BatchList::BatchList(const Kind& kind, QWidget* parent)
     connect(ui->Grid1, &widgets::Grid::cellDoubleClicked, this, &BatchList::Grid1_DblClick);
     connect(ui->Grid1, &widgets::Grid::returnPressed, this, &BatchList::Grid1_DblClick);
     connect(ui->CommandButton1, &QPushButton::clicked, this, &BatchList::CommandButton1_Click);
+    connect(ui->Export_Command, &QPushButton::clicked, this, &BatchList::Export_Command_Click);
 }
 
 BatchList::~BatchList() = default;
@@ -91,8 +93,21 @@ void BatchList::Grid1_DblClick(int row, int)
         grid->setCurrentCell(row, CustomerColumn);
     const QString batchId = row >= grid->fixedRows() ? grid->textAt(row, IdColumn) : QString();
     state().SelectedBatchID = batchId;
+    state().OpenedFrom = store::BatchOpenedFrom::List;
     if (!batchId.isEmpty())
         shell().switchScreen(this, *m_kind.opens);
+}
+
+void BatchList::Export_Command_Click()
+{
+    QVector<store::ExportedBatch> batches;
+    const widgets::Grid* grid = ui->Grid1;
+    for (int row = grid->fixedRows(); row < grid->rows(); ++row) {
+        const QString batchId = grid->textAt(row, IdColumn);
+        if (!batchId.isEmpty())
+            batches << store::ExportedBatch{batchId, m_kind.folder};
+    }
+    exportBatches(this, batches, m_kind.heading + QStringLiteral(".csv"));
 }
 
 void BatchList::CommandButton1_Click()

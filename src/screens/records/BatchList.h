@@ -31,6 +31,7 @@ public Q_SLOTS:
     void Form_Load() override;
     void Grid1_DblClick(int row, int col);
     void CommandButton1_Click(); // Go Back to Main Menu
+    void Export_Command_Click();
 
 protected:
     struct Kind

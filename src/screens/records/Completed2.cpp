@@ -1,6 +1,7 @@
 #include "screens/records/Completed2.h"
 
 #include "app/Shell.h"
+#include "screens/find/OpenBatch.h"
 #include "screens/records/BatchSheet.h"
 #include "screens/records/Completed1.h"
 #include "store/StoreError.h"
@@ -40,7 +41,7 @@ void Completed2::Form_Load()
 
 void Completed2::CommandButton1_Click()
 {
-    shell().switchScreen<Completed1>(this);
+    returnFromBatch(this, Completed1::staticMetaObject);
 }
 
 } // namespace screens

@@ -1,6 +1,7 @@
 #include "screens/records/ExistingInventory2.h"
 
 #include "app/Shell.h"
+#include "screens/find/OpenBatch.h"
 #include "screens/records/BatchSheet.h"
 #include "screens/records/ExistingInventory.h"
 #include "store/BatchRewrite.h"
@@ -192,7 +193,7 @@ void ExistingInventory2::CommandButton1_Click()
 
 void ExistingInventory2::backToList()
 {
-    shell().switchScreen<ExistingInventory>(this);
+    returnFromBatch(this, ExistingInventory::staticMetaObject);
 }
 
 } // namespace screens
