@@ -277,12 +277,33 @@ Timed timeCompleteAction(Program& program, const Shop& shop)
     return {ms, listedRows(grid)};
 }
 
+Timed timeComingDays(Program& program)
+{
+    program.toMainMenu();
+    program.clickAndSettle(QStringLiteral("CommandButton1"));
+    program.expectScreen(QStringLiteral("ThingsToDoToday"));
+    QElapsedTimer timer;
+    timer.start();
+    widgets::Grid* grid =
+        program.gridPaintedAfter([&] { program.click(QStringLiteral("ComingDaysButton")); });
+    const double ms = timer.nsecsElapsed() / 1e6;
+    program.expectScreen(QStringLiteral("ComingDays"));
+    // Rows: the actions of the whole week, as counted.
+    auto* week = program.control<widgets::Grid>(QStringLiteral("WeekGrid"));
+    int counted = 0;
+    for (int row = 1; row < week->rows(); ++row)
+        counted += week->textAt(row, 1).toInt();
+    Q_UNUSED(grid);
+    return {ms, counted};
+}
+
 } // namespace
 
 QStringList scenarioNames()
 {
     return {QStringLiteral("opening"),   QStringLiteral("todo"),   QStringLiteral("in-progress"),
-            QStringLiteral("completed"), QStringLiteral("editor"), QStringLiteral("complete")};
+            QStringLiteral("completed"), QStringLiteral("editor"), QStringLiteral("complete"),
+            QStringLiteral("week")};
 }
 
 QString scenarioTitle(Scenario scenario)
@@ -300,6 +321,8 @@ QString scenarioTitle(Scenario scenario)
         return QStringLiteral("Batch editor opened on a 200-action batch");
     case Scenario::CompleteAction:
         return QStringLiteral("One action completed, task list reloaded");
+    case Scenario::ComingDays:
+        return QStringLiteral("\"The Coming Days\" loaded (7 days counted)");
     }
     return QString();
 }
@@ -342,6 +365,9 @@ int runScenario(int argc, char** argv, Scenario scenario, const QString& base, i
         break;
     case Scenario::CompleteAction:
         timed = timeCompleteAction(program, shop);
+        break;
+    case Scenario::ComingDays:
+        timed = timeComingDays(program);
         break;
     }
     QFile out(resultFile);

@@ -14,6 +14,7 @@ enum class Scenario
     CompletedList,  // main menu button to "Completed wine" painted
     BatchEditor,    // double-click in the list to the editor painted on the big batch
     CompleteAction, // "Complete this action" to the reloaded task list painted
+    ComingDays,     // "The Coming Days..." on the task list to the week view painted
 };
 
 QStringList scenarioNames();

@@ -132,6 +132,9 @@ QStringList filesRead(bench::Scenario scenario, const bench::Shop& shop, QString
     case Scenario::CompleteAction:
         *reads = QStringLiteral("1 batch file rewritten, %1 read").arg(shop.activeFiles.size());
         return shop.activeFiles;
+    case Scenario::ComingDays:
+        *reads = QStringLiteral("%1 batch files").arg(shop.activeFiles.size());
+        return shop.activeFiles;
     }
     return {};
 }

@@ -65,6 +65,9 @@ MeasurementChart::MeasurementChart(QWidget* parent)
     setMinimumSize(280, 180);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     setAccessibleName(tr("Measurements"));
+    // A picture of the grid's own numbers: Tab goes by it, to the controls.
+    setFocusPolicy(Qt::NoFocus);
+    viewport()->setFocusPolicy(Qt::NoFocus);
     hide();
 }
 

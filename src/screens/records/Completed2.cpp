@@ -15,7 +15,7 @@ Completed2::Completed2(QWidget* parent) : app::Screen(parent), ui(new Ui::Comple
 {
     ui->setupUi(this);
     connect(ui->CommandButton1, &QPushButton::clicked, this, &Completed2::CommandButton1_Click);
-    connect(ui->PrintReportButton, &QPushButton::clicked, this,
+    connect(ui->PrintReportButton, &QToolButton::clicked, this,
             &Completed2::PrintReportButton_Click);
 }
 

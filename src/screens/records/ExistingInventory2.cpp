@@ -61,7 +61,7 @@ ExistingInventory2::ExistingInventory2(QWidget* parent)
             &ExistingInventory2::CommandButton5_Click);
     connect(ui->CommandButton1, &QPushButton::clicked, this,
             &ExistingInventory2::CommandButton1_Click);
-    connect(ui->PrintReportButton, &QPushButton::clicked, this,
+    connect(ui->PrintReportButton, &QToolButton::clicked, this,
             &ExistingInventory2::PrintReportButton_Click);
 }
 

@@ -66,9 +66,10 @@ void ComingDays::Form_Load()
     week->setFixedRows(1);
     week->setFixedCols(0);
     week->setColumns({{tr("Day"), 3300, Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignCenter, true},
-                      {tr("Actions"), 1100, Qt::AlignCenter, Qt::AlignCenter}});
+                      {tr("Actions"), 1700, Qt::AlignCenter, Qt::AlignCenter}});
 
-    store::ComingDays coming;
+    store::ComingDays& coming = m_coming;
+    coming = store::ComingDays();
     try {
         widgets::WaitCursor wait;
         coming = store::scanComingDays(run.DataRoot, m_today);
@@ -119,11 +120,19 @@ void ComingDays::showDay(const QDate& day)
                       {tr("Due Date"), 2200, Qt::AlignCenter, Qt::AlignCenter, true},
                       {tr("Action"), 69000}});
     store::DueScan scan;
-    try {
-        widgets::WaitCursor wait;
-        scan = store::scanActionsOfDay(state().DataRoot, m_today, day);
-    } catch (const store::StoreError& error) {
-        widgets::Messages::warning(this, error.message());
+    const qint64 ahead = m_today.daysTo(day);
+    if (ahead >= 0 && ahead < m_coming.days.size()) {
+        for (const store::DueAction& due : std::as_const(m_coming.scan.actions)) {
+            if (store::dayOfAction(due, m_today) == day)
+                scan.actions << due;
+        }
+    } else {
+        try {
+            widgets::WaitCursor wait;
+            scan = store::scanActionsOfDay(state().DataRoot, m_today, day);
+        } catch (const store::StoreError& error) {
+            widgets::Messages::warning(this, error.message());
+        }
     }
     QStringList texts;
     texts.reserve(scan.actions.size() * 4);

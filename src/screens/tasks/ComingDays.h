@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Screen.h"
+#include "store/ComingDays.h"
 
 #include <QDate>
 #include <memory>
@@ -40,6 +41,8 @@ private:
     std::unique_ptr<Ui::ComingDays> ui;
     QDate m_today;
     QDate m_shown; // the day Grid1 lists
+    // Read once on load: a day of the week is listed from it without reading again.
+    store::ComingDays m_coming;
 };
 
 } // namespace screens
