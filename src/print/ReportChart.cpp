@@ -16,6 +16,7 @@ constexpr double kLabelHeight = 0.16; // an 8-point line, in inches
 constexpr double kTick = 0.06;
 constexpr double kPointRadius = 0.03;
 constexpr int kMostDateTicks = 5;
+constexpr double kInset = 0.12;
 
 QString valueLabel(double value, int decimals)
 {
@@ -107,8 +108,11 @@ void drawMeasurementChart(PageSurface& page, const QVector<store::MeasurementPoi
                         : (top + bottom) / 2;
     };
     const qint64 days = firstDay.daysTo(lastDay);
+    // Points stand clear of the frame's sides.
+    const double inset = std::min(kInset, (right - left) / 4);
     const auto xOf = [&](const QDate& day) {
-        return days > 0 ? left + double(firstDay.daysTo(day)) / days * (right - left)
+        return days > 0 ? left + inset +
+                              double(firstDay.daysTo(day)) / days * (right - left - 2 * inset)
                         : (left + right) / 2;
     };
 
