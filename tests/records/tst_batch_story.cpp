@@ -120,6 +120,7 @@ void BatchStoryTest::editorChartFollowsEdits()
         const pdftools::Document pdf = pdftools::read(path);
         QVERIFY(pdf.pageText(1).contains(QStringLiteral("Batch Report")));
         QVERIFY(pdf.pageText(1).contains(kBatch));
+        QVERIFY(pdf.pageText(1).contains(QStringLiteral("Recipe #: 0003")));
         QCOMPARE(pdf.count(QStringLiteral("Tasted")), 1);
         QVERIFY(!pdf.pageText(1).contains(QStringLiteral("Measurements")));
     }

@@ -183,7 +183,8 @@ print::BatchReportData ExistingInventory2::batchReportData()
     m_editor->commitPending();
     print::BatchReportData report;
     report.batchId = ui->BatchID_Label->text();
-    report.header = ui->Particulars->shownHeader();
+    // The header is read-only here; the file's holds the recipe number the panel does not show.
+    report.header = m_shown.header;
     report.records = recordsFromGrid(ui->Grid1);
     report.printedOn = state().TodayText;
     return report;

@@ -92,6 +92,8 @@ void ComingDays::Form_Load()
         ui->DayPicker->setDate(m_today);
     }
     showDay(m_today);
+    // Today is current, so the arrow keys walk the week from the start.
+    week->setCurrentCell(1, DayColumn);
     week->setFocus(Qt::OtherFocusReason);
 }
 
