@@ -51,7 +51,8 @@ AxisTicks niceTicks(double low, double high, int most)
     const double raw = span / std::max(1, most - 1);
     if (!std::isfinite(raw) || raw <= 0) {
         ticks.first = low;
-        ticks.step = std::isfinite(span) ? span : high;
+        ticks.last = high;
+        ticks.step = high / 2 - low / 2;
         ticks.count = 2;
         ticks.decimals = 3;
         return ticks;
@@ -62,8 +63,18 @@ AxisTicks niceTicks(double low, double high, int most)
     ticks.step = factor * magnitude;
     ticks.first = std::floor(low / ticks.step) * ticks.step;
     const double last = std::ceil(high / ticks.step) * ticks.step;
+    if (!std::isfinite(ticks.first) || !std::isfinite(last)) {
+        // Readings near the largest number: the ends themselves are the ticks.
+        ticks.first = low;
+        ticks.last = high;
+        ticks.step = high / 2 - low / 2;
+        ticks.count = 3;
+        ticks.decimals = 0;
+        return ticks;
+    }
     ticks.count = int(std::lround((last - ticks.first) / ticks.step)) + 1;
     ticks.count = std::clamp(ticks.count, 2, most + 2);
+    ticks.last = ticks.first + ticks.step * (ticks.count - 1);
     const int stepDigits = int(-std::floor(std::log10(ticks.step) + 1e-9));
     ticks.decimals = std::clamp(stepDigits + (factor == 2.5 ? 1 : 0), 0, 6);
     return ticks;
@@ -81,14 +92,13 @@ void drawMeasurementChart(PageSurface& page, const QVector<store::MeasurementPoi
         high = std::max(high, point.value);
     }
     const AxisTicks ticks = niceTicks(low, high);
-    const double bottomValue = ticks.first;
-    const double topValue = ticks.first + ticks.step * (ticks.count - 1);
+    const double bottomValue = ticks.at(0);
+    const double topValue = ticks.at(ticks.count - 1);
 
     page.setFont(kFont, kLabelPoints);
     double labelWidth = 0;
     for (int i = 0; i < ticks.count; ++i)
-        labelWidth = std::max(
-            labelWidth, page.textWidth(valueLabel(ticks.first + ticks.step * i, ticks.decimals)));
+        labelWidth = std::max(labelWidth, page.textWidth(valueLabel(ticks.at(i), ticks.decimals)));
     const QDate firstDay = points.first().date;
     const QDate lastDay = points.last().date;
     const double halfDate = page.textWidth(dateLabel(lastDay)) / 2;
@@ -102,22 +112,23 @@ void drawMeasurementChart(PageSurface& page, const QVector<store::MeasurementPoi
     page.line(right, bottom, left, bottom);
     page.line(left, bottom, left, top);
 
+    // Halved first, so that readings near the largest number do not overflow.
     const auto yOf = [&](double value) {
-        const double span = topValue - bottomValue;
-        return span > 0 ? bottom - (value - bottomValue) / span * (bottom - top)
+        const double span = topValue / 2 - bottomValue / 2;
+        return span > 0 ? bottom - (value / 2 - bottomValue / 2) / span * (bottom - top)
                         : (top + bottom) / 2;
     };
     const qint64 days = firstDay.daysTo(lastDay);
     // Points stand clear of the frame's sides.
     const double inset = std::min(kInset, (right - left) / 4);
     const auto xOf = [&](const QDate& day) {
-        return days > 0 ? left + inset +
-                              double(firstDay.daysTo(day)) / days * (right - left - 2 * inset)
-                        : (left + right) / 2;
+        return days > 0
+                   ? left + inset + double(firstDay.daysTo(day)) / days * (right - left - 2 * inset)
+                   : (left + right) / 2;
     };
 
     for (int i = 0; i < ticks.count; ++i) {
-        const double value = ticks.first + ticks.step * i;
+        const double value = ticks.at(i);
         const double ty = yOf(value);
         page.line(left - kTick, ty, left, ty);
         const QString label = valueLabel(value, ticks.decimals);

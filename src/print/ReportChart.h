@@ -23,6 +23,14 @@ struct AxisTicks
     double step = 1;
     int count = 2;
     int decimals = 0; // what a label needs to tell the ticks apart
+    double last = 1;  // the last tick
+
+    // Tick `i` (from 0), between the ends without overflow even at the largest numbers.
+    double at(int i) const
+    {
+        const double t = count > 1 ? double(i) / (count - 1) : 0.0;
+        return first * (1 - t) + last * t;
+    }
 };
 AxisTicks niceTicks(double low, double high, int most = 6);
 

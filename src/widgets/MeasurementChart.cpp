@@ -113,10 +113,14 @@ void MeasurementChart::showPoints(const QVector<store::MeasurementPoint>& points
         high += band;
     }
     m_values->setRange(low, high);
-    m_values->applyNiceNumbers();
+    // Round ticks only for readings of a sensible size; past that the axis spans them as they are.
+    if (std::abs(low) < 1e12 && std::abs(high) < 1e12)
+        m_values->applyNiceNumbers();
     const double step =
         (m_values->max() - m_values->min()) / std::max(1, m_values->tickCount() - 1);
-    m_values->setLabelFormat(QStringLiteral("%.%1f").arg(decimalsFor(step)));
+    const bool large = std::max(std::abs(m_values->min()), std::abs(m_values->max())) >= 1e7;
+    m_values->setLabelFormat(large ? QStringLiteral("%.6g")
+                                   : QStringLiteral("%.%1f").arg(decimalsFor(step)));
     show();
 }
 

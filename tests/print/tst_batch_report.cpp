@@ -13,6 +13,7 @@
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cmath>
 
 using print::BatchReportData;
 using print::PageOp;
@@ -79,6 +80,7 @@ private Q_SLOTS:
     void sixtyActionsOnNumberedPages_data();
     void sixtyActionsOnNumberedPages();
     void noChartWithoutTwoPoints();
+    void extremeReadingsStayOnThePage();
     void wrappedLinesFit_data();
     void wrappedLinesFit();
     void throughThePdfBackEnd();
@@ -176,6 +178,24 @@ void BatchReportTest::sixtyActionsOnNumberedPages()
     QCOMPARE(circles, 20);
     QVERIFY(joined.contains(QStringLiteral("Measurements")));
     QVERIFY(joined.contains(QStringLiteral("1.09")));
+}
+
+void BatchReportTest::extremeReadingsStayOnThePage()
+{
+    BatchReportData report = sixtyActions();
+    report.records[0].Measurement = QString(400, QLatin1Char('9'));
+    report.records[1].Measurement = QStringLiteral("-") + QString(400, QLatin1Char('9'));
+    RecordingSurface page;
+    print::drawBatchReport(page, report);
+    RecordingSurface measure;
+    for (const PageOp& op : page.ops()) {
+        for (double v : {op.x, op.y, op.x2, op.y2})
+            QVERIFY(std::isfinite(v) && v >= 0 && v <= 11);
+        if (op.kind == PageOp::Text) {
+            measure.setFont(op.fontFamily, op.fontPoints);
+            QVERIFY2(op.x + measure.textWidth(op.text) <= 8.5, qPrintable(op.text));
+        }
+    }
 }
 
 void BatchReportTest::noChartWithoutTwoPoints()
