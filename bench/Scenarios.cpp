@@ -332,6 +332,26 @@ Timed timeFindTyping(Program& program, const QString& query)
     return slowest;
 }
 
+Timed timeComingDays(Program& program)
+{
+    program.toMainMenu();
+    program.clickAndSettle(QStringLiteral("CommandButton1"));
+    program.expectScreen(QStringLiteral("ThingsToDoToday"));
+    QElapsedTimer timer;
+    timer.start();
+    widgets::Grid* grid =
+        program.gridPaintedAfter([&] { program.click(QStringLiteral("ComingDaysButton")); });
+    const double ms = timer.nsecsElapsed() / 1e6;
+    program.expectScreen(QStringLiteral("ComingDays"));
+    // Rows: the actions of the whole week, as counted.
+    auto* week = program.control<widgets::Grid>(QStringLiteral("WeekGrid"));
+    int counted = 0;
+    for (int row = 1; row < week->rows(); ++row)
+        counted += week->textAt(row, 1).toInt();
+    Q_UNUSED(grid);
+    return {ms, counted};
+}
+
 } // namespace
 
 const QString kSearchTyped = QStringLiteral("customer12");
@@ -340,7 +360,8 @@ QStringList scenarioNames()
 {
     return {QStringLiteral("opening"),   QStringLiteral("todo"),   QStringLiteral("in-progress"),
             QStringLiteral("completed"), QStringLiteral("editor"), QStringLiteral("complete"),
-            QStringLiteral("backup"), QStringLiteral("find"), QStringLiteral("search")};
+            QStringLiteral("backup"), QStringLiteral("find"), QStringLiteral("search"),
+            QStringLiteral("week")};
 }
 
 QString scenarioTitle(Scenario scenario)
@@ -364,6 +385,8 @@ QString scenarioTitle(Scenario scenario)
         return QStringLiteral("\"Find a Batch\" loaded (both folders read)");
     case Scenario::FindTyping:
         return QStringLiteral("Search typed, slowest key of \"%1\" to results").arg(kSearchTyped);
+    case Scenario::ComingDays:
+        return QStringLiteral("\"The Coming Days\" loaded (7 days counted)");
     }
     return QString();
 }
@@ -417,6 +440,9 @@ int runScenario(int argc, char** argv, Scenario scenario, const QString& base, i
         break;
     case Scenario::FindTyping:
         timed = timeFindTyping(program, kSearchTyped);
+        break;
+    case Scenario::ComingDays:
+        timed = timeComingDays(program);
         break;
     }
     QFile out(resultFile);

@@ -17,6 +17,7 @@ enum class Scenario
     Backup,         // the whole data folder read, archived, read back and verified
     FindOpened,     // main menu button to "Find a Batch" painted, every batch read
     FindTyping,     // each key of a search to its results painted; the slowest key
+    ComingDays,     // "The Coming Days..." on the task list to the week view painted
 };
 
 QStringList scenarioNames();

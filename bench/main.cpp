@@ -150,6 +150,9 @@ QStringList filesRead(bench::Scenario scenario, const bench::Shop& shop, QString
         *reads = QStringLiteral("none (%1 batch files read on opening)")
                      .arg(shop.activeFiles.size() + shop.completedFiles.size());
         return shop.activeFiles + shop.completedFiles + shop.recipeFiles;
+    case Scenario::ComingDays:
+        *reads = QStringLiteral("%1 batch files").arg(shop.activeFiles.size());
+        return shop.activeFiles;
     }
     return {};
 }

@@ -52,7 +52,8 @@ if(VINTRELO_DPKG_SHLIBDEPS AND VINTRELO_FILE_COMMAND)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
     list(APPEND _vintrelo_depends
-         "libqt6widgets6 (>= 6.4)" "libqt6printsupport6 (>= 6.4)" "libqt6gui6 (>= 6.4)"
+         "libqt6widgets6 (>= 6.4)" "libqt6printsupport6 (>= 6.4)" "libqt6charts6 (>= 6.4)"
+         "libqt6gui6 (>= 6.4)"
          "libqt6core6 (>= 6.4)" "libzip4 (>= 1.7)" "libqrencode4")
 endif()
 list(JOIN _vintrelo_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)

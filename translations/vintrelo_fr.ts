@@ -137,6 +137,41 @@ Avant de démarrer un autre lot, inscrivez le numéro %4 seul sur la première l
     </message>
 </context>
 <context>
+    <name>ComingDays</name>
+    <message>
+        <source>Vintrelo - The coming days</source>
+        <translation>Vintrelo - Les jours à venir</translation>
+    </message>
+    <message>
+        <source>The Coming Days</source>
+        <translation>Les jours à venir</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Date</source>
+        <translation>Date d&apos;aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Actions over the next 7 days</source>
+        <translation>Opérations des 7 prochains jours</translation>
+    </message>
+    <message>
+        <source>Actions to do on:</source>
+        <translation>Opérations à faire le&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Click a day of the week, or choose any day above. Actions are only shown here; complete them on &quot;Things to do Today&quot;.</source>
+        <translation>Cliquez sur un jour de la semaine, ou choisissez un jour ci-dessus. Les opérations sont seulement affichées ici; terminez-les dans «&#xa0;À faire aujourd&apos;hui&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Print To Do List</source>
+        <translation>Imprimer les tâches</translation>
+    </message>
+    <message>
+        <source>Back to Things to do Today</source>
+        <translation>Retour à «&#xa0;À faire aujourd&apos;hui&#xa0;»</translation>
+    </message>
+</context>
+<context>
     <name>Completed2</name>
     <message>
         <source>Vintrelo - Completed Batches</source>
@@ -153,6 +188,10 @@ Avant de démarrer un autre lot, inscrivez le numéro %4 seul sur la première l
     <message>
         <source>Quit &amp;&amp; Go Back</source>
         <translation>Quitter &amp;&amp; Retour</translation>
+    </message>
+    <message>
+        <source>Print Batch &amp;Report</source>
+        <translation>Imprimer le &amp;rapport</translation>
     </message>
 </context>
 <context>
@@ -188,6 +227,10 @@ Avant de démarrer un autre lot, inscrivez le numéro %4 seul sur la première l
     <message>
         <source>Quit &amp;&amp; Go Back</source>
         <translation>Quitter &amp;&amp; Retour</translation>
+    </message>
+    <message>
+        <source>Print Batch &amp;Report</source>
+        <translation>Imprimer le &amp;rapport</translation>
     </message>
 </context>
 <context>
@@ -1517,6 +1560,10 @@ Voulez-vous quitter sans les enregistrer?</translation>
         <source>Back to Main Menu</source>
         <translation>Retour au menu principal</translation>
     </message>
+    <message>
+        <source>The &amp;Coming Days...</source>
+        <translation>Les jours à &amp;venir...</translation>
+    </message>
 </context>
 <context>
     <name>app::Opening_Screen</name>
@@ -1698,6 +1745,150 @@ Les écrans qui en ont besoin ne fonctionneront pas tant que ces éléments n&ap
     <message>
         <source>Vintrelo did not save the to-do list as &quot;%1&quot;: that name does not end in .pdf, and a printout is never written over another kind of file, such as a batch record. Nothing was changed; choose a name ending in .pdf and try again.</source>
         <translation>Vintrelo n&apos;a pas enregistré la liste des tâches sous «&#xa0;%1&#xa0;»&#xa0;: ce nom ne se termine pas par .pdf, et une impression n&apos;est jamais écrite par-dessus un autre genre de fichier, comme la fiche d&apos;un lot. Rien n&apos;a été modifié; choisissez un nom qui se termine par .pdf, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>City / Town:</source>
+        <translation>Ville / Municipalité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Province / State:</source>
+        <translation>Province / État&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Postal / Zip Code:</source>
+        <translation>Code postal / ZIP&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Phone Number #1:</source>
+        <translation>Téléphone nº 1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Phone Number #2:</source>
+        <translation>Téléphone nº 2&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Email Address:</source>
+        <translation>Adresse courriel&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Other I.D.:</source>
+        <translation>Autre identifiant&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Numéro de série&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Variety:</source>
+        <translation>Cépage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Colour:</source>
+        <translation>Couleur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Vintage:</source>
+        <translation>Millésime&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Must Type:</source>
+        <translation>Type de moût&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Provenance&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Batch Size:</source>
+        <translation>Volume du lot&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Cost:</source>
+        <translation>Coût&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Vintner:</source>
+        <translation>Vinificateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Start Date:</source>
+        <translation>Date de début&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Recipe #:</source>
+        <translation>Recette nº&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Day #</source>
+        <translation>Jour nº</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Measurement</source>
+        <translation>Mesure</translation>
+    </message>
+    <message>
+        <source>Date Completed</source>
+        <translation>Date de réalisation</translation>
+    </message>
+    <message>
+        <source>Batch Report</source>
+        <translation>Rapport du lot</translation>
+    </message>
+    <message>
+        <source>Batch Report, Batch I.D.: </source>
+        <translation>Rapport du lot, nº de lot&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 de %2</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>%1 Batch Report.pdf</source>
+        <translation>%1 Rapport du lot.pdf</translation>
+    </message>
+    <message>
+        <source>Batch Report %1</source>
+        <translation>Rapport du lot %1</translation>
+    </message>
+    <message>
+        <source>Vintrelo could not save the batch report as the PDF file &quot;%1&quot; (%2). Nothing was saved; choose another folder and try again.</source>
+        <translation>Vintrelo n&apos;a pas pu enregistrer le rapport du lot dans le fichier PDF «&#xa0;%1&#xa0;» (%2). Rien n&apos;a été enregistré; choisissez un autre dossier et réessayez.</translation>
+    </message>
+    <message>
+        <source>Vintrelo did not save the batch report as &quot;%1&quot;: that name does not end in .pdf, and a printout is never written over another kind of file, such as a batch record. Nothing was changed; choose a name ending in .pdf and try again.</source>
+        <translation>Vintrelo n&apos;a pas enregistré le rapport du lot sous «&#xa0;%1&#xa0;»&#xa0;: ce nom ne se termine pas par .pdf, et une impression n&apos;est jamais écrite par-dessus un autre genre de fichier, comme la fiche d&apos;un lot. Rien n&apos;a été modifié; choisissez un nom qui se termine par .pdf, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The batch report was saved as the PDF file &quot;%1&quot;.</source>
+        <translation>Le rapport du lot a été enregistré dans le fichier PDF «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>There is no default printer on this computer, so the batch report was not printed.</source>
+        <translation>Cet ordinateur n&apos;a pas d&apos;imprimante par défaut; le rapport du lot n&apos;a donc pas été imprimé.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not print the batch report. Check that it is switched on and connected.</source>
+        <translation>L&apos;imprimante «&#xa0;%1&#xa0;» n&apos;a pas pu imprimer le rapport du lot. Vérifiez qu&apos;elle est allumée et branchée.</translation>
+    </message>
+    <message>
+        <source>Would you like to save the batch report as a PDF file instead?</source>
+        <translation>Voulez-vous plutôt enregistrer le rapport du lot dans un fichier PDF?</translation>
     </message>
 </context>
 <context>
@@ -1971,6 +2162,45 @@ Voulez-vous le remplacer?</translation>
     <message>
         <source>Comments</source>
         <translation>Commentaires</translation>
+    </message>
+</context>
+<context>
+    <name>screens::ComingDays</name>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Opérations</translation>
+    </message>
+    <message>
+        <source>These batch files are damaged, so their actions are not counted or listed here:
+
+%1</source>
+        <translation>Ces fichiers de lot sont endommagés; leurs opérations ne sont donc ni comptées ni affichées ici&#xa0;:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Batch I.D.</source>
+        <translation>Nº de lot</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Due Date</source>
+        <translation>Date prévue</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>There are no actions to do on %1.</source>
+        <translation>Il n&apos;y a aucune opération à faire le %1.</translation>
     </message>
 </context>
 <context>
@@ -2313,6 +2543,21 @@ Pour restaurer un fichier à partir d&apos;une copie de sauvegarde du dossier de
     <message>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>widgets::MeasurementChart</name>
+    <message>
+        <source>Measurements</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>Date Completed</source>
+        <translation>Date de réalisation</translation>
+    </message>
+    <message>
+        <source>Measurement</source>
+        <translation>Mesure</translation>
     </message>
 </context>
 </TS>

@@ -208,6 +208,11 @@ double PainterSurface::printableWidth() const
     return m_device.width() / m_dpi;
 }
 
+double PainterSurface::printableHeight() const
+{
+    return m_device.height() / m_dpi;
+}
+
 bool PainterSurface::end()
 {
     const bool ended = m_painter.end();

@@ -40,6 +40,8 @@ public:
     virtual double textWidth(const QString& text) const = 0;
     // How far across the page can be printed on, in inches from x = 0.
     virtual double printableWidth() const = 0;
+    // How far down the page can be printed on, in inches from y = 0.
+    virtual double printableHeight() const = 0;
     // Finishes the document; false when the device reports a failure.
     virtual bool end() = 0;
 };
@@ -88,10 +90,12 @@ public:
     void newPage() override;
     double textWidth(const QString& text) const override;
     double printableWidth() const override { return m_printableWidth; }
+    double printableHeight() const override { return m_printableHeight; }
     bool end() override;
 
     // Letter paper without hardware margins unless told otherwise.
     void setPrintableWidth(double inches) { m_printableWidth = inches; }
+    void setPrintableHeight(double inches) { m_printableHeight = inches; }
 
     const QVector<PageOp>& ops() const { return m_ops; }
     int pageCount() const { return m_page; }
@@ -104,6 +108,7 @@ private:
     QString m_family;
     double m_points = 0;
     double m_printableWidth = 8.5;
+    double m_printableHeight = 11;
 };
 
 // Draws on a printer or PDF writer that a QPainter has already begun on.
@@ -123,6 +128,7 @@ public:
     void newPage() override;
     double textWidth(const QString& text) const override;
     double printableWidth() const override;
+    double printableHeight() const override;
     bool end() override;
 
 private:

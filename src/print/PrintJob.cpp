@@ -44,8 +44,35 @@ enum class Said
     OfferPdf       //
 };
 
+QString reportSaid(Said message)
+{
+    switch (message) {
+    case Said::SaveFailed:
+        return Text::tr("Vintrelo could not save the batch report as the PDF file \"%1\" (%2). "
+                        "Nothing was saved; choose another folder and try again.");
+    case Said::NotPdf:
+        return Text::tr("Vintrelo did not save the batch report as \"%1\": that name does not "
+                        "end in .pdf, and a printout is never written over another kind of file, "
+                        "such as a batch record. Nothing was changed; choose a name ending in "
+                        ".pdf and try again.");
+    case Said::Saved:
+        return Text::tr("The batch report was saved as the PDF file \"%1\".");
+    case Said::NoPrinter:
+        return Text::tr("There is no default printer on this computer, so the batch report was "
+                        "not printed.");
+    case Said::PrinterFailed:
+        return Text::tr("The printer \"%1\" could not print the batch report. Check that it is "
+                        "switched on and connected.");
+    case Said::OfferPdf:
+        return Text::tr("Would you like to save the batch report as a PDF file instead?");
+    }
+    return QString();
+}
+
 QString said(Printed what, Said message)
 {
+    if (what == Printed::BatchReport)
+        return reportSaid(message);
     const bool tag = what == Printed::CarboyTag;
     switch (message) {
     case Said::SaveFailed:

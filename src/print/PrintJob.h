@@ -33,7 +33,8 @@ bool writePdf(const QString& path, const QString& documentName, const DrawPages&
 enum class Printed
 {
     CarboyTag,
-    ToDoList
+    ToDoList,
+    BatchReport
 };
 
 struct Printout

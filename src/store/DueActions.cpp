@@ -73,6 +73,12 @@ int findListedRecord(const BatchFile& batch, const QString& shownDate, const QSt
 
 DueScan scanDueActions(const QString& dataRoot, const QDate& today)
 {
+    return scanActionsDue(dataRoot, today, QDate(), today);
+}
+
+DueScan scanActionsDue(const QString& dataRoot, const QDate& today, const QDate& first,
+                       const QDate& last)
+{
     DueScan scan;
     const QString folder = batchFolderPath(dataRoot, BatchFolder::Active);
     const QStringList names = listBatchFiles(folder, FileSubject(FileSubject::ActiveBatches));
@@ -118,7 +124,7 @@ DueScan scanDueActions(const QString& dataRoot, const QDate& today)
             if (!lines.at(at + kCompletedLine).isEmpty())
                 continue;
             const QDate due = dates.date(lines.at(at + kDueDateLine));
-            if (due > today)
+            if (due > last || (first.isValid() && due < first))
                 continue;
             DueAction action;
             action.batchId = batchId;
@@ -127,6 +133,7 @@ DueScan scanDueActions(const QString& dataRoot, const QDate& today)
             action.action = lines.text(at + kActionLine);
             action.record = int((at - kHeaderLines) / kRecordLines) + 1;
             action.overdue = due < today;
+            action.due = due;
             scan.actions << action;
         }
     }

@@ -18,6 +18,7 @@ struct DueAction
     QString action;
     int record = 0; // number of the record in its file, from 1
     bool overdue = false;
+    QDate due; // the due date read
 };
 
 struct DueScan
@@ -31,6 +32,11 @@ struct DueScan
 // or unreadable file is skipped and named in `skipped`; the scan goes on. A
 // missing active folder throws StoreError.
 DueScan scanDueActions(const QString& dataRoot, const QDate& today);
+
+// The same scan for the open actions due from `first` to `last`, both included;
+// an invalid `first` takes every day up to `last`. `overdue` is against `today`.
+DueScan scanActionsDue(const QString& dataRoot, const QDate& today, const QDate& first,
+                       const QDate& last);
 
 // The first open record (from 1) whose due date, as the task list shows it, and
 // action text equal the given ones; 0 when there is none.

@@ -8,9 +8,11 @@
 #include "MessageScript.h"
 #include "TestMain.h"
 #include "app/Fonts.h"
+#include "print/BatchReport.h"
 #include "print/PrintJob.h"
 #include "print/ToDoList.h"
 #include "print/TrackingTag.h"
+#include "store/LongDate.h"
 #include "store/StarterData.h"
 
 #include <QDir>
@@ -31,6 +33,7 @@ private Q_SLOTS:
     void cleanup() { AppHarness::settle(); }
     void chartScreen();
     void printoutFirstPages();
+    void batchReportPages();
 
 private:
     static QString galleryFolder();
@@ -125,6 +128,58 @@ void ChartGalleryTest::printoutFirstPages()
     savePrintout(QStringLiteral("todo"), [&rows](print::PageSurface& page) {
         print::drawToDoList(page, rows, QStringLiteral("Monday, December 7, 2026"));
     });
+}
+
+void ChartGalleryTest::batchReportPages()
+{
+    const QString missing = pdftools::missingTools();
+    if (!missing.isEmpty())
+        QSKIP(qPrintable(missing));
+    // A batch handed over with its bottles: a fermentation read from 1.090 down
+    // to 0.994, notes of every length.
+    print::BatchReportData report;
+    report.batchId = QStringLiteral("2026-000041");
+    report.printedOn = QStringLiteral("Monday, December 7, 2026");
+    const QStringList header{
+        "Ann Smith", "12 Vine Street",  "Kelowna",  "BC",   "V1Y 2B3", "555-0101",
+        "",          "ann@example.com", "",         "A-77", "Merlot",  "Red",
+        "2025",      "Juice",           "Okanagan", "23 L", "145.00",  "Sam"};
+    for (int f = 0; f < header.size(); ++f)
+        report.header.setField(store::BatchHeader::Field(f), header.at(f));
+    report.header.setField(store::BatchHeader::StartDate, store::formatLongDate({2026, 10, 1}));
+    report.header.setField(store::BatchHeader::RecipeNumber, QStringLiteral("0003"));
+    const QStringList gravity{"1.090",    "SG 1.072", "SG 1.050", "SG 1.031", "racked",
+                              "SG 1.012", "SG 1.000", "SG 0.996", "SG 0.994"};
+    QDate day(2026, 10, 1);
+    for (int i = 0; i < 40; ++i) {
+        store::ActionRecord record;
+        record.DayNumber = QString::number(i * 2 + 1);
+        record.DueDate = store::formatLongDate(day);
+        record.Action = i % 3 ? QStringLiteral("Check specific gravity")
+                              : QStringLiteral("Stir, top up and check the airlock");
+        if (i < gravity.size()) {
+            record.Measurement = gravity.at(i);
+            record.Amount = i == 0 ? QStringLiteral("5 g yeast") : QString();
+            record.DateCompleted = store::formatLongDate(day);
+        }
+        if (i % 4 == 1)
+            record.Notes = QStringLiteral("Smells clean; the cap was punched down twice and the "
+                                          "temperature held at 21 degrees through the week.");
+        report.records << record;
+        day = day.addDays(2);
+    }
+    const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
+    QVERIFY(print::writePdf(pdf, QStringLiteral("report"), [&report](print::PageSurface& page) {
+        print::drawBatchReport(page, report);
+    }));
+    const QString folder = galleryFolder();
+    for (int page : {1, 2}) {
+        const QString png = QDir(folder.isEmpty() ? m_dir.path() : folder)
+                                .filePath(QStringLiteral("report-page%1.png").arg(page));
+        QVERIFY(pdftools::renderPage(pdf, page, png));
+        const QImage image(png);
+        QVERIFY(image.height() > image.width());
+    }
 }
 
 VINTRELO_TEST_MAIN_ON_DESKTOP(ChartGalleryTest)

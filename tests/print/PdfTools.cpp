@@ -115,4 +115,18 @@ bool renderFirstPage(const QString& pdfPath, const QString& pngPath, int dotsPer
     return ok && QFile::exists(stem + QStringLiteral(".png"));
 }
 
+bool renderPage(const QString& pdfPath, int page, const QString& pngPath, int dotsPerInch)
+{
+    QString stem = pngPath;
+    if (stem.endsWith(QStringLiteral(".png")))
+        stem.chop(4);
+    bool ok = false;
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dotsPerInch),
+         QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
+         QStringLiteral("-singlefile"), pdfPath, stem},
+        &ok);
+    return ok && QFile::exists(stem + QStringLiteral(".png"));
+}
+
 } // namespace pdftools

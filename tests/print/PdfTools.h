@@ -37,5 +37,7 @@ Document read(const QString& pdfPath);
 
 // Renders the first page as a PNG; false when pdftoppm failed.
 bool renderFirstPage(const QString& pdfPath, const QString& pngPath, int dotsPerInch = 60);
+// Renders page `page` (from 1) as a PNG; false when pdftoppm failed.
+bool renderPage(const QString& pdfPath, int page, const QString& pngPath, int dotsPerInch = 60);
 
 } // namespace pdftools

@@ -31,6 +31,13 @@ void TestRecordsGallery::recordScreens()
     fx.writeBatch(QStringLiteral("2026-000040"), started);
     fx.writeBatch(QStringLiteral("2026-000041"), sampleBatch(2, QStringLiteral("Bob Brown")));
     fx.writeBatch(QStringLiteral("2026-000042"), sampleBatch(30, QStringLiteral("Dana Lee")));
+    store::BatchFile measured = sampleBatch(8, QStringLiteral("Eve Moss"));
+    const QStringList gravity{"1.090", "SG 1.060", "SG 1.031", "racked", "SG 1.000", "SG 0.994"};
+    for (int i = 0; i < gravity.size(); ++i) {
+        measured.records[i].Measurement = gravity.at(i);
+        measured.records[i].DateCompleted = measured.records[i].DueDate;
+    }
+    fx.writeBatch(QStringLiteral("2026-000043"), measured);
     store::BatchFile done = sampleBatch(3, QStringLiteral("Carla Cruz"));
     for (store::ActionRecord& record : done.records)
         record.DateCompleted = record.DueDate;
@@ -72,6 +79,16 @@ void TestRecordsGallery::recordScreens()
     QCOMPARE(app.visibleName(), QStringLiteral("Completed2"));
     QVERIFY(QTest::qWaitForWindowExposed(app.visible()));
     snapGallery(app);
+    QVERIFY(app.click(QStringLiteral("CommandButton1")));
+    QVERIFY(app.click(QStringLiteral("CommandButton1")));
+
+    // A fermentation's readings drawn beside its actions.
+    QVERIFY(app.click(QStringLiteral("CommandButton3")));
+    doubleClickCell(grid(app), 4, 1);
+    QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory2"));
+    QVERIFY(QTest::qWaitForWindowExposed(app.visible()));
+    QVERIFY(app.control<QWidget>(QStringLiteral("MeasurementChart"))->isVisible());
+    snapGallery(app, QStringLiteral("chart"));
     QVERIFY(script.shown().isEmpty());
 }
 

@@ -56,6 +56,18 @@ void TasksGalleryTest::everyState()
     snapGallery(app);
     QVERIFY(app.click(QStringLiteral("CommandButton3")));
     QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
+
+    // The week ahead, then one day of it.
+    QVERIFY(app.click(QStringLiteral("ComingDaysButton")));
+    QCOMPARE(app.visibleName(), QStringLiteral("ComingDays"));
+    snapGallery(app);
+    auto* week = app.control<widgets::Grid>(QStringLiteral("WeekGrid"));
+    user::clickCell(week, 5, 0);
+    QVERIFY(grid(app)->rows() > 1);
+    QCOMPARE(QString::number(grid(app)->rows() - 1), week->textAt(5, 1));
+    snapGallery(app, QStringLiteral("day"));
+    QVERIFY(app.click(QStringLiteral("BackButton")));
+    QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
     QVERIFY(script.unexpected().isEmpty());
 }
 

@@ -2,10 +2,12 @@
 
 #include "app/Shell.h"
 #include "screens/find/OpenBatch.h"
+#include "print/BatchReport.h"
 #include "screens/records/BatchSheet.h"
 #include "screens/records/Completed1.h"
 #include "store/StoreError.h"
 #include "ui_Completed2.h"
+#include "widgets/MeasurementChart.h"
 #include "widgets/Messages.h"
 
 namespace screens {
@@ -14,6 +16,8 @@ Completed2::Completed2(QWidget* parent) : app::Screen(parent), ui(new Ui::Comple
 {
     ui->setupUi(this);
     connect(ui->CommandButton1, &QPushButton::clicked, this, &Completed2::CommandButton1_Click);
+    connect(ui->PrintReportButton, &QToolButton::clicked, this,
+            &Completed2::PrintReportButton_Click);
 }
 
 Completed2::~Completed2() = default;
@@ -37,6 +41,18 @@ void Completed2::Form_Load()
     }
     ui->Particulars->showHeader(batch.header);
     batchsheet::fillActionGrid(ui->Grid1, batch.records);
+    ui->MeasurementChart->showRecords(batch.records);
+    m_shown = batch;
+}
+
+void Completed2::PrintReportButton_Click()
+{
+    print::BatchReportData report;
+    report.batchId = ui->BatchID_Label->text();
+    report.header = m_shown.header;
+    report.records = m_shown.records;
+    report.printedOn = state().TodayText;
+    print::printBatchReport(this, report);
 }
 
 void Completed2::CommandButton1_Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Screen.h"
+#include "store/BatchFile.h"
 
 #include <memory>
 
@@ -28,12 +29,14 @@ public:
 public Q_SLOTS:
     void Form_Load() override;
     void CommandButton1_Click(); // Quit & Go Back
+    void PrintReportButton_Click();
 
 protected:
     void closeByTitleBar() override { CommandButton1_Click(); }
 
 private:
     std::unique_ptr<Ui::Completed2> ui;
+    store::BatchFile m_shown; // what the report prints
 };
 
 } // namespace screens

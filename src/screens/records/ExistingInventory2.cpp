@@ -10,6 +10,7 @@
 #include "ui_ExistingInventory2.h"
 #include "widgets/CellEditor.h"
 #include "widgets/GridContent.h"
+#include "widgets/MeasurementChart.h"
 #include "widgets/Messages.h"
 
 namespace screens {
@@ -43,6 +44,7 @@ ExistingInventory2::ExistingInventory2(QWidget* parent)
             [this] { ui->Label4->setText(acceptHint()); });
     connect(m_editor, &widgets::CellEditor::committed, this,
             [this](int, int, widgets::CellEditor::Commit how) {
+                redrawChart();
                 if (how != widgets::CellEditor::Commit::LeaveCell)
                     return;
                 ui->Label4->setText(editHint());
@@ -60,6 +62,8 @@ ExistingInventory2::ExistingInventory2(QWidget* parent)
             &ExistingInventory2::CommandButton5_Click);
     connect(ui->CommandButton1, &QPushButton::clicked, this,
             &ExistingInventory2::CommandButton1_Click);
+    connect(ui->PrintReportButton, &QToolButton::clicked, this,
+            &ExistingInventory2::PrintReportButton_Click);
 }
 
 ExistingInventory2::~ExistingInventory2() = default;
@@ -86,6 +90,7 @@ void ExistingInventory2::Form_Load()
     m_shown = batch;
     ui->Particulars->showHeader(batch.header);
     fillActionGrid(ui->Grid1, batch.records);
+    ui->MeasurementChart->showRecords(batch.records);
     if (ui->Grid1->rows() > 1)
         ui->Grid1->setCurrentCell(1, DueDateColumn);
     m_loaded = content();
@@ -140,6 +145,7 @@ void ExistingInventory2::CommandButton3_Click()
     grid->setRows(rows + 1);
     if (current < grid->fixedRows() || current == rows - 1) {
         grid->setCurrentCell(rows, col);
+        redrawChart();
         return;
     }
     // Only texts move down: colours and alignments stay with their cells.
@@ -150,6 +156,7 @@ void ExistingInventory2::CommandButton3_Click()
         }
     }
     grid->setCurrentCell(current + 1, CompletedColumn);
+    redrawChart();
 }
 
 void ExistingInventory2::CommandButton4_Click()
@@ -164,6 +171,29 @@ void ExistingInventory2::CommandButton4_Click()
     for (int c = 0; c < ColumnCount; ++c)
         grid->setTextAt(row, c, QString());
     grid->setCurrentCell(row, CompletedColumn);
+    redrawChart();
+}
+
+void ExistingInventory2::redrawChart()
+{
+    ui->MeasurementChart->showRecords(recordsFromGrid(ui->Grid1));
+}
+
+print::BatchReportData ExistingInventory2::batchReportData()
+{
+    m_editor->commitPending();
+    print::BatchReportData report;
+    report.batchId = ui->BatchID_Label->text();
+    // The header is read-only here; the file's holds the recipe number the panel does not show.
+    report.header = m_shown.header;
+    report.records = recordsFromGrid(ui->Grid1);
+    report.printedOn = state().TodayText;
+    return report;
+}
+
+void ExistingInventory2::PrintReportButton_Click()
+{
+    print::printBatchReport(this, batchReportData());
 }
 
 print::TagData ExistingInventory2::carboyTagData()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Screen.h"
+#include "print/BatchReport.h"
 #include "print/TrackingTag.h"
 #include "store/BatchFile.h"
 
@@ -37,6 +38,8 @@ public:
     // The tag as the editor holds the batch now, unsaved edits and blank rows
     // included; an open edit is committed first.
     print::TagData carboyTagData();
+    // The report of the batch as the editor holds it now; an open edit is committed first.
+    print::BatchReportData batchReportData();
 
 public Q_SLOTS:
     void Form_Load() override;
@@ -46,6 +49,7 @@ public Q_SLOTS:
     void CommandButton4_Click(); // Delete Row
     void CommandButton5_Click(); // Print Carboy Tag
     void CommandButton1_Click(); // Quit & Go Back
+    void PrintReportButton_Click();
 
 protected:
     void closeByTitleBar() override { CommandButton1_Click(); }
@@ -56,6 +60,8 @@ private:
     QStringList content() const;
     // True when nothing would be lost, or the user chose to lose it.
     bool mayLeave();
+    // The chart follows the grid: after an edit, an inserted or a deleted row.
+    void redrawChart();
 
     std::unique_ptr<Ui::ExistingInventory2> ui;
     widgets::CellEditor* m_editor;

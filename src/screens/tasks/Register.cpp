@@ -1,5 +1,6 @@
 #include "app/Shell.h"
 #include "screens/Registration.h"
+#include "screens/tasks/ComingDays.h"
 #include "screens/tasks/InsertNewAction.h"
 #include "screens/tasks/ThingsToDoToday.h"
 
@@ -9,6 +10,7 @@ void registerTaskScreens(app::Shell& shell)
 {
     shell.registerScreen<ThingsToDoToday>();
     shell.registerScreen<InsertNewAction>();
+    shell.registerScreen<ComingDays>();
 }
 
 } // namespace screens

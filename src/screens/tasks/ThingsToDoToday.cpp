@@ -3,6 +3,7 @@
 #include "app/MainMenu.h"
 #include "app/Shell.h"
 #include "print/ToDoList.h"
+#include "screens/tasks/ComingDays.h"
 #include "screens/tasks/InsertNewAction.h"
 #include "store/Clock.h"
 #include "store/DataFolder.h"
@@ -61,6 +62,8 @@ ThingsToDoToday::ThingsToDoToday(QWidget* parent) : app::Screen(parent), ui(new 
     connect(ui->PushText, &QLineEdit::returnPressed, ui->CommandButton3, &QPushButton::click);
     connect(ui->CommandButton4, &QPushButton::clicked, this,
             &ThingsToDoToday::CommandButton4_Click);
+    connect(ui->ComingDaysButton, &QPushButton::clicked, this,
+            &ThingsToDoToday::ComingDaysButton_Click);
 }
 
 ThingsToDoToday::~ThingsToDoToday() = default;
@@ -206,6 +209,8 @@ void ThingsToDoToday::setDetailPanelVisible(bool visible)
           static_cast<QWidget*>(ui->AmountText), static_cast<QWidget*>(ui->CheckBox1),
           static_cast<QWidget*>(ui->UpdateCommand), static_cast<QWidget*>(ui->PushCommand)})
         widget->setVisible(visible);
+    // Leaving for the coming days would lose what was typed for the open action.
+    ui->ComingDaysButton->setVisible(!visible);
 }
 
 void ThingsToDoToday::closeWithoutAction()
@@ -289,6 +294,11 @@ bool ThingsToDoToday::openedActionNowCompleted() const
         }
     }
     return false;
+}
+
+void ThingsToDoToday::ComingDaysButton_Click()
+{
+    shell().switchScreen<ComingDays>(this);
 }
 
 void ThingsToDoToday::reload()
