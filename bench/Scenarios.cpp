@@ -340,7 +340,7 @@ Timed timeComingDays(Program& program)
     QElapsedTimer timer;
     timer.start();
     widgets::Grid* grid =
-        program.gridPaintedAfter([&] { program.click(QStringLiteral("ComingDaysButton")); });
+        program.gridPaintedAfter([&] { program.click(QStringLiteral("ComingDays_Command")); });
     const double ms = timer.nsecsElapsed() / 1e6;
     program.expectScreen(QStringLiteral("ComingDays"));
     // Rows: the actions of the whole week, as counted.
@@ -360,7 +360,7 @@ QStringList scenarioNames()
 {
     return {QStringLiteral("opening"),   QStringLiteral("todo"),   QStringLiteral("in-progress"),
             QStringLiteral("completed"), QStringLiteral("editor"), QStringLiteral("complete"),
-            QStringLiteral("backup"), QStringLiteral("find"), QStringLiteral("search"),
+            QStringLiteral("backup"),    QStringLiteral("find"),   QStringLiteral("search"),
             QStringLiteral("week")};
 }
 
@@ -434,7 +434,8 @@ int runScenario(int argc, char** argv, Scenario scenario, const QString& base, i
         timed = timeBackup(shop);
         break;
     case Scenario::FindOpened:
-        timed = timeMenuToList(program, QStringLiteral("FindBatch_Command"), QStringLiteral("FindBatch"));
+        timed = timeMenuToList(program, QStringLiteral("FindBatch_Command"),
+                               QStringLiteral("FindBatch"));
         // Nothing is listed before a key is typed: the batches held in memory instead.
         timed.rows = int(program.shell().loadedScreen<screens::FindBatch>()->index().size());
         break;

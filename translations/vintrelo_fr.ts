@@ -1973,7 +1973,8 @@ Vintrelo doit-il désormais travailler sur le dossier restauré au lieu du dossi
         <source>The backup folder &quot;%1&quot; holds no backup of Vintrelo to restore. If your backups are in another folder, choose it with &quot;Choose folder…&quot; first.</source>
         <translation>Le dossier des sauvegardes «&#xa0;%1&#xa0;» ne contient aucune sauvegarde de Vintrelo à restaurer. Si vos sauvegardes sont dans un autre dossier, choisissez-le d&apos;abord avec «&#xa0;Choisir le dossier…&#xa0;».</translation>
     </message>
-    <message>
+</context>
+<context>
     <name>screens::BatchExport</name>
     <message>
         <source>Batch I.D.</source>

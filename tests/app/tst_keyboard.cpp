@@ -218,11 +218,12 @@ void TestKeyboard::tabWalksTheVisualOrder_data()
                                    "InsertRow",    "List1", "CommandButton2", "CommandButton1"};
     QTest::newRow("opening screen")
         << "Opening_Screen" << QStringList{"AboutButton", "CommandButton2", "CommandButton1"};
-    QTest::newRow("main menu") << "MainMenu"
-                               << QStringList{"CommandButton2", "CommandButton3", "CommandButton1",
-                                              "CommandButton6", "CommandButton4", "CommandButton8",
-                                              "CommandButton5", "CommandButton7", "FindBatch_Command", "Backups_Command",
-                                              "AboutButton"};
+    QTest::newRow("main menu") << "MainMenu" << QStringList{"CommandButton2",    "CommandButton3",
+                                                            "CommandButton1",    "CommandButton6",
+                                                            "CommandButton4",    "CommandButton8",
+                                                            "CommandButton5",    "CommandButton7",
+                                                            "FindBatch_Command", "Backups_Command",
+                                                            "AboutButton"};
     QTest::newRow("start-up form")
         << "NewBatch"
         << QStringList{
@@ -238,12 +239,13 @@ void TestKeyboard::tabWalksTheVisualOrder_data()
         << "NewBatch3" << QStringList{"Print_Command", "NewBatch_Command", "MainMenu_Command"};
     QTest::newRow("batches in progress")
         << "ExistingInventory" << QStringList{"Grid1", "Export_Command", "CommandButton1"};
-    QTest::newRow("batch editor") << "ExistingInventory2"
-                                  << QStringList{"Grid1",          "CommandButton3",
-                                                 "CommandButton4", "CommandButton5",
-                                                 "CommandButton2", "CommandButton1"};
+    QTest::newRow("batch editor")
+        << "ExistingInventory2"
+        << QStringList{"Grid1",          "CommandButton3", "CommandButton4",     "CommandButton5",
+                       "CommandButton2", "CommandButton1", "PrintReport_Command"};
     QTest::newRow("things to do") << "ThingsToDoToday"
-                                  << QStringList{"Grid1", "CommandButton2", "CommandButton1"};
+                                  << QStringList{"Grid1", "CommandButton2", "CommandButton1",
+                                                 "ComingDays_Command"};
     QTest::newRow("an action opened")
         << "ThingsToDoToday opened"
         << QStringList{"Grid1",         "AmountText",  "MeasurementText", "NotesText",
@@ -253,7 +255,8 @@ void TestKeyboard::tabWalksTheVisualOrder_data()
         << "InsertNewAction" << QStringList{"Text4", "Text3", "Text1", "Text2", "CommandButton3"};
     QTest::newRow("completed list")
         << "Completed1" << QStringList{"Grid1", "Export_Command", "CommandButton1"};
-    QTest::newRow("completed view") << "Completed2" << QStringList{"Grid1", "CommandButton1"};
+    QTest::newRow("completed view")
+        << "Completed2" << QStringList{"Grid1", "PrintReport_Command", "CommandButton1"};
     QTest::newRow("new recipe") << "NewRecipe" << recipeEditor;
     QTest::newRow("recipe list") << "ModifyRecipe" << QStringList{"Grid1", "CommandButton1"};
     QTest::newRow("modify recipe") << "ModifyRecipe2" << recipeEditor;

@@ -90,7 +90,7 @@ void BatchStoryTest::editorChartFollowsEdits()
     QCOMPARE(chart(app)->dateAxis()->max().date(), QDate(2026, 11, 23));
     // The given buttons keep their places beside the chart and the new button.
     for (const char* name : {"CommandButton3", "CommandButton4", "CommandButton5",
-                             "PrintReportButton", "CommandButton2", "CommandButton1"}) {
+                             "PrintReport_Command", "CommandButton2", "CommandButton1"}) {
         auto* button = app.control<QAbstractButton>(QLatin1String(name));
         QVERIFY(button && button->isVisible());
         QVERIFY(button->width() >= button->sizeHint().width());
@@ -116,7 +116,7 @@ void BatchStoryTest::editorChartFollowsEdits()
         QTemporaryDir out;
         const QString path = out.filePath(QStringLiteral("report.pdf"));
         script.answer(0).pickFolder(path).answer(0);
-        QVERIFY(app.click(QStringLiteral("PrintReportButton")));
+        QVERIFY(app.click(QStringLiteral("PrintReport_Command")));
         const pdftools::Document pdf = pdftools::read(path);
         QVERIFY(pdf.pageText(1).contains(QStringLiteral("Batch Report")));
         QVERIFY(pdf.pageText(1).contains(kBatch));
@@ -153,7 +153,7 @@ void BatchStoryTest::completedViewChartAndReport()
     QTemporaryDir out;
     const QString path = out.filePath(QStringLiteral("report.pdf"));
     script.answer(0).pickFolder(path).answer(0);
-    QVERIFY(app.click(QStringLiteral("PrintReportButton")));
+    QVERIFY(app.click(QStringLiteral("PrintReport_Command")));
     const pdftools::Document pdf = pdftools::read(path);
     QCOMPARE(pdf.pages, 1);
     const QString text = pdf.pageText(1);

@@ -129,7 +129,7 @@ void ComingDaysTest::weekCounts()
     MessageScript script;
     AppHarness app(fx, today);
     openTaskList(app);
-    QVERIFY(app.click(QStringLiteral("ComingDaysButton")));
+    QVERIFY(app.click(QStringLiteral("ComingDays_Command")));
     QCOMPARE(app.visibleName(), QStringLiteral("ComingDays"));
     auto* week = app.control<widgets::Grid>(QStringLiteral("WeekGrid"));
     QStringList shownDays;
@@ -172,7 +172,7 @@ void ComingDaysTest::theWeekFromTheTaskList()
     QCOMPARE(todayList, (QStringList{"Task 2026-11-30", "Task 2026-12-07"}));
     const QString todayCaption = labelText(app, QStringLiteral("Label1"));
 
-    QVERIFY(app.click(QStringLiteral("ComingDaysButton")));
+    QVERIFY(app.click(QStringLiteral("ComingDays_Command")));
     QCOMPARE(app.visibleName(), QStringLiteral("ComingDays"));
     // It opens on today, listing what the task list lists.
     QCOMPARE(column(grid(app), 3), todayList);

@@ -58,7 +58,7 @@ void TasksGalleryTest::everyState()
     QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
 
     // The week ahead, then one day of it.
-    QVERIFY(app.click(QStringLiteral("ComingDaysButton")));
+    QVERIFY(app.click(QStringLiteral("ComingDays_Command")));
     QCOMPARE(app.visibleName(), QStringLiteral("ComingDays"));
     snapGallery(app);
     auto* week = app.control<widgets::Grid>(QStringLiteral("WeekGrid"));

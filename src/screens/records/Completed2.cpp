@@ -1,8 +1,8 @@
 #include "screens/records/Completed2.h"
 
 #include "app/Shell.h"
-#include "screens/find/OpenBatch.h"
 #include "print/BatchReport.h"
+#include "screens/find/OpenBatch.h"
 #include "screens/records/BatchSheet.h"
 #include "screens/records/Completed1.h"
 #include "store/StoreError.h"
@@ -16,8 +16,8 @@ Completed2::Completed2(QWidget* parent) : app::Screen(parent), ui(new Ui::Comple
 {
     ui->setupUi(this);
     connect(ui->CommandButton1, &QPushButton::clicked, this, &Completed2::CommandButton1_Click);
-    connect(ui->PrintReportButton, &QToolButton::clicked, this,
-            &Completed2::PrintReportButton_Click);
+    connect(ui->PrintReport_Command, &QPushButton::clicked, this,
+            &Completed2::PrintReport_Command_Click);
 }
 
 Completed2::~Completed2() = default;
@@ -45,7 +45,7 @@ void Completed2::Form_Load()
     m_shown = batch;
 }
 
-void Completed2::PrintReportButton_Click()
+void Completed2::PrintReport_Command_Click()
 {
     print::BatchReportData report;
     report.batchId = ui->BatchID_Label->text();

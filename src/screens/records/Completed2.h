@@ -29,7 +29,7 @@ public:
 public Q_SLOTS:
     void Form_Load() override;
     void CommandButton1_Click(); // Quit & Go Back
-    void PrintReportButton_Click();
+    void PrintReport_Command_Click();
 
 protected:
     void closeByTitleBar() override { CommandButton1_Click(); }

@@ -62,8 +62,8 @@ ExistingInventory2::ExistingInventory2(QWidget* parent)
             &ExistingInventory2::CommandButton5_Click);
     connect(ui->CommandButton1, &QPushButton::clicked, this,
             &ExistingInventory2::CommandButton1_Click);
-    connect(ui->PrintReportButton, &QToolButton::clicked, this,
-            &ExistingInventory2::PrintReportButton_Click);
+    connect(ui->PrintReport_Command, &QPushButton::clicked, this,
+            &ExistingInventory2::PrintReport_Command_Click);
 }
 
 ExistingInventory2::~ExistingInventory2() = default;
@@ -191,7 +191,7 @@ print::BatchReportData ExistingInventory2::batchReportData()
     return report;
 }
 
-void ExistingInventory2::PrintReportButton_Click()
+void ExistingInventory2::PrintReport_Command_Click()
 {
     print::printBatchReport(this, batchReportData());
 }

@@ -49,7 +49,7 @@ public Q_SLOTS:
     void CommandButton4_Click(); // Delete Row
     void CommandButton5_Click(); // Print Carboy Tag
     void CommandButton1_Click(); // Quit & Go Back
-    void PrintReportButton_Click();
+    void PrintReport_Command_Click();
 
 protected:
     void closeByTitleBar() override { CommandButton1_Click(); }

@@ -62,8 +62,8 @@ ThingsToDoToday::ThingsToDoToday(QWidget* parent) : app::Screen(parent), ui(new 
     connect(ui->PushText, &QLineEdit::returnPressed, ui->CommandButton3, &QPushButton::click);
     connect(ui->CommandButton4, &QPushButton::clicked, this,
             &ThingsToDoToday::CommandButton4_Click);
-    connect(ui->ComingDaysButton, &QPushButton::clicked, this,
-            &ThingsToDoToday::ComingDaysButton_Click);
+    connect(ui->ComingDays_Command, &QPushButton::clicked, this,
+            &ThingsToDoToday::ComingDays_Command_Click);
 }
 
 ThingsToDoToday::~ThingsToDoToday() = default;
@@ -210,7 +210,7 @@ void ThingsToDoToday::setDetailPanelVisible(bool visible)
           static_cast<QWidget*>(ui->UpdateCommand), static_cast<QWidget*>(ui->PushCommand)})
         widget->setVisible(visible);
     // Leaving for the coming days would lose what was typed for the open action.
-    ui->ComingDaysButton->setVisible(!visible);
+    ui->ComingDays_Command->setVisible(!visible);
 }
 
 void ThingsToDoToday::closeWithoutAction()
@@ -296,7 +296,7 @@ bool ThingsToDoToday::openedActionNowCompleted() const
     return false;
 }
 
-void ThingsToDoToday::ComingDaysButton_Click()
+void ThingsToDoToday::ComingDays_Command_Click()
 {
     shell().switchScreen<ComingDays>(this);
 }

@@ -34,7 +34,7 @@ public Q_SLOTS:
     void PushCommand_Click();    // Not quite ready yet
     void CommandButton3_Click(); // Accept (postpone)
     void CommandButton4_Click(); // Quit (postpone)
-    void ComingDaysButton_Click();
+    void ComingDays_Command_Click();
 
 protected:
     void closeByTitleBar() override { CommandButton1_Click(); }
