@@ -263,9 +263,9 @@ void PackageTest::controlFileNamesTheShopsRuntime()
     // The libraries it links, the platform plugins Qt loads at run time, Qt's
     // own translations, and the fonts that stand in for Georgia and Arial.
     QStringList depends = dependedPackages(field("Depends"));
-    for (const char* needed :
-         {"libqt6widgets6", "libqt6printsupport6", "libqt6gui6", "libqt6core6", "qt6-qpa-plugins",
-          "qt6-translations-l10n", "fonts-liberation", "fonts-dejavu-core", "libzip4", "libqrencode4"}) {
+    for (const char* needed : {"libqt6widgets6", "libqt6printsupport6", "libqt6gui6", "libqt6core6",
+                               "qt6-qpa-plugins", "qt6-translations-l10n", "fonts-liberation",
+                               "fonts-dejavu-core", "libzip4", "libqrencode4"}) {
         QVERIFY2(depends.contains(QString::fromLatin1(needed)),
                  qPrintable(QStringLiteral("Depends lacks %1: %2")
                                 .arg(QString::fromLatin1(needed), depends.join(QLatin1Char(' ')))));
