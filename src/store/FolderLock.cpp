@@ -2,6 +2,7 @@
 
 #include "store/BatchCounter.h"
 #include "store/BatchCreation.h"
+#include "store/BusyFiles.h"
 #include "store/Clock.h"
 #include "store/DataFolder.h"
 #include "store/StoreError.h"
@@ -17,6 +18,8 @@
 #include <QMutex>
 #include <QSysInfo>
 #include <QThread>
+#include <cerrno>
+#include <csignal>
 
 namespace store {
 
@@ -89,6 +92,12 @@ bool isThisHost(const QString& host)
 // while this process holds the lock was left by a writer that stopped halfway.
 void removeLeftScratchFiles(const QString& dataRoot)
 {
+    // A lock being taken over is renamed first: one left by a copy stopped
+    // halfway is no one's any more.
+    const QDir root(dataRoot);
+    for (const QString& name :
+         root.entryList({kLockFile + QStringLiteral(".*")}, QDir::Files | QDir::Hidden))
+        QFile::remove(root.filePath(name));
     QFile::remove(dataPath(dataRoot, QDir(kActiveFolder).filePath(kScratchFile)));
     QFile::remove(dataPath(dataRoot, QStringLiteral("Batch-ID.new")));
     QFile::remove(dataPath(dataRoot, QDir(kRecipesFolder).filePath(QStringLiteral("recipe.new"))));
@@ -200,6 +209,7 @@ bool folderLockHolderAt(const QString& path, LockHolder* holder)
         return false;
     holder->host = host;
     holder->pid = pid;
+    holder->app = app;
     const QDateTime written = QFileInfo(path).lastModified();
     const qint64 age = written.isValid() ? written.secsTo(QDateTime::currentDateTime()) : 0;
     holder->ageSeconds = std::max<qint64>(0, age);
@@ -215,14 +225,45 @@ bool folderLockHolder(const QString& dataRoot, LockHolder* holder)
     return folderLockHolderAt(lockFilePath(dataRoot), holder);
 }
 
+namespace {
+
+// Takes away the lock file at `path` if it still is `expected`'s (or, without
+// one, still names no one). It is renamed away first: of several copies judging
+// one stale lock at once only one moves it, and a lock another copy made
+// meanwhile is put back, never deleted.
+bool takeOverLock(const QString& path, const LockHolder* expected)
+{
+    const QString moved =
+        path + QStringLiteral(".stale-") + QString::number(QCoreApplication::applicationPid());
+    if (!renameWhenFree(path, moved))
+        return !QFileInfo::exists(path);
+    LockHolder was;
+    const bool named = folderLockHolderAt(moved, &was);
+    if (expected ? named && sameHolder(was, *expected) : !named) {
+        removeFileWhenFree(moved);
+        return true;
+    }
+    renameWhenFree(moved, path);
+    return false;
+}
+
+// A process of this computer that still runs under the program's name: a
+// number reused by another program does not hold the lock.
+bool processRunning(const LockHolder& holder)
+{
+    if (holder.pid <= 0)
+        return false;
+    if (::kill(pid_t(holder.pid), 0) != 0 && errno != EPERM)
+        return false;
+    const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(holder.pid)).symLinkTarget();
+    return exe.isEmpty() || holder.app.isEmpty() || QFileInfo(exe).fileName() == holder.app;
+}
+
+} // namespace
+
 bool takeOverFolderLock(const QString& dataRoot, const LockHolder& holder)
 {
-    LockHolder now;
-    if (!folderLockHolder(dataRoot, &now))
-        return !QFileInfo::exists(lockFilePath(dataRoot));
-    if (!sameHolder(now, holder))
-        return false;
-    return QFile::remove(lockFilePath(dataRoot));
+    return takeOverLock(lockFilePath(dataRoot), &holder);
 }
 
 namespace {
@@ -301,31 +342,34 @@ void FolderLock::acquire(const QString& dataRoot, const OldLockAnswer& answerOld
     for (;;) {
         const bool present = QFileInfo::exists(m_key);
         wasLocked = wasLocked || present;
-        LockHolder holder;
-        bool known = present && folderLockHolderAt(m_key, &holder);
-        // QLockFile's own stale check trusts the machine id, which PCs cloned
-        // from one disk image share: another computer's lock is never left to it.
-        if (!known || isThisHost(holder.host)) {
+        // QLockFile only makes the lock file: its own stale check trusts the
+        // machine id, which PCs cloned from one disk image share, and removes a
+        // stale lock through helper files that a share may keep open.
+        if (!present) {
             if (file->tryLock(0))
                 break;
             if (file->error() != QLockFile::LockFailedError) {
                 endWait();
                 throw StoreError(cannotLockMessage(m_key));
             }
-            known = folderLockHolder(dataRoot, &holder);
+            continue; // another copy made it just now: look at it
         }
+        LockHolder holder;
+        const bool known = folderLockHolderAt(m_key, &holder);
         // QLockFile names its holder as it creates the file, so a lock file that
         // names no one a minute later was cut short by a crash: no one holds it.
-        if (!known && unnamedLockIsOld(m_key) && QFile::remove(m_key)) {
+        if (!known && unnamedLockIsOld(m_key) && takeOverLock(m_key, nullptr)) {
             wasLocked = true;
             continue;
         }
-        // This process's own lock that could not be removed (the folder was
-        // away when the write ended) is no one else's, and left nothing to mend.
-        if (known && isThisHost(holder.host) && holder.pid == QCoreApplication::applicationPid() &&
-            file->removeStaleLockFile()) {
-            wasLocked = false;
-            continue;
+        // This process's own lock that could not be removed (the folder was away
+        // when the write ended) left nothing to mend; a crashed copy's may have.
+        if (known && isThisHost(holder.host)) {
+            const bool own = holder.pid == QCoreApplication::applicationPid();
+            if ((own || !processRunning(holder)) && takeOverLock(m_key, &holder)) {
+                wasLocked = !own;
+                continue;
+            }
         }
         // A lock dated ahead never grows old by this clock: once it has outlasted
         // the wait for a live lock, the user is asked as for an old one.

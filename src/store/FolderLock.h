@@ -21,6 +21,7 @@ struct LockHolder
 {
     QString host;
     qint64 pid = 0;
+    QString app; // the program's name, as the lock file gives it
     qint64 ageSeconds = 0;
     // Dated ahead of this computer's clock (the two clocks disagree), so its
     // age is not known.

@@ -1,5 +1,6 @@
 #include "store/TextLines.h"
 
+#include "store/BusyFiles.h"
 #include "store/LineDecoding.h"
 #include "store/StoreError.h"
 
@@ -104,6 +105,11 @@ bool renameReplacing(const QString& from, const QString& to)
 }
 
 } // namespace
+
+bool renameWhenFree(const QString& from, const QString& to)
+{
+    return renameNoReplace(from, to);
+}
 
 bool removeFileWhenFree(const QString& path)
 {

@@ -212,10 +212,16 @@ void SharedFolderTest::liveLockIsWaitedForAFewSecondsOnly()
     QCOMPARE(store::readBatchCounter(m_root), QStringLiteral("1"));
     QVERIFY(QFile::remove(QDir(m_root).filePath(store::kLockFile)));
 
-    // A live copy on this computer (here: another lock object of this process)
-    // is saving and does not finish.
-    QLockFile other(QDir(m_root).filePath(store::kLockFile));
-    QVERIFY(other.tryLock(0));
+    // A live copy on this computer (here: a process named "sleep" named in the
+    // lock file) is saving and does not finish.
+    QProcess other;
+    other.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+    QVERIFY(other.waitForStarted());
+    const QString lock = QDir(m_root).filePath(store::kLockFile);
+    writeAll(lock, QStringLiteral("%1\nsleep\n%2\n")
+                       .arg(other.processId())
+                       .arg(QSysInfo::machineHostName())
+                       .toUtf8());
     QStringList notices;
     store::setLockWaitNotice([&](bool waiting) {
         notices << (waiting ? QStringLiteral("wait") : QStringLiteral("end"));
@@ -240,7 +246,9 @@ void SharedFolderTest::liveLockIsWaitedForAFewSecondsOnly()
     QCOMPARE(readAll(store::batchCounterFilePath(m_root)), counter);
 
     // Once it is done, the same write goes through at once.
-    other.unlock();
+    QVERIFY(QFile::remove(lock));
+    other.kill();
+    other.waitForFinished();
     notices.clear();
     QCOMPARE(store::advanceBatchCounter(m_root), QStringLiteral("2"));
     QVERIFY(notices.isEmpty());
