@@ -190,7 +190,7 @@ void ComingDaysTest::theWeekFromTheTaskList()
         suggested = asked.startPath;
         return path;
     });
-    QVERIFY(app.click(QStringLiteral("PrintDayButton")));
+    QVERIFY(app.click(QStringLiteral("PrintDay_Command")));
     QCOMPARE(QFileInfo(suggested).fileName(), QStringLiteral("To Do List 2026-12-12.pdf"));
     const pdftools::Document pdf = pdftools::read(path);
     QCOMPARE(pdf.pages, 1);
@@ -202,11 +202,11 @@ void ComingDaysTest::theWeekFromTheTaskList()
     app.control<QDateEdit>(QStringLiteral("DayPicker"))->setDate(QDate(2026, 12, 8));
     QCOMPARE(grid(app)->rows(), 1);
     script.answer(0);
-    QVERIFY(app.click(QStringLiteral("PrintDayButton")));
+    QVERIFY(app.click(QStringLiteral("PrintDay_Command")));
     QVERIFY(script.texts().last().contains(QStringLiteral("no actions")));
 
     // Nothing was written, and the task list comes back as it was.
-    QVERIFY(app.click(QStringLiteral("BackButton")));
+    QVERIFY(app.click(QStringLiteral("Back_Command")));
     QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
     QCOMPARE(column(grid(app), 3), todayList);
     QCOMPARE(labelText(app, QStringLiteral("Label1")), todayCaption);

@@ -66,7 +66,7 @@ void TasksGalleryTest::everyState()
     QVERIFY(grid(app)->rows() > 1);
     QCOMPARE(QString::number(grid(app)->rows() - 1), week->textAt(5, 1));
     snapGallery(app, QStringLiteral("day"));
-    QVERIFY(app.click(QStringLiteral("BackButton")));
+    QVERIFY(app.click(QStringLiteral("Back_Command")));
     QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
     QVERIFY(script.unexpected().isEmpty());
 }

@@ -2,6 +2,7 @@
 
 #include "app/Shell.h"
 #include "print/ToDoList.h"
+#include "screens/tasks/DueRows.h"
 #include "screens/tasks/ThingsToDoToday.h"
 #include "store/Clock.h"
 #include "store/ComingDays.h"
@@ -18,22 +19,13 @@ namespace screens {
 
 namespace {
 
-enum Column
-{
-    BatchColumn,
-    CustomerColumn,
-    DueDateColumn,
-    ActionColumn
-};
+using namespace duerows;
 
 enum WeekColumn
 {
     DayColumn,
     CountColumn
 };
-
-// As on the task list: red marks an overdue due date.
-const QColor kOverdue(255, 0, 0);
 
 } // namespace
 
@@ -43,8 +35,8 @@ ComingDays::ComingDays(QWidget* parent) : app::Screen(parent), ui(new Ui::Coming
     ui->DayPicker->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
     connect(ui->WeekGrid, &widgets::Grid::currentCellChanged, this, &ComingDays::WeekGrid_Click);
     connect(ui->DayPicker, &QDateEdit::dateChanged, this, &ComingDays::DayPicker_Change);
-    connect(ui->PrintDayButton, &QPushButton::clicked, this, &ComingDays::PrintDayButton_Click);
-    connect(ui->BackButton, &QPushButton::clicked, this, &ComingDays::BackButton_Click);
+    connect(ui->PrintDay_Command, &QPushButton::clicked, this, &ComingDays::PrintDay_Command_Click);
+    connect(ui->Back_Command, &QPushButton::clicked, this, &ComingDays::Back_Command_Click);
 }
 
 ComingDays::~ComingDays() = default;
@@ -136,19 +128,10 @@ void ComingDays::showDay(const QDate& day)
             widgets::Messages::warning(this, error.message());
         }
     }
-    QStringList texts;
-    texts.reserve(scan.actions.size() * 4);
-    QVector<widgets::CellColour> marks;
-    for (int i = 0; i < scan.actions.size(); ++i) {
-        const store::DueAction& due = scan.actions.at(i);
-        texts << due.batchId << due.customer << due.dueDate << due.action;
-        if (due.overdue)
-            marks.append({i + 1, DueDateColumn, kOverdue});
-    }
-    grid->fillRows(1, texts, marks);
+    duerows::fill(grid, scan.actions);
 }
 
-void ComingDays::PrintDayButton_Click()
+void ComingDays::PrintDay_Command_Click()
 {
     widgets::Grid* grid = ui->Grid1;
     const QString dayText = store::formatLongDate(m_shown);
@@ -165,7 +148,7 @@ void ComingDays::PrintDayButton_Click()
     print::printToDoList(this, rows, dayText);
 }
 
-void ComingDays::BackButton_Click()
+void ComingDays::Back_Command_Click()
 {
     shell().switchScreen<ThingsToDoToday>(this);
 }

@@ -29,11 +29,11 @@ public Q_SLOTS:
     void Form_Load() override;
     void WeekGrid_Click();
     void DayPicker_Change();
-    void PrintDayButton_Click();
-    void BackButton_Click();
+    void PrintDay_Command_Click();
+    void Back_Command_Click();
 
 protected:
-    void closeByTitleBar() override { BackButton_Click(); }
+    void closeByTitleBar() override { Back_Command_Click(); }
 
 private:
     void showDay(const QDate& day);

@@ -4,6 +4,7 @@
 #include "app/Shell.h"
 #include "print/ToDoList.h"
 #include "screens/tasks/ComingDays.h"
+#include "screens/tasks/DueRows.h"
 #include "screens/tasks/InsertNewAction.h"
 #include "store/Clock.h"
 #include "store/DataFolder.h"
@@ -24,16 +25,7 @@ namespace screens {
 
 namespace {
 
-enum Column
-{
-    BatchColumn,
-    CustomerColumn,
-    DueDateColumn,
-    ActionColumn
-};
-
-// Colour 12 of the 16-colour palette marks an overdue due date.
-const QColor kOverdue(255, 0, 0);
+using namespace duerows;
 
 QDate todayOf(const store::RunState& state)
 {
@@ -94,16 +86,7 @@ void ThingsToDoToday::Form_Load()
         widgets::Messages::warningWhenShown(this, error.message());
     }
 
-    QStringList texts;
-    texts.reserve(scan.actions.size() * 4);
-    QVector<widgets::CellColour> marks;
-    for (int i = 0; i < scan.actions.size(); ++i) {
-        const store::DueAction& due = scan.actions.at(i);
-        texts << due.batchId << due.customer << due.dueDate << due.action;
-        if (due.overdue)
-            marks.append({i + 1, DueDateColumn, kOverdue});
-    }
-    grid->fillRows(1, texts, marks);
+    duerows::fill(grid, scan.actions);
     ui->CommandButton2->show();
 
     tellOfDamagedFiles(scan);
