@@ -128,10 +128,10 @@ void FindBatch::showResults()
     grid->setCurrentCell(1, CustomerColumn);
     if (ui->Search_TextBox->text().trimmed().isEmpty())
         ui->Count_Label->setText(tr("Type a few letters of a name, phone number, e-mail, "
-                                   "identifier, variety or recipe."));
+                                    "identifier, variety or recipe."));
     else
         ui->Count_Label->setText(m_found.size() == 1 ? tr("1 batch found.")
-                                                    : tr("%1 batches found.").arg(m_found.size()));
+                                                     : tr("%1 batches found.").arg(m_found.size()));
     ui->Export_Command->setEnabled(!m_found.isEmpty());
 }
 
