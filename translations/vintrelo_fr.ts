@@ -63,20 +63,20 @@
         <translation>Archives du dossier des sauvegardes, la plus récente en premier&#xa0;:</translation>
     </message>
     <message>
-        <source>Back up now</source>
-        <translation>Sauvegarder maintenant</translation>
-    </message>
-    <message>
-        <source>Choose folder…</source>
-        <translation>Choisir le dossier…</translation>
-    </message>
-    <message>
-        <source>Restore…</source>
-        <translation>Restaurer…</translation>
-    </message>
-    <message>
         <source>Go Back to Main Menu</source>
         <translation>Retour au menu principal</translation>
+    </message>
+    <message>
+        <source>&amp;Choose folder…</source>
+        <translation>&amp;Choisir le dossier…</translation>
+    </message>
+    <message>
+        <source>&amp;Restore…</source>
+        <translation>&amp;Restaurer…</translation>
+    </message>
+    <message>
+        <source>Back &amp;up now</source>
+        <translation>&amp;Sauvegarder maintenant</translation>
     </message>
 </context>
 <context>
@@ -94,8 +94,8 @@
         <translation>Retour au menu principal</translation>
     </message>
     <message>
-        <source>Export to CSV...</source>
-        <translation>Exporter en CSV...</translation>
+        <source>E&amp;xport to CSV...</source>
+        <translation>E&amp;xporter en CSV...</translation>
     </message>
 </context>
 <context>
@@ -244,20 +244,20 @@ Avant de démarrer un autre lot, inscrivez le numéro %4 seul sur la première l
         <translation>Trouver un lot</translation>
     </message>
     <message>
-        <source>Search:</source>
-        <translation>Rechercher :</translation>
-    </message>
-    <message>
         <source>Double Click on any Row above, or press Return, to open the batch.</source>
         <translation>Double-cliquez sur une ligne ci-dessus, ou appuyez sur Entrée, pour ouvrir le lot.</translation>
     </message>
     <message>
-        <source>Export to CSV...</source>
-        <translation>Exporter en CSV...</translation>
-    </message>
-    <message>
         <source>Go Back to Main Menu</source>
         <translation>Retour au menu principal</translation>
+    </message>
+    <message>
+        <source>E&amp;xport to CSV...</source>
+        <translation>E&amp;xporter en CSV...</translation>
+    </message>
+    <message>
+        <source>Search:</source>
+        <translation>Rechercher :</translation>
     </message>
 </context>
 <context>
@@ -2322,6 +2322,10 @@ Voulez-vous le remplacer?</translation>
     <message>
         <source>No batch has the identifier &quot;%1&quot;.</source>
         <translation>Aucun lot ne porte le numéro « %1 ».</translation>
+    </message>
+    <message>
+        <source>Damaged file</source>
+        <translation>Fichier endommagé</translation>
     </message>
 </context>
 <context>

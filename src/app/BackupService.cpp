@@ -5,6 +5,7 @@
 #include "backup/BackupNames.h"
 #include "backup/BackupRotation.h"
 #include "store/Clock.h"
+#include "store/DataFolder.h"
 #include "widgets/Messages.h"
 
 #include <QDir>
@@ -31,6 +32,10 @@ QString BackupService::backupFolder(const QString& dataRoot) const
 
 bool BackupService::dueToday(const QString& dataRoot) const
 {
+    // A folder with parts missing is never backed up by itself: it needs a
+    // restore, and its archive would be the newest one.
+    if (!store::missingDataFolderParts(dataRoot).isEmpty())
+        return false;
     const QDate today = store::Clock::today();
     if (settings().lastBackup().date() == today)
         return false;
@@ -66,10 +71,12 @@ bool BackupService::start(const QString& dataRoot)
     return m_runner.start(job(dataRoot));
 }
 
-backup::BackupOutcome BackupService::runHere(const QString& dataRoot)
+backup::BackupOutcome BackupService::runHere(const QString& dataRoot, bool rotate)
 {
     m_runner.wait();
-    const backup::BackupOutcome outcome = backup::runBackup(job(dataRoot));
+    backup::BackupJob made = job(dataRoot);
+    made.rotate = rotate;
+    const backup::BackupOutcome outcome = backup::runBackup(made);
     report(outcome);
     return outcome;
 }

@@ -34,8 +34,9 @@ public:
     // Starts a backup now in the background; false when one is under way.
     bool start(const QString& dataRoot);
     // Runs a backup on this thread, after one under way has ended; the
-    // outcome is reported as for a background backup.
-    backup::BackupOutcome runHere(const QString& dataRoot);
+    // outcome is reported as for a background backup. The backup a restore
+    // makes first deletes no older archive (`rotate` false).
+    backup::BackupOutcome runHere(const QString& dataRoot, bool rotate = true);
     // On "Exit Program": waits for a backup under way, then makes the daily
     // one if none was made today.
     void finishBeforeExit(const QString& dataRoot);

@@ -53,7 +53,9 @@ QStringList archivesKept(const QVector<ArchiveFile>& archives, const QDate& toda
         const qint64 day = date.toJulianDay();
         const qint64 weekKey = qint64(weekYear) * 100 + week;
         const qint64 monthKey = qint64(date.year()) * 100 + date.month();
-        bool keep = false;
+        // Every archive of today stays until tomorrow: one made this morning is
+        // still a restore point after "Back up now" or a restore.
+        bool keep = date == today;
         // The first archive met of a day, week or month is its newest.
         if (!days.contains(day) && days.size() < kDailyKept) {
             days.insert(day);

@@ -21,7 +21,8 @@ BackupOutcome runBackup(const BackupJob& job)
         outcome.reread = snapshot.reread;
         outcome.record = writeArchive(snapshot, job.backupFolder, job.made, job.createFolder);
         outcome.ok = true;
-        outcome.deleted = rotateArchives(job.backupFolder, job.made.date(), job.made);
+        if (job.rotate)
+            outcome.deleted = rotateArchives(job.backupFolder, job.made.date(), job.made);
     } catch (const store::StoreError& error) {
         outcome.problem = error.message();
     } catch (const std::bad_alloc&) {

@@ -28,6 +28,7 @@ struct BackupJob
     QString backupFolder;
     bool createFolder = false; // the default folder is created; a chosen one must exist
     QDateTime made;            // the time in the archive's name, from the program's clock
+    bool rotate = true;        // false for the backup a restore makes: nothing is deleted then
 };
 
 // Reads the data folder, writes and verifies the archive, then rotates: the

@@ -89,7 +89,7 @@ void BatchIndex::add(const QString& dataRoot, BatchFolder folder, const QString&
         searched += found.value();
     }
     m_batches << batch;
-    m_folded << foldForSearch(searched);
+    m_folded << foldForSearchable(searched);
 }
 
 void BatchIndex::rebuildLookup()

@@ -64,10 +64,52 @@ QString foldForSearch(QStringView text)
     return folded;
 }
 
+namespace {
+
+QString withoutPunctuation(QStringView folded)
+{
+    QString plain;
+    plain.reserve(folded.size());
+    for (const QChar c : folded) {
+        if (c.isLetterOrNumber() || c.isSpace())
+            plain += c;
+    }
+    return plain;
+}
+
+// Digits run together across the blanks between them ("555 0199" as "5550199").
+QString digitsJoined(const QString& plain)
+{
+    QString joined;
+    joined.reserve(plain.size());
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        const QChar c = plain.at(i);
+        if (c.isSpace() && !joined.isEmpty() && joined.back().isDigit() && i + 1 < plain.size() &&
+            plain.at(i + 1).isDigit())
+            continue;
+        joined += c;
+    }
+    return joined;
+}
+
+} // namespace
+
+QString foldForSearchable(QStringView text)
+{
+    const QString folded = foldForSearch(text);
+    const QString plain = withoutPunctuation(folded);
+    return folded + QLatin1Char('\n') + plain + QLatin1Char('\n') + digitsJoined(plain);
+}
+
 QStringList searchWords(const QString& query)
 {
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
     QStringList words = foldForSearch(query).split(blanks, Qt::SkipEmptyParts);
+    for (QString& word : words) {
+        const QString plain = withoutPunctuation(word);
+        if (!plain.isEmpty())
+            word = plain;
+    }
     words.removeDuplicates();
     return words;
 }

@@ -11,7 +11,13 @@ namespace store {
 // so that "muller" finds "Müller" and "lodz" finds "Łódź".
 QString foldForSearch(QStringView text);
 
-// The words of a query, each folded; blanks of any kind separate them.
+// A field's text as the search keeps it: folded, then once more without its
+// punctuation, so that "5550199" finds "(514) 555-0199" and "obrien" finds
+// "O'Brien".
+QString foldForSearchable(QStringView text);
+
+// The words of a query, each folded and without punctuation (a word of
+// punctuation alone stays as typed); blanks of any kind separate them.
 QStringList searchWords(const QString& query);
 
 // True when `folded` (a text already folded) contains every word.

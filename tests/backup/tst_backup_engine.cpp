@@ -393,6 +393,14 @@ void BackupEngineTest::rotationOver400DaysKeeps14Daily8Weekly12Monthly()
     wanted << QStringLiteral("Vintrelo Backup 2023-01-15 0800.zip") << QStringLiteral("notes.txt");
     wanted.sort();
     QCOMPARE(names(folder), wanted);
+
+    // "Back up now" later the same day keeps the morning's archive: every
+    // archive of today is a restore point until tomorrow.
+    const QDateTime afternoon(last, QTime(15, 0));
+    QVERIFY(backup::runBackup(job(fx, afternoon)).ok);
+    wanted << backup::archiveName(afternoon);
+    wanted.sort();
+    QCOMPARE(names(folder), wanted);
 }
 
 VINTRELO_TEST_MAIN(BackupEngineTest)

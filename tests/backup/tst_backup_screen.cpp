@@ -172,6 +172,14 @@ void BackupScreenTest::failuresAreToldOnceAndWorkGoesOn()
         QVERIFY(app.click(QStringLiteral("ChooseFolder_Command")));
         QCOMPARE(script.shown().size(), 1);
         QVERIFY(script.shown().last().text.contains(QStringLiteral("inside the data folder")));
+        // So is one reached through a link.
+        const QString link = QDir(fx.base()).filePath(QStringLiteral("shortcut to Misc"));
+        QVERIFY(QFile::link(fx.path(QStringLiteral("Misc")), link));
+        script.pickFolder(link).answer(0);
+        QVERIFY(app.click(QStringLiteral("ChooseFolder_Command")));
+        QCOMPARE(script.shown().size(), 2);
+        QVERIFY(script.shown().last().text.contains(QStringLiteral("inside the data folder")));
+        script.clear();
         script.pickFolder(stick);
         QVERIFY(app.click(QStringLiteral("ChooseFolder_Command")));
         QCOMPARE(label(app, QStringLiteral("BackupFolder_Label")), backup::shownPath(stick));

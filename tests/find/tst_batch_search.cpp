@@ -97,6 +97,10 @@ void TestBatchSearch::everyWordMustBeFound_data()
     QTest::newRow("polish name") << "lodz" << ids({2});
     QTest::newRow("second phone") << "42 555 0199" << ids({2});
     QTest::newRow("serial number") << "sn-7781" << ids({2});
+    QTest::newRow("phone digits without their blanks") << "5550199" << ids({2});
+    QTest::newRow("phone as dialled") << "(42) 555-0199" << ids({2});
+    QTest::newRow("serial without its dash") << "sn7781" << ids({2});
+    QTest::newRow("identifier digits only") << "2026000002" << ids({2});
     QTest::newRow("greek, completed") << "σοφια" << ids({3});
     QTest::newRow("greek capitals") << "ΠΑΠΑΔΟΠΟΥΛΟΥ" << ids({3});
     QTest::newRow("other id") << "locker 12" << ids({3});

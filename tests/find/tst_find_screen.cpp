@@ -323,14 +323,14 @@ void TestFindScreen::damagedBatchRefusesAndLeavesTheUserWhereTheyWere()
 
     QVERIFY(app.click(QStringLiteral("FindBatch_Command")));
     user::type(app, QStringLiteral("Search_TextBox"), QStringLiteral("ann"));
-    QCOMPARE(listed(app), QStringList{QStringLiteral("2026-000006 In progress")});
+    QCOMPARE(listed(app), QStringList{QStringLiteral("2026-000006 Damaged file")});
     script.answer(0);
     user::doubleClickCell(grid(app), 1, 1);
     AppHarness::settle();
     QCOMPARE(app.visibleName(), QStringLiteral("FindBatch"));
     QCOMPARE(script.shown().size(), 2);
     QCOMPARE(searchBox(app)->text(), QStringLiteral("ann"));
-    QCOMPARE(listed(app), QStringList{QStringLiteral("2026-000006 In progress")});
+    QCOMPARE(listed(app), QStringList{QStringLiteral("2026-000006 Damaged file")});
     QCOMPARE(fx.snapshot(), before);
     QVERIFY(app.strayDialogs().isEmpty());
 }

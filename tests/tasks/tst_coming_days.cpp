@@ -201,6 +201,11 @@ void ComingDaysTest::theWeekFromTheTaskList()
     // An empty day says so and prints nothing.
     app.control<QDateEdit>(QStringLiteral("DayPicker"))->setDate(QDate(2026, 12, 8));
     QCOMPARE(grid(app)->rows(), 1);
+    // The week list marks the day picked, and nothing for a day past the week.
+    QCOMPARE(week->row(), 2);
+    app.control<QDateEdit>(QStringLiteral("DayPicker"))->setDate(QDate(2026, 12, 22));
+    QVERIFY(!week->selectionModel()->hasSelection());
+    app.control<QDateEdit>(QStringLiteral("DayPicker"))->setDate(QDate(2026, 12, 8));
     script.answer(0);
     QVERIFY(app.click(QStringLiteral("PrintDay_Command")));
     QVERIFY(script.texts().last().contains(QStringLiteral("no actions")));

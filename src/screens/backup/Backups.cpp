@@ -137,7 +137,14 @@ void Backups::ChooseFolder_Command_Click()
         return;
     const QString folder = QDir::cleanPath(chosen);
     const QString data = dataFolder(state());
-    if (folder == data || folder.startsWith(data + QLatin1Char('/'))) {
+    // Compared where they really are, so that a link into the data folder is seen.
+    const auto real = [](const QString& path) {
+        const QString canonical = QFileInfo(path).canonicalFilePath();
+        return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
+    };
+    const QString realFolder = real(folder);
+    const QString realData = real(data);
+    if (realFolder == realData || realFolder.startsWith(realData + QLatin1Char('/'))) {
         widgets::Messages::warning(
             this, tr("The backups cannot go into \"%1\", because it lies inside the data folder "
                      "\"%2\". A backup must outlast that folder: choose a folder outside it, "
@@ -179,7 +186,7 @@ void Backups::Restore_Command_Click()
     backup::BackupOutcome before;
     {
         widgets::WaitCursor wait;
-        before = shell().backups().runHere(state().DataRoot);
+        before = shell().backups().runHere(state().DataRoot, false);
     }
     if (!before.ok) {
         widgets::Messages::warning(

@@ -11,6 +11,7 @@
 #include "widgets/SingleLine.h"
 
 #include <QFontMetrics>
+#include <QRegularExpression>
 #include <QSet>
 
 namespace screens {
@@ -115,10 +116,13 @@ void FindBatch::showResults()
     texts.reserve((m_found.size() + 1) * ColumnCount);
     const QString inProgress = tr("In progress");
     const QString completed = tr("Completed");
+    const QString damaged = tr("Damaged file");
     for (const qsizetype i : std::as_const(m_found)) {
         const store::IndexedBatch& batch = m_index.at(i);
         texts << batch.batchId << batch.customerName << batch.variety << batch.startDate
-              << (batch.folder == store::BatchFolder::Active ? inProgress : completed);
+              << (batch.damaged                                ? damaged
+                  : batch.folder == store::BatchFolder::Active ? inProgress
+                                                               : completed);
     }
     // One empty row below the results, as the batch lists keep.
     for (int col = 0; col < ColumnCount; ++col)
@@ -152,8 +156,14 @@ void FindBatch::Search_TextBox_Return()
         return;
     }
     if (m_found.isEmpty()) {
-        // Not in the summary read when the screen opened: it may be new since.
-        openBatchById(this, typed, store::BatchOpenedFrom::Find, app::Shell::Leave::KeepLoaded);
+        // Not in the summary read when the screen opened: it may be new since,
+        // and a scanned identifier that is nowhere is said to be so. Words that
+        // found nothing need no message: the count above says it.
+        const QString word = typed.trimmed();
+        const bool identifierShape = !word.contains(QRegularExpression(QStringLiteral("\\s"))) &&
+                                     word.contains(QRegularExpression(QStringLiteral("\\d")));
+        if (identifierShape)
+            openBatchById(this, word, store::BatchOpenedFrom::Find, app::Shell::Leave::KeepLoaded);
         return;
     }
     ui->Grid1->setFocus();

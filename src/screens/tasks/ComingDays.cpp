@@ -99,7 +99,17 @@ void ComingDays::WeekGrid_Click()
 
 void ComingDays::DayPicker_Change()
 {
-    showDay(ui->DayPicker->date());
+    const QDate day = ui->DayPicker->date();
+    showDay(day);
+    // The week list marks the day shown, or nothing when it lies outside the week.
+    const qint64 ahead = m_today.daysTo(day);
+    widgets::Grid* week = ui->WeekGrid;
+    if (ahead >= 0 && ahead < week->rows() - 1) {
+        if (week->row() != int(ahead) + 1)
+            week->setCurrentCell(int(ahead) + 1, DayColumn);
+    } else {
+        week->clearSelection();
+    }
 }
 
 void ComingDays::showDay(const QDate& day)
