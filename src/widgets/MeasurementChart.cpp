@@ -34,7 +34,8 @@ MeasurementChart::MeasurementChart(QWidget* parent)
     : QChartView(parent), m_series(new QLineSeries), m_dates(new QDateTimeAxis),
       m_values(new QValueAxis)
 {
-    auto* chart = new QChart;
+    // The view's own chart: setChart() would only release it, never delete it.
+    QChart* chart = this->chart();
     chart->legend()->hide();
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->setBackgroundRoundness(0);
@@ -60,7 +61,6 @@ MeasurementChart::MeasurementChart(QWidget* parent)
     m_series->attachAxis(m_dates);
     m_series->attachAxis(m_values);
 
-    setChart(chart);
     setRenderHint(QPainter::Antialiasing);
     setMinimumSize(280, 180);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
