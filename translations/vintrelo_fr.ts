@@ -1973,6 +1973,14 @@ Vintrelo doit-il désormais travailler sur le dossier restauré au lieu du dossi
         <source>The backup folder &quot;%1&quot; holds no backup of Vintrelo to restore. If your backups are in another folder, choose it with &quot;Choose folder…&quot; first.</source>
         <translation>Le dossier des sauvegardes «&#xa0;%1&#xa0;» ne contient aucune sauvegarde de Vintrelo à restaurer. Si vos sauvegardes sont dans un autre dossier, choisissez-le d&apos;abord avec «&#xa0;Choisir le dossier…&#xa0;».</translation>
     </message>
+    <message>
+        <source>
+
+The batch counter of the restored folder (%1) is behind the one of the data folder in use (%2): the batches made since this backup are only in the folder in use, and new batches in the restored folder would get their numbers again. Before you start a new batch there, put the number %2 alone on the first line of &quot;%3&quot;.</source>
+        <translation>
+
+Le compteur de lots du dossier restauré (%1) est en retard sur celui du dossier de données en usage (%2)&#xa0;: les lots créés depuis cette sauvegarde ne sont que dans le dossier en usage, et de nouveaux lots dans le dossier restauré recevraient de nouveau leurs numéros. Avant de commencer un nouveau lot dans ce dossier, inscrivez le nombre %2 seul sur la première ligne de «&#xa0;%3&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>screens::BatchExport</name>

@@ -102,7 +102,10 @@ void BackupScreenTest::dailyBackupThenRestoreThroughTheScreen()
     QVERIFY(list->item(0)->text().startsWith(names(folder).first()));
 
     // The shop goes on working; then the folder is restored from the archive.
+    const QString counterBefore =
+        QString::fromUtf8(fx.bytes(QStringLiteral("Batch-ID.txt"))).trimmed();
     fx.writeBatch(QStringLiteral("2026-000041"), sampleBatch(1));
+    fx.writeLines(QStringLiteral("Batch-ID.txt"), {QString::number(counterBefore.toInt() + 1)});
     QCOMPARE(list->currentRow(), 0); // the newest is chosen to begin with
     list->setCurrentRow(-1);
     QVERIFY(app.click(QStringLiteral("Restore_Command")));
@@ -122,6 +125,11 @@ void BackupScreenTest::dailyBackupThenRestoreThroughTheScreen()
     QCOMPARE(script.shown().at(0).kind, widgets::Messages::Shown::Question);
     QVERIFY2(question.contains(backup::shownPath(restored)), qPrintable(question));
     QVERIFY2(question.contains(backup::shownPath(fx.dataFolder())), qPrintable(question));
+    // Batch 41 is only in the folder in use: its number must not be given out again.
+    QVERIFY2(
+        question.contains(
+            QStringLiteral("counter of the restored folder (%1) is behind").arg(counterBefore)),
+        qPrintable(question));
 
     // The restored folder holds the archive's state; the folder in use was
     // backed up before the location file was pointed away from it, and kept.

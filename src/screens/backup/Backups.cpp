@@ -6,6 +6,7 @@
 #include "backup/BackupNames.h"
 #include "backup/BackupRestore.h"
 #include "backup/BackupRotation.h"
+#include "store/BatchCounter.h"
 #include "store/Clock.h"
 #include "store/DataFolder.h"
 #include "store/LongDate.h"
@@ -202,8 +203,9 @@ void Backups::Restore_Command_Click()
         this, tr("The archive \"%1\" was restored into the new folder\n\n%2\n\nThe data folder in "
                  "use was backed up first and stays as it is:\n\n%3\n\nShould Vintrelo work on "
                  "the restored folder from now on, instead of the data folder in use?")
-                  .arg(QFileInfo(archive).fileName(), backup::shownPath(restored),
-                       backup::shownPath(current)));
+                      .arg(QFileInfo(archive).fileName(), backup::shownPath(restored),
+                           backup::shownPath(current)) +
+                  counterBehindNote(restored + QLatin1Char('/'), state().DataRoot));
     if (!use) {
         widgets::Messages::information(
             this, tr("Vintrelo keeps working on \"%1\". The restored folder \"%2\" was kept; "
@@ -227,6 +229,33 @@ void Backups::Restore_Command_Click()
                  "it was.")
                   .arg(backup::shownPath(restored), backup::shownPath(current)));
     showFacts();
+}
+
+QString Backups::counterBehindNote(const QString& restoredRoot, const QString& currentRoot) const
+{
+    // Batches made since the backup keep their numbers (and printed tags) in
+    // the folder in use only: the restored counter would give them out again.
+    QString restoredCounter;
+    QString currentCounter;
+    try {
+        restoredCounter = store::readBatchCounter(restoredRoot);
+        currentCounter = store::readBatchCounter(currentRoot);
+    } catch (const store::StoreError&) {
+        return QString();
+    }
+    bool restoredIsNumber = false;
+    bool currentIsNumber = false;
+    const qlonglong was = restoredCounter.toLongLong(&restoredIsNumber);
+    const qlonglong now = currentCounter.toLongLong(&currentIsNumber);
+    if (!restoredIsNumber || !currentIsNumber || was >= now)
+        return QString();
+    return tr("\n\nThe batch counter of the restored folder (%1) is behind the one of the data "
+              "folder in use (%2): the batches made since this backup are only in the folder in "
+              "use, and new batches in the restored folder would get their numbers again. "
+              "Before you start a new batch there, put the number %2 alone on the first line of "
+              "\"%3\".")
+        .arg(restoredCounter, currentCounter,
+             QDir::toNativeSeparators(store::batchCounterFilePath(restoredRoot)));
 }
 
 void Backups::Back_Command_Click()

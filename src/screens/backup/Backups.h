@@ -38,6 +38,8 @@ private:
     void showFacts();
     void backupEnded(const backup::BackupOutcome& outcome);
     QString selectedArchive() const;
+    // A warning for the restore question when the restored counter is behind.
+    QString counterBehindNote(const QString& restoredRoot, const QString& currentRoot) const;
 
     std::unique_ptr<Ui::Backups> ui;
 };
