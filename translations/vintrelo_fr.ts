@@ -2192,22 +2192,6 @@ Voulez-vous le remplacer?</translation>
 %1</translation>
     </message>
     <message>
-        <source>Batch I.D.</source>
-        <translation>Nº de lot</translation>
-    </message>
-    <message>
-        <source>Customer</source>
-        <translation>Client</translation>
-    </message>
-    <message>
-        <source>Due Date</source>
-        <translation>Date prévue</translation>
-    </message>
-    <message>
-        <source>Action</source>
-        <translation>Opération</translation>
-    </message>
-    <message>
         <source>There are no actions to do on %1.</source>
         <translation>Il n&apos;y a aucune opération à faire le %1.</translation>
     </message>

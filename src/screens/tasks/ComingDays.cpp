@@ -116,13 +116,7 @@ void ComingDays::showDay(const QDate& day)
 {
     m_shown = day;
     widgets::Grid* grid = ui->Grid1;
-    grid->setRows(1);
-    grid->setFixedRows(1);
-    grid->setFixedCols(1);
-    grid->setColumns({{tr("Batch I.D."), 1900, Qt::AlignCenter, Qt::AlignCenter},
-                      {tr("Customer"), 2400, Qt::AlignCenter, Qt::AlignCenter},
-                      {tr("Due Date"), 2200, Qt::AlignCenter, Qt::AlignCenter, true},
-                      {tr("Action"), 69000}});
+    duerows::setUp(grid);
     store::DueScan scan;
     const qint64 ahead = m_today.daysTo(day);
     if (ahead >= 0 && ahead < m_coming.days.size()) {

@@ -3,8 +3,24 @@
 #include "widgets/Grid.h"
 
 #include <QColor>
+#include <QCoreApplication>
 
 namespace screens::duerows {
+
+void setUp(widgets::Grid* grid)
+{
+    // The task list's headings, translated in its context on both screens.
+    grid->setRows(1);
+    grid->setFixedRows(1);
+    grid->setFixedCols(1);
+    grid->setColumns({{QCoreApplication::translate("screens::ThingsToDoToday", "Batch I.D."), 1900,
+                       Qt::AlignCenter, Qt::AlignCenter},
+                      {QCoreApplication::translate("screens::ThingsToDoToday", "Customer"), 2400,
+                       Qt::AlignCenter, Qt::AlignCenter},
+                      {QCoreApplication::translate("screens::ThingsToDoToday", "Due Date"), 2200,
+                       Qt::AlignCenter, Qt::AlignCenter, true},
+                      {QCoreApplication::translate("screens::ThingsToDoToday", "Action"), 69000}});
+}
 
 void fill(widgets::Grid* grid, const QVector<store::DueAction>& actions)
 {

@@ -19,6 +19,9 @@ enum Column
     ActionColumn
 };
 
+// Empties the grid to its heading row and sets the four columns.
+void setUp(widgets::Grid* grid);
+
 // Fills the rows below the heading with `actions`, overdue due dates in red.
 void fill(widgets::Grid* grid, const QVector<store::DueAction>& actions);
 

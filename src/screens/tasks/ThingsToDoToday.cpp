@@ -70,13 +70,7 @@ void ThingsToDoToday::Form_Load()
     ui->CommandButton1->show();
     ui->Label1->setText(run.TodayText);
 
-    grid->setRows(1);
-    grid->setFixedRows(1);
-    grid->setFixedCols(1);
-    grid->setColumns({{tr("Batch I.D."), 1900, Qt::AlignCenter, Qt::AlignCenter},
-                      {tr("Customer"), 2400, Qt::AlignCenter, Qt::AlignCenter},
-                      {tr("Due Date"), 2200, Qt::AlignCenter, Qt::AlignCenter, true},
-                      {tr("Action"), 69000}});
+    duerows::setUp(grid);
 
     store::DueScan scan;
     try {
