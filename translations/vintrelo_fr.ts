@@ -329,6 +329,14 @@ Dossier suggéré&#xa0;: %1</translation>
         <source>Accept</source>
         <translation>Accepter</translation>
     </message>
+    <message>
+        <source>The action is already moved. &quot;Accept&quot; adds this note to the batch&apos;s record; &quot;Cancel&quot; goes back to the list without a note.</source>
+        <translation>L&apos;opération est déjà déplacée. «&#xa0;Accepter&#xa0;» ajoute cette note au dossier du lot; «&#xa0;Annuler&#xa0;» revient à la liste sans note.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -801,10 +809,6 @@ Voulez-vous quitter sans les enregistrer?</translation>
 </context>
 <context>
     <name>Store</name>
-    <message>
-        <source>Vintrelo cannot move an action by %1 days. Batch %2 was not changed. Enter a number of days such as 3 or -2.</source>
-        <translation>Vintrelo ne peut pas déplacer une opération de %1 jours. Le lot %2 n&apos;a pas été modifié. Entrez un nombre de jours, par exemple 3 ou -2.</translation>
-    </message>
     <message>
         <source>Postponing by %1 days would move the actions of batch %2 off the calendar, which runs from %3 to %4. Batch %2 was not changed. Enter a smaller number of days.</source>
         <translation>Un report de %1 jours placerait les opérations du lot %2 hors du calendrier, qui va du %3 au %4. Le lot %2 n&apos;a pas été modifié. Entrez un plus petit nombre de jours.</translation>
@@ -1472,6 +1476,26 @@ Voulez-vous quitter sans les enregistrer?</translation>
     <message>
         <source>Vintrelo could not write the file %1 (%2). Nothing was exported; choose another folder and try again.</source>
         <translation>Vintrelo n&apos;a pas pu écrire le fichier %1 (%2). Rien n&apos;a été exporté; choisissez un autre dossier et réessayez.</translation>
+    </message>
+    <message>
+        <source>Batch %1 was not changed: moving its action %2 by %3 days would make it due on %4, before the batch&apos;s start date, %5. Enter a number of days that keeps it on or after %5.</source>
+        <translation>Le lot %1 n&apos;a pas été modifié&#xa0;: déplacer son opération %2 de %3 jours la prévoirait le %4, avant la date de début du lot, le %5. Entrez un nombre de jours qui la garde le %5 ou après.</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Blush</source>
+        <translation>Rosé</translation>
+    </message>
+    <message>
+        <source>New action manually created</source>
+        <translation>Nouvelle opération créée manuellement</translation>
     </message>
 </context>
 <context>
@@ -2264,6 +2288,26 @@ Voulez-vous le remplacer?</translation>
         <source>Are you sure you want to Delete the Row ?</source>
         <translation>Voulez-vous vraiment supprimer la rangée?</translation>
     </message>
+    <message>
+        <source>The cell stays empty.</source>
+        <translation>La cellule reste vide.</translation>
+    </message>
+    <message>
+        <source>The cell keeps &quot;%1&quot;.</source>
+        <translation>La cellule garde «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The Due Date of row %1 cannot be left empty. %2 To remove the action, use &quot;Delete Row&quot;.</source>
+        <translation>La date prévue de la rangée %1 ne peut pas rester vide. %2 Pour retirer l&apos;opération, utilisez «&#xa0;Supprimer la rangée&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The Due Date &quot;%1&quot; in row %2 is not a date Vintrelo can read. %3 Please type it like this: %4</source>
+        <translation>La date prévue «&#xa0;%1&#xa0;» de la rangée %2 n&apos;est pas une date que Vintrelo peut lire. %3 Veuillez la taper ainsi&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>The Date Completed &quot;%1&quot; in row %2 is not a date Vintrelo can read. %3 Please type it like this: %4, or leave it empty while the action is to do.</source>
+        <translation>La date de réalisation «&#xa0;%1&#xa0;» de la rangée %2 n&apos;est pas une date que Vintrelo peut lire. %3 Veuillez la taper ainsi&#xa0;: %4, ou la laisser vide tant que l&apos;opération reste à faire.</translation>
+    </message>
 </context>
 <context>
     <name>screens::FindBatch</name>
@@ -2327,20 +2371,24 @@ Voulez-vous le remplacer?</translation>
         <translation>Vintrelo ne sait plus quelle opération a été reportée; cette note n&apos;a donc pas été ajoutée. Le report lui-même est enregistré.</translation>
     </message>
     <message>
+        <source>The actions of batch %1 were moved, but this note was not added to it, because the batch was changed meanwhile, probably on another computer. The list now shows the batches as they are.</source>
+        <translation>Les actions du lot %1 ont été déplacées, mais cette note n&apos;y a pas été ajoutée, parce que le lot a été modifié entre-temps, probablement sur un autre ordinateur. La liste montre maintenant les lots tels qu&apos;ils sont.</translation>
+    </message>
+    <message>
+        <source>This note was not added: its Action is empty. Type what was done in Action, or press &quot;Cancel&quot; to go back to the list without a note. The postponement itself is saved.</source>
+        <translation>Cette note n&apos;a pas été ajoutée&#xa0;: son opération est vide. Tapez ce qui a été fait dans Opération, ou appuyez sur «&#xa0;Annuler&#xa0;» pour revenir à la liste sans note. Le report lui-même est enregistré.</translation>
+    </message>
+    <message>
         <source>The actions of batch %1 were moved, but this note was not added to it.
 
 %2
 
-Press &quot;Accept&quot; to try again, or close this window to go back to the list without the note.</source>
+Press &quot;Accept&quot; to try again, or &quot;Cancel&quot; to go back to the list without the note.</source>
         <translation>Les opérations du lot %1 ont été déplacées, mais cette note n&apos;y a pas été ajoutée.
 
 %2
 
-Appuyez sur «&#xa0;Accepter&#xa0;» pour réessayer, ou fermez cette fenêtre pour revenir à la liste sans la note.</translation>
-    </message>
-    <message>
-        <source>The actions of batch %1 were moved, but this note was not added to it, because the batch was changed meanwhile, probably on another computer. The list now shows the batches as they are.</source>
-        <translation>Les actions du lot %1 ont été déplacées, mais cette note n&apos;y a pas été ajoutée, parce que le lot a été modifié entre-temps, probablement sur un autre ordinateur. La liste montre maintenant les lots tels qu&apos;ils sont.</translation>
+Appuyez sur «&#xa0;Accepter&#xa0;» pour réessayer, ou sur «&#xa0;Annuler&#xa0;» pour revenir à la liste sans la note.</translation>
     </message>
 </context>
 <context>
@@ -2375,18 +2423,6 @@ Appuyez sur «&#xa0;Accepter&#xa0;» pour réessayer, ou fermez cette fenêtre p
 </context>
 <context>
     <name>screens::NewBatch</name>
-    <message>
-        <source>White</source>
-        <translation>Blanc</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>Rouge</translation>
-    </message>
-    <message>
-        <source>Blush</source>
-        <translation>Rosé</translation>
-    </message>
     <message>
         <source>
 
@@ -2529,6 +2565,22 @@ Pour restaurer un fichier à partir d&apos;une copie de sauvegarde du dossier de
     <message>
         <source>Batch %1 no longer holds the action &quot;%2&quot; due %3 as it is listed; its file has changed since the list was made, probably on another computer. The list now shows the batches as they are.</source>
         <translation>Le lot %1 ne contient plus l&apos;action &quot;%2&quot; prévue le %3 telle qu&apos;elle est listée; son fichier a changé depuis que la liste a été faite, probablement sur un autre ordinateur. La liste montre maintenant les lots tels qu&apos;ils sont.</translation>
+    </message>
+    <message>
+        <source>The amount, measurement or notes typed for this action have not been saved.
+
+Do you want to leave them without saving?</source>
+        <translation>La quantité, la mesure ou les notes tapées pour cette opération n&apos;ont pas été enregistrées.
+
+Voulez-vous les laisser sans les enregistrer?</translation>
+    </message>
+    <message>
+        <source>The action was not completed: the box &quot;%1&quot; is not ticked. Tick it, then press &quot;%2&quot; again.</source>
+        <translation>L&apos;opération n&apos;a pas été terminée&#xa0;: la case «&#xa0;%1&#xa0;» n&apos;est pas cochée. Cochez-la, puis appuyez de nouveau sur «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number of days, so nothing was moved. Type the number of days in digits, such as 3, or -2 to bring the action forward.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier de jours, donc rien n&apos;a été déplacé. Tapez le nombre de jours en chiffres, par exemple 3, ou -2 pour avancer l&apos;opération.</translation>
     </message>
 </context>
 <context>

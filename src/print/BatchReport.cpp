@@ -3,6 +3,7 @@
 #include "print/PageSurface.h"
 #include "print/PrintJob.h"
 #include "print/ReportChart.h"
+#include "store/GivenWords.h"
 #include "store/LongDate.h"
 #include "store/MeasurementPoints.h"
 
@@ -230,9 +231,11 @@ private:
                 if (f >= count)
                     continue;
                 const auto field = store::BatchHeader::Field(f);
-                lines[side] = wrapText(
-                    m_page, fieldLabel(field) + QLatin1Char(' ') + m_report.header.field(field),
-                    columnWidth);
+                lines[side] =
+                    wrapText(m_page,
+                             fieldLabel(field) + QLatin1Char(' ') +
+                                 store::shownHeaderField(field, m_report.header.field(field)),
+                             columnWidth);
             }
             const int tall = int(std::max(lines[0].size(), lines[1].size()));
             for (int i = 0; i < tall; ++i) {
@@ -307,9 +310,15 @@ private:
         tableHeadings();
         for (const store::ActionRecord& record : m_report.records) {
             m_page.setFont(kFont, kTablePoints);
+            // In this PC's words, whatever language wrote the file.
             const std::array<QString, ColumnCount> values = {
-                record.DayNumber,   record.DueDate, record.Action,       record.Amount,
-                record.Measurement, record.Notes,   record.DateCompleted};
+                record.DayNumber,
+                store::longFormIfDate(record.DueDate),
+                store::shownAction(record.Action),
+                record.Amount,
+                record.Measurement,
+                record.Notes,
+                store::longFormIfDate(record.DateCompleted)};
             std::array<QStringList, ColumnCount> cells;
             int tall = 1;
             for (int col = 0; col < ColumnCount; ++col) {

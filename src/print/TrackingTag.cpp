@@ -3,6 +3,8 @@
 #include "print/PageSurface.h"
 #include "print/PrintJob.h"
 #include "print/QrCode.h"
+#include "store/GivenWords.h"
+#include "store/LongDate.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -113,7 +115,9 @@ void drawTrackingTag(PageSurface& page, const TagData& tag)
             y = columnTop;
             pageFull = false;
         }
-        page.text(x, y, line.dueDate + QStringLiteral(" = ") + line.action);
+        page.text(x, y,
+                  store::longFormIfDate(line.dueDate) + QStringLiteral(" = ") +
+                      store::shownAction(line.action));
         if (line.completed)
             page.line(x, y + kStrikeDrop, x + kStrikeLength, y + kStrikeDrop);
         y += kLineStep;
@@ -156,8 +160,9 @@ TagData tagParticulars(const QString& batchId, const store::BatchHeader& header)
         {&TagData::batchSize, BatchHeader::BatchSize}};
     TagData tag;
     tag.batchId = batchId;
+    // In this PC's words, whatever language wrote the file.
     for (const auto& [member, field] : kPrinted)
-        tag.*member = header.field(field);
+        tag.*member = store::shownHeaderField(field, header.field(field));
     return tag;
 }
 

@@ -1,6 +1,7 @@
 #include "screens/ParticularsPanel.h"
 
 #include "screens/ParticularControls.h"
+#include "store/GivenWords.h"
 #include "ui_ParticularsPanel.h"
 
 #include <QGridLayout>
@@ -65,8 +66,10 @@ void ParticularsPanel::arrangeAsPreview()
 
 void ParticularsPanel::showHeader(const store::BatchHeader& header)
 {
+    // Written on a PC in another language, the date and colour show in this PC's words.
     for (const ParticularControl& control : kParticularControls)
-        valueLabel(control)->setText(header.field(control.field));
+        valueLabel(control)->setText(
+            store::shownHeaderField(control.field, header.field(control.field)));
 }
 
 store::BatchHeader ParticularsPanel::shownHeader() const

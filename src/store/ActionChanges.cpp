@@ -5,8 +5,6 @@
 #include "store/StoreError.h"
 #include "store/TextNumber.h"
 
-#include <cmath>
-
 namespace store {
 
 namespace {
@@ -46,30 +44,24 @@ RewriteOutcome completeAction(const QString& dataRoot, const OpenedAction& opene
     });
 }
 
-void postponeActions(const QString& dataRoot, const OpenedAction& opened, double days)
+void postponeActions(const QString& dataRoot, const OpenedAction& opened, qint64 days)
 {
     if (days == 0)
         return;
-    if (!std::isfinite(days)) {
-        throw StoreError(
-            StoreText::tr("Vintrelo cannot move an action by %1 days. Batch %2 was not "
-                          "changed. Enter a number of days such as 3 or -2.")
-                .arg(formatPlainNumber(days), opened.batchId));
-    }
     // Further than from the first storable day to the last moves every date off
     // the calendar (and past what a day count can hold).
     const qint64 calendarDays = firstStorableDate().daysTo(lastStorableDate());
-    if (std::fabs(days) > double(calendarDays)) {
+    if (days > calendarDays || days < -calendarDays) {
         throw StoreError(
             StoreText::tr("Postponing by %1 days would move the actions of batch %2 off "
                           "the calendar, which runs from %3 to %4. Batch %2 was not "
                           "changed. Enter a smaller number of days.")
-                .arg(formatPlainNumber(days), opened.batchId, formatLongDate(firstStorableDate()),
+                .arg(QString::number(days), opened.batchId, formatLongDate(firstStorableDate()),
                      formatLongDate(lastStorableDate())));
     }
-    const auto wholeDays = static_cast<qint64>(std::floor(days));
     const auto moveDates = [&](BatchFile& batch) {
         requireOpened(batch, opened);
+        const QDate start = parseDate(batch.header.field(BatchHeader::StartDate));
         // Every date is checked before any is moved, so a bad one refuses the lot.
         QVector<QDate> moved;
         for (int i = opened.record - 1; i < batch.records.size(); ++i) {
@@ -83,7 +75,7 @@ void postponeActions(const QString& dataRoot, const OpenedAction& opened, double
                         .arg(opened.batchId, record.DueDate)
                         .arg(i + 1));
             }
-            const QDate to = due.addDays(wholeDays);
+            const QDate to = due.addDays(days);
             if (!isStorableDate(to)) {
                 throw StoreError(
                     StoreText::tr("Batch %1 was not changed: postponing its action %2 by "
@@ -92,15 +84,28 @@ void postponeActions(const QString& dataRoot, const OpenedAction& opened, double
                                   "days.")
                         .arg(opened.batchId)
                         .arg(i + 1)
-                        .arg(formatPlainNumber(days), formatLongDate(to),
+                        .arg(QString::number(days), formatLongDate(to),
                              formatLongDate(firstStorableDate()),
                              formatLongDate(lastStorableDate())));
+            }
+            // Only a move earlier can cross the start; a completed action that
+            // was already before it stays allowed to move later.
+            if (start.isValid() && to < start && days < 0) {
+                throw StoreError(
+                    StoreText::tr("Batch %1 was not changed: moving its action %2 by %3 "
+                                  "days would make it due on %4, before the batch's start "
+                                  "date, %5. Enter a number of days that keeps it on or "
+                                  "after %5.")
+                        .arg(opened.batchId)
+                        .arg(i + 1)
+                        .arg(QString::number(days), formatLongDate(to), formatLongDate(start)));
             }
             moved << to;
         }
         for (int i = opened.record - 1, k = 0; i < batch.records.size(); ++i, ++k) {
             ActionRecord& record = batch.records[i];
-            record.DayNumber = formatPlainNumber(readLeadingNumber(record.DayNumber) + days);
+            record.DayNumber =
+                formatPlainNumber(readLeadingNumber(record.DayNumber) + double(days));
             record.DueDate = formatLongDate(moved.at(k));
         }
     };

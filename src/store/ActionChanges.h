@@ -23,12 +23,12 @@ RewriteOutcome completeAction(const QString& dataRoot, const OpenedAction& opene
                               const QString& amount, const QString& measurement,
                               const QString& notes, const QString& dateCompleted);
 
-// Moves the opened record and every later one by `days`: day numbers by the
-// number itself, due dates by its whole-day part (rounded down). Refuses when
-// a due date to be moved is not a date or would leave the storable calendar.
-// Zero days changes nothing and writes nothing. Never moves the batch to the
-// completed folder.
-void postponeActions(const QString& dataRoot, const OpenedAction& opened, double days);
+// Moves the opened record and every later one by a whole number of days, in
+// their day numbers and their due dates. Refuses when a due date to be moved is
+// not a date, or would fall before the batch's start date or off the storable
+// calendar. Zero days changes nothing and writes nothing. Never moves the batch
+// to the completed folder.
+void postponeActions(const QString& dataRoot, const OpenedAction& opened, qint64 days);
 
 // The note kept for a postponement: dated today and already completed.
 ActionRecord manualActionRecord(const QString& todayText, const QString& action,

@@ -1,6 +1,7 @@
 #include "store/BatchIndex.h"
 
 #include "store/DataFolder.h"
+#include "store/GivenWords.h"
 #include "store/LongDate.h"
 #include "store/RecipeFile.h"
 #include "store/SearchText.h"
@@ -72,6 +73,10 @@ void BatchIndex::add(const QString& dataRoot, BatchFolder folder, const QString&
         searched += QLatin1Char('\n');
         searched += lineOr(lines, field);
     }
+    // A colour is found by its word in this PC's language and in English,
+    // whichever language wrote it.
+    const QString colour = lineOr(lines, BatchHeader::Colour).toString();
+    searched += QLatin1Char('\n') + colourToStore(colour) + QLatin1Char(' ') + shownColour(colour);
     const QString recipe = lineOr(lines, BatchHeader::RecipeNumber).toString();
     if (!recipe.isEmpty()) {
         auto found = m_recipes.constFind(recipe);

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QStringView>
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 namespace store {
@@ -360,25 +361,41 @@ struct Reading
     bool thisYear = false;
 };
 
-// The clock's year, asked for only by a text without a year.
-class ThisYear
+// Today, asked of the clock only by a text without a year.
+class TodayOnDemand
 {
 public:
-    int value() const
+    QDate today() const
     {
-        if (m_year == 0)
-            m_year = Clock::today().year();
-        return m_year;
+        if (!m_today.isValid())
+            m_today = Clock::today();
+        return m_today;
     }
 
 private:
-    mutable int m_year = 0;
+    mutable QDate m_today;
 };
 
-// A reading of the fields, or none: a named weekday must be the date's own.
-void addReading(const Fields& fields, const ThisYear& thisYear, QList<Reading>& readings)
+// A month and day without a year name the nearest such day, within six months
+// either way: "Jan 2" typed on December 28 is next January 2, not one gone by.
+QDate nearestDay(int month, int day, const QDate& today)
 {
-    const QDate date(fields.yearGiven ? fields.year : thisYear.value(), fields.month, fields.day);
+    constexpr qint64 kSixMonths = 184;
+    QDate nearest;
+    for (int year = today.year() - 1; year <= today.year() + 1; ++year) {
+        const QDate date(year, month, day);
+        const qint64 away = date.isValid() ? std::abs(today.daysTo(date)) : kSixMonths + 1;
+        if (away <= kSixMonths && (!nearest.isValid() || away < std::abs(today.daysTo(nearest))))
+            nearest = date;
+    }
+    return nearest; // none: "Feb 29" far from a leap year
+}
+
+// A reading of the fields, or none: a named weekday must be the date's own.
+void addReading(const Fields& fields, const TodayOnDemand& thisYear, QList<Reading>& readings)
+{
+    const QDate date = fields.yearGiven ? QDate(fields.year, fields.month, fields.day)
+                                        : nearestDay(fields.month, fields.day, thisYear.today());
     if (!date.isValid() || (fields.weekday != 0 && date.dayOfWeek() != fields.weekday))
         return;
     readings.append({date, !fields.yearGiven});
@@ -400,7 +417,7 @@ qsizetype digitsAt(const QString& text, qsizetype pos)
 class Matcher
 {
 public:
-    Matcher(const Grammar& grammar, const QString& text, const ThisYear& thisYear)
+    Matcher(const Grammar& grammar, const QString& text, const TodayOnDemand& thisYear)
         : m_grammar(grammar), m_text(text), m_thisYear(thisYear)
     {
     }
@@ -471,7 +488,7 @@ private:
 
     const Grammar& m_grammar;
     const QString& m_text;
-    const ThisYear& m_thisYear;
+    const TodayOnDemand& m_thisYear;
 };
 
 void matchIso(const QString& text, QList<Reading>& dates)
@@ -487,7 +504,7 @@ void matchIso(const QString& text, QList<Reading>& dates)
 
 // Day and month in the short format's order, without a year: a day of this year
 // ("12/25" where the month comes first, "25.12." where the day does).
-void matchDayAndMonth(const Grammar& grammar, const QString& text, const ThisYear& thisYear,
+void matchDayAndMonth(const Grammar& grammar, const QString& text, const TodayOnDemand& thisYear,
                       QList<Reading>& dates)
 {
     static const QRegularExpression numeric(
@@ -506,7 +523,7 @@ void matchDayAndMonth(const Grammar& grammar, const QString& text, const ThisYea
     addReading(fields, thisYear, dates);
 }
 
-void matchNumeric(const Grammar& grammar, const QString& text, const ThisYear& thisYear,
+void matchNumeric(const Grammar& grammar, const QString& text, const TodayOnDemand& thisYear,
                   QList<Reading>& dates)
 {
     if (grammar.numericOrder.isEmpty())
@@ -544,7 +561,7 @@ Reading readDate(const QString& text, const QLocale& locale)
     if (simple.isEmpty())
         return {};
 
-    const ThisYear thisYear;
+    const TodayOnDemand thisYear;
     const std::shared_ptr<const Grammar> grammar = grammarFor(locale);
     QList<Reading> readings;
     matchIso(simple, readings);

@@ -24,12 +24,13 @@ QString longFormIfDate(const QString& text, const QLocale& locale = QLocale());
 //  - ISO yyyy-MM-dd;
 //  - a month name and a day without a year ("March 4", "4 March"), and day and
 //    month in the short format's order without a year ("12/25" in en_US, "25.12"
-//    in de_DE): a day of the current year of Clock.
+//    in de_DE): the nearest such day to Clock's today, within six months either
+//    way ("Jan 2" on December 28 is next January 2).
 // Returns an invalid QDate for anything else; it never guesses between readings.
 QDate parseDate(const QString& text, const QLocale& locale = QLocale());
 
-// True when `text` reads as a date only by taking the current year: it names
-// another day next year, so it is never stored as typed.
+// True when `text` reads as a date only by taking the year from today: it
+// would name another day a year later, so it is never stored as typed.
 bool dateTextOmitsYear(const QString& text, const QLocale& locale = QLocale());
 
 // The days a writer may store: those whose long form parseDate reads back to the

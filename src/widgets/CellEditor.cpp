@@ -41,7 +41,8 @@ void CellEditor::open()
         m_overlay->setFocus(Qt::OtherFocusReason);
         return;
     }
-    commitPending();
+    if (!commitPending())
+        return;
     m_row = m_grid->row();
     m_col = m_grid->col();
     m_overlay->setText(m_grid->textAt(m_row, m_col));
@@ -79,24 +80,46 @@ void CellEditor::place()
     m_overlay->setGeometry(cell.isEmpty() ? QRect(cell.topLeft(), QSize(0, 0)) : cell);
 }
 
-void CellEditor::store(Commit how)
+void CellEditor::close()
 {
-    const int row = m_row;
-    const int col = m_col;
-    QString text = m_overlay->text();
-    if (m_filter)
-        text = m_filter(row, col, text, how);
-    m_grid->setTextAt(row, col, text);
     m_overlay->hide();
     m_row = -1;
     m_col = -1;
-    Q_EMIT committed(row, col, how);
 }
 
-void CellEditor::commitPending()
+bool CellEditor::store(Commit how)
+{
+    const int row = m_row;
+    const int col = m_col;
+    const QString held = m_grid->textAt(row, col);
+    Verdict verdict{m_overlay->text(), QString()};
+    if (m_filter)
+        verdict = m_filter(row, col, verdict.text, held, how);
+    if (!verdict.refusal.isEmpty()) {
+        // Enter leaves the current cell where it is, so the box can stay open
+        // over it for the text to be put right; a cell being left keeps its text.
+        if (how == Commit::Enter) {
+            m_overlay->setFocus(Qt::OtherFocusReason);
+            m_overlay->selectAll();
+        } else {
+            close();
+        }
+        Q_EMIT refused(row, col, verdict.refusal);
+        return false;
+    }
+    // An unchanged text leaves the cell as it was filled (a date kept as written).
+    if (verdict.text != held)
+        m_grid->setTextAt(row, col, verdict.text);
+    close();
+    Q_EMIT committed(row, col, how);
+    return true;
+}
+
+bool CellEditor::commitPending()
 {
     if (!m_overlay->isHidden() && m_row >= 0)
-        store(Commit::LeaveCell);
+        return store(Commit::LeaveCell);
+    return true;
 }
 
 void CellEditor::Grid1_LeaveCell()
@@ -117,11 +140,18 @@ void CellEditor::moveRow(int step)
 // next lands in a cell, never in a button the focus would otherwise reach.
 void CellEditor::moveCell(bool forward)
 {
+    // Stored first, so that a grid growing on Tab sees what was typed in its last row.
+    if (!commitPending())
+        return;
     m_grid->setFocus(Qt::TabFocusReason);
-    if (m_grid->stepCurrentCell(forward))
+    if (m_grid->stepCurrentCell(forward)) {
         open();
-    else
-        commitPending();
+        return;
+    }
+    // Past the first or last cell the focus leaves the grid, as a Tab on the grid does.
+    QKeyEvent tab(QEvent::KeyPress, forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                  forward ? Qt::NoModifier : Qt::ShiftModifier);
+    QCoreApplication::sendEvent(m_grid, &tab);
 }
 
 bool CellEditor::Text1_KeyDown(QKeyEvent* event)
@@ -132,17 +162,15 @@ bool CellEditor::Text1_KeyDown(QKeyEvent* event)
     case Qt::Key_Escape: {
         const int row = m_row;
         const int col = m_col;
-        m_overlay->hide();
-        m_row = -1;
-        m_col = -1;
+        close();
         m_grid->setFocus(Qt::OtherFocusReason);
         Q_EMIT discarded(row, col);
         return true;
     }
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        m_grid->setFocus(Qt::OtherFocusReason);
-        store(Commit::Enter);
+        if (store(Commit::Enter))
+            m_grid->setFocus(Qt::OtherFocusReason);
         return true;
     case Qt::Key_Down:
         moveRow(1);

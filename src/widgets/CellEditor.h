@@ -18,7 +18,10 @@ class Grid;
 //    cell being left (the grid's leaveCell);
 //  - Enter stores it into the current cell, Escape discards it, Down and Up
 //    move the current row, Tab and Shift+Tab the current cell, which stores it
-//    through the leave-cell rule.
+//    through the leave-cell rule; past the grid's first or last cell Tab stores
+//    it and the focus leaves the grid;
+//  - a text the filter refuses is not stored: refused() says why, the cell
+//    keeps what it held, and after Enter the box stays open to put it right.
 // The overlay stays open when it loses the focus, until one of those closes it.
 class CellEditor : public QObject
 {
@@ -30,9 +33,16 @@ public:
         LeaveCell,
         Enter
     };
-    // Turns the typed text into what the cell stores (the batch editor's date
-    // normalisation); the text is stored unchanged when no filter is set.
-    using Filter = std::function<QString(int row, int col, const QString& text, Commit how)>;
+    // What a cell stores for the text typed into it, or why it refuses it.
+    struct Verdict
+    {
+        QString text;
+        QString refusal; // not empty: the cell keeps what it held
+    };
+    // Judges the typed text against what the cell holds (the batch editor's
+    // dates); the text is stored unchanged when no filter is set.
+    using Filter = std::function<Verdict(int row, int col, const QString& typed,
+                                         const QString& held, Commit how)>;
 
     CellEditor(Grid* grid, QLineEdit* overlay, QObject* parent = nullptr);
 
@@ -52,8 +62,9 @@ public:
     // character goes into the box (replacing the old text, which open() selects).
     void openTyping(const QString& typed);
     // Stores an open edit into its cell as leaving the cell would; used before a
-    // screen reads the grid (saving, printing), so nothing typed is lost.
-    void commitPending();
+    // screen reads the grid (saving, printing), so nothing typed is lost. False
+    // when the filter refused the text (the cell keeps what it held).
+    bool commitPending();
 
     // Handlers for the screens to connect.
     void Grid1_LeaveCell();
@@ -63,13 +74,16 @@ Q_SIGNALS:
     void opened(int row, int col);
     void committed(int row, int col, widgets::CellEditor::Commit how);
     void discarded(int row, int col);
+    // The typed text was not stored; `message` says why, for the screen to show.
+    void refused(int row, int col, const QString& message);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void place();
-    void store(Commit how);
+    bool store(Commit how);
+    void close();
     void moveRow(int step);
     void moveCell(bool forward);
 

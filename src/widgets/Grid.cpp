@@ -412,6 +412,29 @@ bool Grid::setCurrentCell(int row, int col)
     return currentIndex() == cell && m_row == row && m_col == col;
 }
 
+QPoint Grid::scrollPosition() const
+{
+    return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
+
+void Grid::setScrollPosition(const QPoint& position)
+{
+    updateGeometries(); // ranges that include rows just added
+    horizontalScrollBar()->setValue(position.x());
+    verticalScrollBar()->setValue(position.y());
+    if (m_row >= 0)
+        scrollTo(m_model->index(m_row, m_col));
+}
+
+bool Grid::rowIsEmpty(int row) const
+{
+    for (int col = m_fixedCols; col < cols(); ++col) {
+        if (!textAt(row, col).isEmpty())
+            return false;
+    }
+    return true;
+}
+
 bool Grid::stepCurrentCell(bool forward)
 {
     if (m_row < 0)
@@ -420,13 +443,18 @@ bool Grid::stepCurrentCell(bool forward)
     int col = m_col;
     if (forward && ++col >= cols()) {
         col = m_fixedCols;
-        row = row + 1 < rows() ? row + 1 : m_fixedRows;
+        if (++row >= rows()) {
+            // Wrapping would put the next thing typed over the first row. An
+            // empty last row gets no other below it: there Tab leaves the grid.
+            if (!m_growsOnTab || rowIsEmpty(m_row))
+                return false;
+            setRows(rows() + 1);
+        }
     } else if (!forward && --col < m_fixedCols) {
         col = cols() - 1;
-        row = row - 1 >= m_fixedRows ? row - 1 : rows() - 1;
+        if (--row < m_fixedRows)
+            return false;
     }
-    if (row == m_row && col == m_col)
-        return false;
     return setCurrentCell(row, col);
 }
 
@@ -678,6 +706,17 @@ void Grid::keyPressEvent(QKeyEvent* event)
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && m_row >= 0) {
         event->accept();
         Q_EMIT returnPressed(m_row, m_col);
+        return;
+    }
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tab && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        const bool forward =
+            event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
+        // Past the first or last cell the focus leaves the grid, like any other control.
+        if (stepCurrentCell(forward))
+            event->accept();
+        else
+            event->ignore();
         return;
     }
     QTableView::keyPressEvent(event);

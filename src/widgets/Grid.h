@@ -86,9 +86,18 @@ public:
     // Also false when a leaveCell() slot sent the current cell elsewhere.
     bool setCurrentCell(int row, int col);
     // Moves the current cell as Tab (forward) or Shift+Tab does: to the next or
-    // previous cell that can be current, row by row, wrapping at the ends.
-    // False when there is no other such cell or the move was refused.
+    // previous cell that can be current, row by row. It never wraps: past the
+    // last cell a grid that grows on Tab gets a new row, any other grid stays
+    // put. False when the current cell did not move.
     bool stepCurrentCell(bool forward);
+    // Whether Tab from the last cell adds a row (a list the user extends), as
+    // long as that row holds something.
+    void setGrowsOnTab(bool grows) { m_growsOnTab = grows; }
+
+    // How far the cells are scrolled, to put back after a change of rows; setting
+    // it still keeps the current cell in view.
+    QPoint scrollPosition() const;
+    void setScrollPosition(const QPoint& position);
 
     // The cell under the mouse at the last press or double-click.
     int mouseRow() const { return m_mouseRow; }
@@ -148,6 +157,7 @@ protected:
 
 private:
     bool isFixed(int row, int col) const;
+    bool rowIsEmpty(int row) const;
     bool inRange(int row, int col) const;
     void moveCurrent(int row, int col);
     void keepCurrentWithin(int rows, int cols);
@@ -171,7 +181,8 @@ private:
     int m_col = -1;
     int m_mouseRow = -1;
     int m_mouseCol = -1;
-    bool m_leaving = false;  // inside leaveCell()
+    bool m_leaving = false; // inside leaveCell()
+    bool m_growsOnTab = false;
     bool m_syncing = false;  // the view follows m_row/m_col, not the other way round
     QVector<bool> m_fitting; // columns kept wide enough for their texts
     QTableView* m_topStrip = nullptr;

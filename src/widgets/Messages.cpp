@@ -122,6 +122,13 @@ bool leaveWithoutSaving(QWidget* parent)
                                         "Do you want to leave without saving them?"));
 }
 
+QString quotedEntry(const QString& text)
+{
+    constexpr int kShown = 80;
+    const QString simple = text.simplified();
+    return simple.size() <= kShown ? simple : simple.left(kShown - 1) + QChar(0x2026);
+}
+
 int choice(QWidget* parent, const QString& text, const QStringList& buttons, const QString& title)
 {
     return show(parent, {Shown::Choice, title, text, buttons}, QMessageBox::Warning);

@@ -28,6 +28,10 @@ bool question(QWidget* parent, const QString& text, const QString& title = kTitl
 // Asked before a screen is left with changes that were not saved: true to leave
 // and lose them; No, the default, goes back to the screen with every change.
 bool leaveWithoutSaving(QWidget* parent);
+
+// A typed text as a message quotes it: a page pasted into a box is cut short
+// with "…", so the message stays readable.
+QString quotedEntry(const QString& text);
 // Exclamation icon and the given buttons; the last one is the default and Escape.
 // Returns the index of the button chosen.
 int choice(QWidget* parent, const QString& text, const QStringList& buttons,

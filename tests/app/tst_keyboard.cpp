@@ -252,7 +252,8 @@ void TestKeyboard::tabWalksTheVisualOrder_data()
                        "CheckBox1",     "PushText",    "CommandButton3",  "CommandButton4",
                        "UpdateCommand", "PushCommand", "CommandButton5"};
     QTest::newRow("manual action")
-        << "InsertNewAction" << QStringList{"Text4", "Text3", "Text1", "Text2", "CommandButton3"};
+        << "InsertNewAction"
+        << QStringList{"Text4", "Text3", "Text1", "Text2", "Cancel_Command", "CommandButton3"};
     QTest::newRow("completed list")
         << "Completed1" << QStringList{"Grid1", "Export_Command", "CommandButton1"};
     QTest::newRow("completed view")
@@ -315,15 +316,22 @@ void TestKeyboard::returnOnARowOpensIt_data()
     // What a double-click on row 1 opens: another screen, or a control shown.
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("opens");
+    QTest::addColumn<QString>("focus"); // where typing goes next ("" not checked)
+    // The editor opens on its grid, so Return, or a second scan of the tag, edits a cell.
     QTest::newRow("batches in progress") << "ExistingInventory"
-                                         << "ExistingInventory2";
+                                         << "ExistingInventory2"
+                                         << "Grid1";
     QTest::newRow("completed list") << "Completed1"
-                                    << "Completed2";
+                                    << "Completed2"
+                                    << "";
     QTest::newRow("recipe list") << "ModifyRecipe"
-                                 << "ModifyRecipe2";
+                                 << "ModifyRecipe2"
+                                 << "";
     QTest::newRow("things to do: the action panel") << "ThingsToDoToday"
-                                                    << "UpdateCommand";
+                                                    << "UpdateCommand"
+                                                    << "AmountText";
     QTest::newRow("batch editor: the cell box") << "ExistingInventory2"
+                                                << "Text1"
                                                 << "Text1";
 }
 
@@ -331,6 +339,7 @@ void TestKeyboard::returnOnARowOpensIt()
 {
     QFETCH(QString, screen);
     QFETCH(QString, opens);
+    QFETCH(QString, focus);
     DataFixture fx;
     fillShop(fx);
     MessageScript script;
@@ -347,6 +356,8 @@ void TestKeyboard::returnOnARowOpensIt()
         QVERIFY(control->isVisible());
     else
         QCOMPARE(app.visibleName(), opens);
+    if (!focus.isEmpty())
+        QCOMPARE(focusedName(), focus);
     QVERIFY(script.shown().isEmpty());
 }
 

@@ -130,6 +130,29 @@ void RecipeEditorTest::aKeyOpensTheEditorAndIsTypedIntoIt()
     typeOnGrid(QStringLiteral("Bottle"));
     QCOMPARE(grid->textAt(4, 0), QStringLiteral("21"));
     QCOMPARE(grid->textAt(4, 1), QStringLiteral("Bottle"));
+
+    // Tab past the last step starts a new one below it, never step 1 again.
+    const QStringList before = gridRows(grid);
+    const auto typeAndTab = [&](const QString& text) {
+        for (const QChar c : text)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    };
+    QTest::keyClick(grid, Qt::Key_Return); // the box opens on "Bottle"
+    typeAndTab(QString());
+    QCOMPARE(grid->rows(), 6);
+    QCOMPARE(QPoint(grid->row(), grid->col()), QPoint(5, 0));
+    typeAndTab(QStringLiteral("28"));
+    typeAndTab(QStringLiteral("Taste"));
+    QCOMPARE(gridRows(grid), QStringList(before)
+                                 << QStringLiteral("28|Taste") << QStringLiteral("|"));
+    // A new empty row is as far as Tab goes: from there it leaves the grid.
+    typeAndTab(QString());
+    typeAndTab(QString());
+    QCOMPARE(grid->rows(), 7);
+    QVERIFY(!grid->hasFocus());
+    QVERIFY(overlay->isHidden());
+    QCOMPARE(gridRows(grid).first(), before.first());
 }
 
 void RecipeEditorTest::doubleClicksOpenOnlyCells()

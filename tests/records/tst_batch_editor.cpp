@@ -119,7 +119,7 @@ private Q_SLOTS:
     void datesAreNormalisedWhenCommitted_data();
     void datesAreNormalisedWhenCommitted();
     void escapeRestoresAndDownOnTheLastRowStaysOpen();
-    void insertingRowsMovesTextsNotColours();
+    void insertingRowsKeepsTheViewAndEveryRowsColour();
     void deletedRowIsDroppedBySave();
     void saveWithoutChangesRewritesTheSameBytes();
     void saveCommitsTheEditStillOpenInTheFirstCell();
@@ -171,11 +171,10 @@ void TestBatchEditor::showsTheHeaderAndTheActionsAsStored()
         "Variety_Label",   "Colour_Label",  "Vintage_Label", "MustType_Label", "Source_Label",
         "BatchSize_Label", "Cost_Label",    "Vintner_Label", "StartDate_Label"};
     const store::BatchFile batch = shopBatch();
-    for (int line = 0; line < labels.size(); ++line)
+    for (int line = 0; line < labels.size() - 1; ++line)
         QCOMPARE(app.control<QLabel>(labels.at(line))->text(), batch.header.lines.at(line));
-    // Shown as stored, not reformatted.
-    QCOMPARE(app.control<QLabel>(QStringLiteral("StartDate_Label"))->text(),
-             QStringLiteral("12/1/2026"));
+    // Stored as "12/1/2026", shown in this PC's long form like every other date.
+    QCOMPARE(app.control<QLabel>(QStringLiteral("StartDate_Label"))->text(), longDate(2026, 12, 1));
 
     widgets::Grid* actions = grid(app);
     QCOMPARE(actions->rows(), 4);
@@ -248,38 +247,48 @@ void TestBatchEditor::datesAreNormalisedWhenCommitted_data()
     QTest::addColumn<int>("col");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("byEnter");
-    QTest::addColumn<QString>("stored");
-    // The commit takes the clock at that moment: December 9, not the start-up date.
-    const QString today = longDate(2026, 12, 9);
+    QTest::addColumn<QString>("stored"); // empty when refused: the cell keeps what it held
+    // Typed on December 9, 2026.
     const QString march4 = QStringLiteral("Wednesday, March 4, 2026");
+    const QString refused;
     QTest::newRow("due short date, leave") << int(Due) << "3/4/2026" << false << march4;
     QTest::newRow("due short date, enter") << int(Due) << "3/4/2026" << true << march4;
     QTest::newRow("due two-digit year") << int(Due) << "3/4/26" << false << march4;
     QTest::newRow("due no weekday") << int(Due) << "March 4, 2026" << true << march4;
-    QTest::newRow("due not a date, leave") << int(Due) << "next week" << false << today;
-    QTest::newRow("due not a date, enter") << int(Due) << "next week" << true << today;
-    QTest::newRow("due emptied, leave") << int(Due) << "" << false << today;
-    QTest::newRow("due emptied, enter") << int(Due) << "" << true << today;
+    QTest::newRow("due not a date, leave") << int(Due) << "next week" << false << refused;
+    QTest::newRow("due not a date, enter") << int(Due) << "tomorrow" << true << refused;
+    QTest::newRow("due day first on an English PC") << int(Due) << "25/12/2026" << false << refused;
+    QTest::newRow("due emptied, leave") << int(Due) << "" << false << refused;
+    QTest::newRow("due emptied, enter") << int(Due) << "" << true << refused;
+    QTest::newRow("due year 9999 and beyond") << int(Due) << "1/1/10000" << true << refused;
     QTest::newRow("done short date, leave") << int(Completed) << "3/4/2026" << false << march4;
     QTest::newRow("done short date, enter") << int(Completed) << "3/4/2026" << true << march4;
-    QTest::newRow("done not a date, leave") << int(Completed) << "yes" << false << today;
-    QTest::newRow("done not a date, enter") << int(Completed) << "yes" << true << today;
-    QTest::newRow("done a blank, leave") << int(Completed) << " " << false << today;
+    QTest::newRow("done not a date, leave") << int(Completed) << "yes" << false << refused;
+    QTest::newRow("done not a date, enter") << int(Completed) << "nonsense" << true << refused;
+    // An empty completion date is an action still to do, whichever key stores it.
+    QTest::newRow("done a blank, leave") << int(Completed) << " " << false << "";
     QTest::newRow("done emptied, leave") << int(Completed) << "" << false << "";
-    QTest::newRow("done emptied, enter") << int(Completed) << "" << true << today;
-    // Dates as people type them; without a year they fall in the clock's year.
+    QTest::newRow("done emptied, enter") << int(Completed) << "" << true << "";
+    // Dates as people type them; without a year, the nearest such day.
     const QString christmas = QStringLiteral("Friday, December 25, 2026");
     QTest::newRow("due day first") << int(Due) << "25 December 2026" << false << christmas;
     QTest::newRow("due day first, hyphens") << int(Due) << "25-Dec-2026" << true << christmas;
-    QTest::newRow("due without year") << int(Due) << "March 4" << false << march4;
+    QTest::newRow("due ISO") << int(Due) << "2026-12-25" << true << christmas;
+    QTest::newRow("due without year, next spring")
+        << int(Due) << "March 4" << false << "Thursday, March 4, 2027";
+    QTest::newRow("due without year, past the year end")
+        << int(Due) << "Jan 2" << true << "Saturday, January 2, 2027";
+    QTest::newRow("due without year, last summer")
+        << int(Due) << "Jul 1" << true << "Wednesday, July 1, 2026";
     QTest::newRow("due month/day") << int(Due) << "12/25" << true << christmas;
     QTest::newRow("done day first") << int(Completed) << "25 Dec 2026" << false << christmas;
     QTest::newRow("done without year") << int(Completed) << "Dec 25" << true << christmas;
     QTest::newRow("done month/day") << int(Completed) << "12/25" << false << christmas;
     // December 7, 2026 is a Monday: not a date, so never stored as one.
-    QTest::newRow("due wrong weekday") << int(Due) << "Tuesday, December 7, 2026" << false << today;
+    QTest::newRow("due wrong weekday")
+        << int(Due) << "Tuesday, December 7, 2026" << false << refused;
     QTest::newRow("done wrong weekday")
-        << int(Completed) << "Tuesday, December 7, 2026" << true << today;
+        << int(Completed) << "Tuesday, December 7, 2026" << true << refused;
     QTest::newRow("notes keep a date as typed") << int(Notes) << "3/4/2026" << false << "3/4/2026";
     QTest::newRow("amount kept as typed") << int(Amount) << " 5 g " << true << " 5 g ";
 }
@@ -290,6 +299,7 @@ void TestBatchEditor::datesAreNormalisedWhenCommitted()
     QFETCH(QString, typed);
     QFETCH(bool, byEnter);
     QFETCH(QString, stored);
+    const bool refused = stored.isEmpty() && !(col == Completed && typed.trimmed().isEmpty());
     Shop shop;
     MessageScript script;
     AppHarness app(shop.fx);
@@ -297,6 +307,7 @@ void TestBatchEditor::datesAreNormalisedWhenCommitted()
     store::Clock::setFixedToday(QDate(2026, 12, 9));
 
     widgets::Grid* actions = grid(app);
+    const QString held = actions->textAt(2, col);
     const QString neighbour = actions->textAt(3, col);
     typeInCell(app, 2, col, typed);
     QCOMPARE(hint(app), kAcceptHint);
@@ -304,17 +315,33 @@ void TestBatchEditor::datesAreNormalisedWhenCommitted()
         QTest::keyClick(overlay(app), Qt::Key_Return);
         QCOMPARE(actions->row(), 2);
         QCOMPARE(hint(app), kAcceptHint); // until a cell is next left
+        // Refused on Enter, the box stays open with the text to put right.
+        QCOMPARE(overlay(app)->isVisible(), refused);
+        if (refused) {
+            QCOMPARE(overlay(app)->text(), typed);
+            QTest::keyClick(overlay(app), Qt::Key_Escape);
+        }
     } else {
         clickCell(actions, 3, col);
         QCOMPARE(hint(app), kEditHint);
         QCOMPARE(actions->alignmentAt(2, col), actions->alignmentAt(1, col));
     }
     QVERIFY(overlay(app)->isHidden());
-    QCOMPARE(actions->textAt(2, col), stored);
+    QCOMPARE(actions->textAt(2, col), refused ? held : stored);
     QCOMPARE(actions->textAt(3, col), neighbour);
-    // Completing an action in the editor does not colour it until the next load.
-    QVERIFY(!actions->backgroundAt(2, Due).isValid());
-    QVERIFY(script.shown().isEmpty());
+    if (!refused) {
+        QVERIFY(script.shown().isEmpty());
+        return;
+    }
+    // Refused where it was typed, naming the cell and the text; nothing became today.
+    QCOMPARE(script.shown().size(), 1);
+    const QString message = script.shown().constFirst().text;
+    QVERIFY2(message.contains(QStringLiteral("in row 2")) ||
+                 message.contains(QStringLiteral("of row 2")),
+             qPrintable(message));
+    QVERIFY2(message.contains(typed), qPrintable(message));
+    QVERIFY2(message.contains(held.isEmpty() ? QStringLiteral("stays empty") : held),
+             qPrintable(message));
 }
 
 void TestBatchEditor::escapeRestoresAndDownOnTheLastRowStaysOpen()
@@ -353,7 +380,7 @@ void TestBatchEditor::escapeRestoresAndDownOnTheLastRowStaysOpen()
     QCOMPARE(actions->textAt(2, Action), QStringLiteral("Step 2"));
 }
 
-void TestBatchEditor::insertingRowsMovesTextsNotColours()
+void TestBatchEditor::insertingRowsKeepsTheViewAndEveryRowsColour()
 {
     Shop shop;
     MessageScript script;
@@ -361,8 +388,10 @@ void TestBatchEditor::insertingRowsMovesTextsNotColours()
     QVERIFY(openEditor(app, kBatch));
     widgets::Grid* actions = grid(app);
 
-    // In the middle: the blank row takes the current row's place.
+    // In the middle: the blank row takes the current row's place and becomes
+    // current; the view stays where it was.
     clickCell(actions, 1, Action);
+    const int scrolled = actions->horizontalScrollBar()->value();
     QVERIFY(app.click(QStringLiteral("CommandButton3")));
     QCOMPARE(actions->rows(), 5);
     for (int col = 0; col < 7; ++col)
@@ -372,11 +401,12 @@ void TestBatchEditor::insertingRowsMovesTextsNotColours()
     QCOMPARE(actions->textAt(2, Completed), longDate(2026, 12, 1));
     QCOMPARE(actions->textAt(3, Action), QStringLiteral("Step 2"));
     QCOMPARE(actions->textAt(4, Action), QStringLiteral("Step 3"));
-    QCOMPARE(actions->row(), 2);
-    QCOMPARE(actions->col(), int(Completed));
-    // The mark stays on the cell it was on.
-    QCOMPARE(actions->backgroundAt(1, Due), QColor(0, 255, 0));
-    QVERIFY(!actions->backgroundAt(2, Due).isValid());
+    QCOMPARE(actions->row(), 1);
+    QCOMPARE(actions->col(), int(Action));
+    QCOMPARE(actions->horizontalScrollBar()->value(), scrolled);
+    // The completed mark moved with its row.
+    QVERIFY(!actions->backgroundAt(1, Due).isValid());
+    QCOMPARE(actions->backgroundAt(2, Due), QColor(0, 255, 0));
 
     // At the last row: appended below it, and current.
     clickCell(actions, 4, Notes);
@@ -385,6 +415,7 @@ void TestBatchEditor::insertingRowsMovesTextsNotColours()
     QCOMPARE(actions->textAt(4, Action), QStringLiteral("Step 3"));
     QCOMPARE(actions->textAt(5, Action), QString());
     QCOMPARE(actions->row(), 5);
+    QCOMPARE(actions->col(), int(Notes));
 
     // An edit open when inserting moves down with its row.
     typeInCell(app, 3, Notes, QStringLiteral("open edit"));
@@ -425,6 +456,7 @@ void TestBatchEditor::deletedRowIsDroppedBySave()
     for (int col = 0; col < 7; ++col)
         QCOMPARE(actions->textAt(2, col), QString());
     QCOMPARE(actions->textAt(3, Action), QStringLiteral("Step 3"));
+    QCOMPARE(QPoint(actions->row(), actions->col()), QPoint(2, int(Notes)));
 
     script.answer(0);
     QVERIFY(app.click(QStringLiteral("CommandButton2")));
@@ -681,7 +713,7 @@ void TestBatchEditor::tagReprintTakesTheGridAsItStands()
     const print::TagData tag = editor(app)->carboyTagData();
     QVERIFY(overlay(app)->isHidden());
     QCOMPARE(tag.batchId, kBatch);
-    QCOMPARE(tag.startDate, QStringLiteral("12/1/2026"));
+    QCOMPARE(tag.startDate, longDate(2026, 12, 1));
     QCOMPARE(tag.customerName, QStringLiteral("Ann Smith"));
     QCOMPARE(tag.address, QStringLiteral("12 Vine St"));
     QCOMPARE(tag.phone1, QStringLiteral("555-0101"));

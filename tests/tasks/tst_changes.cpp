@@ -44,7 +44,7 @@ private Q_SLOTS:
     void completingInAMixedEncodingFileKeepsItsUtf8Lines();
     void completingTheLastRecordMovesTheBatch();
     void aOneActionBatchMovesOnItsFirstCompletion();
-    void withoutTheTickNothingHappens();
+    void withoutTheTickItSaysWhatToDo();
     void postponingMovesTheActionAndEveryLaterOne();
     void zeroOrEmptyDaysChangesNothing_data();
     void zeroOrEmptyDaysChangesNothing();
@@ -52,7 +52,8 @@ private Q_SLOTS:
     void postponingByOddEntries();
     void postponingAcrossTheYearEnd();
     void quitLeavesTheFrameAndFileAlone();
-    void closingTheNoteScreenKeepsThePostponement();
+    void leavingTheNoteScreenKeepsThePostponement_data();
+    void leavingTheNoteScreenKeepsThePostponement();
     void refusalsLeaveEveryFileAsItWas_data();
     void refusalsLeaveEveryFileAsItWas();
     void dueDateThatIsNotADateRefusesThePostponement();
@@ -199,7 +200,7 @@ void ChangesTest::aOneActionBatchMovesOnItsFirstCompletion()
     QCOMPARE(lines.at(29), QString());
 }
 
-void ChangesTest::withoutTheTickNothingHappens()
+void ChangesTest::withoutTheTickItSaysWhatToDo()
 {
     DataFixture fx;
     fx.writeBatch(kBatch, sampleBatch(3));
@@ -215,7 +216,30 @@ void ChangesTest::withoutTheTickNothingHappens()
     QCOMPARE(app.visible(), screen);
     QVERIFY(isShown(app, QStringLiteral("UpdateCommand")));
     QCOMPARE(app.control<QLineEdit>(QStringLiteral("AmountText"))->text(), QStringLiteral("5 g"));
-    QVERIFY(script.shown().isEmpty());
+    // Said, naming the box to tick.
+    QCOMPARE(script.shown().size(), 1);
+    QVERIFY2(script.texts().first().contains(QStringLiteral("Please check off")),
+             qPrintable(script.texts().first()));
+
+    // Leaving with the amount typed but not saved asks once; No stays.
+    script.answer(1);
+    QVERIFY(app.click(QStringLiteral("CommandButton5")));
+    QCOMPARE(script.shown().size(), 2);
+    QVERIFY(script.texts().last().contains(QStringLiteral("have not been saved")));
+    QVERIFY(isShown(app, QStringLiteral("UpdateCommand")));
+    script.answer(0);
+    QVERIFY(app.click(QStringLiteral("CommandButton5")));
+    QVERIFY(!isShown(app, QStringLiteral("UpdateCommand")));
+    // The list state shows its buttons again, the print button too.
+    QVERIFY(isShown(app, QStringLiteral("CommandButton2")));
+    QVERIFY(isShown(app, QStringLiteral("CommandButton1")));
+    QCOMPARE(script.shown().size(), 3);
+
+    // Opened again, with nothing typed, it closes without a question.
+    doubleClickRow(app, 1);
+    QVERIFY(app.click(QStringLiteral("CommandButton5")));
+    QCOMPARE(script.shown().size(), 3);
+    QCOMPARE(fx.snapshot(), before);
 }
 
 void ChangesTest::postponingMovesTheActionAndEveryLaterOne()
@@ -290,7 +314,7 @@ void ChangesTest::zeroOrEmptyDaysChangesNothing_data()
     QTest::addColumn<QString>("entry");
     QTest::newRow("zero") << "0";
     QTest::newRow("emptied") << "";
-    QTest::newRow("words") << "soon";
+    QTest::newRow("minus zero") << "-0";
 }
 
 void ChangesTest::zeroOrEmptyDaysChangesNothing()
@@ -321,28 +345,33 @@ void ChangesTest::zeroOrEmptyDaysChangesNothing()
 void ChangesTest::postponingByOddEntries_data()
 {
     QTest::addColumn<QString>("entry");
-    QTest::addColumn<QStringList>("dayNumbers");
+    QTest::addColumn<QStringList>("dayNumbers"); // empty: refused, nothing written
     QTest::addColumn<QList<QDate>>("dueDates");
+    QTest::addColumn<QString>("named"); // what the refusal names
+    // The batch started on December 1; its action 2, due December 8, is postponed.
     QTest::newRow("back two days")
         << "-2" << QStringList{"1", "6", "13", "20"}
-        << QList<QDate>{{2026, 12, 1}, {2026, 12, 6}, {2026, 12, 13}, {2026, 12, 20}};
-    QTest::newRow("with a word") << "3 days" << QStringList{"1", "11", "18", "25"}
-                                 << QList<QDate>{{2026, 12, 1},
-                                                 {2026, 12, 11},
-                                                 {2026, 12, 18},
-                                                 {2026, 12, 25}};
-    QTest::newRow("and a half") << "1.5" << QStringList{"1", "9.5", "16.5", "23.5"}
-                                << QList<QDate>{{2026, 12, 1},
-                                                {2026, 12, 9},
-                                                {2026, 12, 16},
-                                                {2026, 12, 23}};
+        << QList<QDate>{{2026, 12, 1}, {2026, 12, 6}, {2026, 12, 13}, {2026, 12, 20}} << QString();
+    QTest::newRow("with a sign")
+        << "+3" << QStringList{"1", "11", "18", "25"}
+        << QList<QDate>{{2026, 12, 1}, {2026, 12, 11}, {2026, 12, 18}, {2026, 12, 25}} << QString();
     // Blanks inside the entry are skipped: " 1 0" is ten days.
     QTest::newRow("blanks inside")
         << " 1 0" << QStringList{"1", "18", "25", "32"}
-        << QList<QDate>{{2026, 12, 1}, {2026, 12, 18}, {2026, 12, 25}, {2027, 1, 1}};
-    QTest::newRow("back half a day")
-        << "-0.5" << QStringList{"1", "7.5", "14.5", "21.5"}
-        << QList<QDate>{{2026, 12, 1}, {2026, 12, 7}, {2026, 12, 14}, {2026, 12, 21}};
+        << QList<QDate>{{2026, 12, 1}, {2026, 12, 18}, {2026, 12, 25}, {2027, 1, 1}} << QString();
+    // Anything but a whole number of days is refused, saying what to type.
+    const QStringList refused;
+    const QList<QDate> unchanged;
+    const QString whatToType = QStringLiteral("such as 3");
+    QTest::newRow("and a half") << "1.5" << refused << unchanged << whatToType;
+    QTest::newRow("back half a day") << "-0.5" << refused << unchanged << whatToType;
+    QTest::newRow("with a word") << "3 days" << refused << unchanged << whatToType;
+    QTest::newRow("in words") << "two days" << refused << unchanged << whatToType;
+    QTest::newRow("an exponent") << "1e12" << refused << unchanged << whatToType;
+    QTest::newRow("a sign alone") << "-" << refused << unchanged << whatToType;
+    // Before the batch's start date: the start date is named.
+    QTest::newRow("before the start")
+        << "-8" << refused << unchanged << QStringLiteral("Tuesday, December 1, 2026");
 }
 
 void ChangesTest::postponingByOddEntries()
@@ -350,14 +379,26 @@ void ChangesTest::postponingByOddEntries()
     QFETCH(QString, entry);
     QFETCH(QStringList, dayNumbers);
     QFETCH(QList<QDate>, dueDates);
+    QFETCH(QString, named);
     DataFixture fx;
     store::BatchFile batch = weeklyBatch();
     fx.writeBatch(kBatch, batch);
+    const auto before = fx.snapshot();
     MessageScript script;
     AppHarness app(fx, QDate(2026, 12, 8));
     openTaskList(app);
     doubleClickRow(app, 1);
     postpone(app, entry);
+    if (dayNumbers.isEmpty()) {
+        QCOMPARE(fx.snapshot(), before);
+        QCOMPARE(script.shown().size(), 1);
+        QVERIFY2(script.texts().first().contains(named), qPrintable(script.texts().first()));
+        // The question stays open with the entry, to be put right.
+        QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
+        QVERIFY(isShown(app, QStringLiteral("Frame2")));
+        QCOMPARE(app.control<QLineEdit>(QStringLiteral("PushText"))->text(), entry);
+        return;
+    }
     for (int i = 0; i < 4; ++i) {
         batch.records[i].DayNumber = dayNumbers.at(i);
         batch.records[i].DueDate = store::formatLongDate(dueDates.at(i));
@@ -422,8 +463,17 @@ void ChangesTest::quitLeavesTheFrameAndFileAlone()
     QVERIFY(script.shown().isEmpty());
 }
 
-void ChangesTest::closingTheNoteScreenKeepsThePostponement()
+void ChangesTest::leavingTheNoteScreenKeepsThePostponement_data()
 {
+    QTest::addColumn<QString>("way"); // out of the note screen
+    QTest::newRow("Cancel") << "Cancel";
+    QTest::newRow("Escape") << "Escape";
+    QTest::newRow("title bar") << "title bar";
+}
+
+void ChangesTest::leavingTheNoteScreenKeepsThePostponement()
+{
+    QFETCH(QString, way);
     DataFixture fx;
     fx.writeBatch(kBatch, weeklyBatch());
     MessageScript script;
@@ -433,13 +483,30 @@ void ChangesTest::closingTheNoteScreenKeepsThePostponement()
     postpone(app, QStringLiteral("3"));
     const QByteArray postponed = fx.bytes(activeFile(kBatch));
     QCOMPARE(app.visibleName(), QStringLiteral("InsertNewAction"));
-    app.visible()->close();
+    // The screen says the postponement is done, and offers a way back.
+    QVERIFY(labelText(app, QStringLiteral("Postponed_Label")).contains(QStringLiteral("moved")));
+
+    // An emptied action adds nothing: said, and the screen stays.
+    type(app, QStringLiteral("Text4"), QString());
+    type(app, QStringLiteral("Text2"), QStringLiteral("typed anyway"));
+    QVERIFY(app.click(QStringLiteral("CommandButton3")));
+    QCOMPARE(script.shown().size(), 1);
+    QVERIFY(script.texts().first().contains(QStringLiteral("Action is empty")));
+    QCOMPARE(app.visibleName(), QStringLiteral("InsertNewAction"));
+    QCOMPARE(fx.bytes(activeFile(kBatch)), postponed);
+
+    if (way == QLatin1String("Cancel"))
+        QVERIFY(app.click(QStringLiteral("Cancel_Command")));
+    else if (way == QLatin1String("Escape"))
+        QTest::keyClick(app.control<QLineEdit>(QStringLiteral("Text2")), Qt::Key_Escape);
+    else
+        app.visible()->close();
     AppHarness::settle();
     QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
     QCOMPARE(AppHarness::screenWindows(), QStringList{QStringLiteral("ThingsToDoToday")});
     QCOMPARE(fx.bytes(activeFile(kBatch)), postponed);
     QCOMPARE(linesOf(fx, activeFile(kBatch)).size(), 26 + 4 * 13);
-    QVERIFY(script.shown().isEmpty());
+    QCOMPARE(script.shown().size(), 1);
 }
 
 void ChangesTest::refusalsLeaveEveryFileAsItWas_data()
@@ -745,7 +812,7 @@ void ChangesTest::postponingAndNotingNeverArchiveTheBatch()
     }
     QCOMPARE(script.shown().size(), 1);
     QVERIFY(script.texts().first().contains(kBatch));
-    QVERIFY(script.texts().first().contains(QStringLiteral("close this window")));
+    QVERIFY(script.texts().first().contains(QStringLiteral("\"Cancel\"")));
     QCOMPARE(fx.snapshot(), postponed);
     QCOMPARE(app.visibleName(), QStringLiteral("InsertNewAction"));
     QCOMPARE(app.control<QLineEdit>(QStringLiteral("Text2"))->text(),

@@ -20,7 +20,7 @@ private Q_SLOTS:
     void onlyOpenActionsDueByTodayAreListed();
     void batchesFollowInFileNameOrder();
     void onlyTheTopmostRowOfABatchOpens();
-    void openedActionShowsItsRecordAndQuitKeepsPrintHidden();
+    void openedActionShowsItsRecordAndQuitShowsTheListAgain();
     void refusedDoubleClickKeepsTheOpenActionAndWhatWasTyped();
     void doubleClickOnHeadingOpensNothing();
     void completedTwinOfAListedActionIsNeverOpened();
@@ -172,7 +172,7 @@ void DueListTest::onlyTheTopmostRowOfABatchOpens()
     QCOMPARE(fx.snapshot(), before); // opening reads only
 }
 
-void DueListTest::openedActionShowsItsRecordAndQuitKeepsPrintHidden()
+void DueListTest::openedActionShowsItsRecordAndQuitShowsTheListAgain()
 {
     DataFixture fx;
     store::ActionRecord third = action(QStringLiteral("15"), longDate(2026, 12, 7),
@@ -215,7 +215,8 @@ void DueListTest::openedActionShowsItsRecordAndQuitKeepsPrintHidden()
     QVERIFY(isShown(app, QStringLiteral("CommandButton1")));
     QVERIFY(!isShown(app, QStringLiteral("UpdateCommand")));
     QVERIFY(!isShown(app, QStringLiteral("CommandButton5")));
-    QVERIFY(!isShown(app, QStringLiteral("CommandButton2")));
+    // The list's own buttons are all back, "Print To Do List" too.
+    QVERIFY(isShown(app, QStringLiteral("CommandButton2")));
     QCOMPARE(app.state().SelectedActionIndex, qint16(3));
     QVERIFY(script.shown().isEmpty());
 
@@ -319,8 +320,16 @@ void DueListTest::actionStoredInAnotherDateFormOpens()
     QVERIFY(!grid(app)->backgroundAt(1, 2).isValid());
     doubleClickRow(app, 1);
     QCOMPARE(app.state().SelectedActionIndex, qint16(1));
-    // The panel shows the date as the file holds it.
-    QCOMPARE(labelText(app, QStringLiteral("DueDateLabel")), QStringLiteral("December 7, 2026"));
+    // The panel shows the date in this PC's long form, as the list does; the
+    // file keeps its own text, by which the action is found again.
+    QCOMPARE(labelText(app, QStringLiteral("DueDateLabel")),
+             QStringLiteral("Monday, December 7, 2026"));
+    tick(app);
+    QVERIFY(app.click(QStringLiteral("UpdateCommand")));
+    const store::BatchFile done = store::readBatchFile(fx.dataRoot(), store::BatchFolder::Completed,
+                                                       QStringLiteral("2026-000041"));
+    QCOMPARE(done.records.at(0).DueDate, QStringLiteral("December 7, 2026"));
+    QCOMPARE(done.records.at(0).DateCompleted, longDate(2026, 12, 7));
     QVERIFY(script.shown().isEmpty());
 }
 

@@ -52,15 +52,16 @@ struct Sheet
 
     void filterLogging()
     {
-        editor->setFilter([this](int row, int col, const QString& text, CellEditor::Commit how) {
-            log << QStringLiteral("%1,%2 %3 %4")
-                       .arg(row)
-                       .arg(col)
-                       .arg(how == CellEditor::Commit::Enter ? QStringLiteral("enter")
-                                                             : QStringLiteral("leave"))
-                       .arg(text);
-            return text.toUpper();
-        });
+        editor->setFilter(
+            [this](int row, int col, const QString& text, const QString&, CellEditor::Commit how) {
+                log << QStringLiteral("%1,%2 %3 %4")
+                           .arg(row)
+                           .arg(col)
+                           .arg(how == CellEditor::Commit::Enter ? QStringLiteral("enter")
+                                                                 : QStringLiteral("leave"))
+                           .arg(text);
+                return CellEditor::Verdict{text.toUpper(), QString()};
+            });
     }
 
     QPoint centre(int row, int col) const
@@ -361,17 +362,25 @@ void TestCellEditor::tabStoresAndMovesToTheNextCell_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QPoint>("to");
+    QTest::addColumn<bool>("grows"); // a grid the user extends with Tab
+    QTest::addColumn<int>("rows");   // the grid's rows afterwards
 
     const int none = Qt::NoModifier;
     const int shift = Qt::ShiftModifier;
-    QTest::newRow("Tab") << QPoint(2, 1) << int(Qt::Key_Tab) << none << QPoint(2, 2);
+    const QPoint out(-1, -1); // the focus left the grid; the current cell stays
+    QTest::newRow("Tab") << QPoint(2, 1) << int(Qt::Key_Tab) << none << QPoint(2, 2) << false << 5;
     QTest::newRow("Tab at the end of a row")
-        << QPoint(2, 2) << int(Qt::Key_Tab) << none << QPoint(3, 1);
-    QTest::newRow("Tab in the last cell")
-        << QPoint(4, 2) << int(Qt::Key_Tab) << none << QPoint(1, 1);
-    QTest::newRow("Shift+Tab") << QPoint(2, 2) << int(Qt::Key_Tab) << shift << QPoint(2, 1);
+        << QPoint(2, 2) << int(Qt::Key_Tab) << none << QPoint(3, 1) << false << 5;
+    QTest::newRow("Tab in the last cell leaves the grid, never wraps to row 1")
+        << QPoint(4, 2) << int(Qt::Key_Tab) << none << out << false << 5;
+    QTest::newRow("Tab in the last cell of a growing grid adds a row")
+        << QPoint(4, 2) << int(Qt::Key_Tab) << none << QPoint(5, 1) << true << 6;
+    QTest::newRow("Shift+Tab") << QPoint(2, 2) << int(Qt::Key_Tab) << shift << QPoint(2, 1) << false
+                               << 5;
     QTest::newRow("Backtab at the start of a row")
-        << QPoint(3, 1) << int(Qt::Key_Backtab) << shift << QPoint(2, 2);
+        << QPoint(3, 1) << int(Qt::Key_Backtab) << shift << QPoint(2, 2) << false << 5;
+    QTest::newRow("Backtab in the first cell leaves the grid backwards")
+        << QPoint(1, 1) << int(Qt::Key_Backtab) << shift << out << true << 5;
 }
 
 void TestCellEditor::tabStoresAndMovesToTheNextCell()
@@ -380,8 +389,11 @@ void TestCellEditor::tabStoresAndMovesToTheNextCell()
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(QPoint, to);
+    QFETCH(bool, grows);
+    QFETCH(int, rows);
     Sheet sheet;
     sheet.filterLogging();
+    sheet.grid->setGrowsOnTab(grows);
     QVERIFY(QTest::qWaitForWindowActive(&sheet.window));
     int clicks = 0;
     connect(sheet.button, &QPushButton::clicked, &sheet.window, [&] { ++clicks; });
@@ -392,6 +404,21 @@ void TestCellEditor::tabStoresAndMovesToTheNextCell()
     QCOMPARE(sheet.grid->textAt(from.x(), from.y()), QStringLiteral("TYPED"));
     QCOMPARE(sheet.log,
              QStringList{QStringLiteral("%1,%2 leave typed").arg(from.x()).arg(from.y())});
+    QCOMPARE(sheet.grid->rows(), rows);
+    QCOMPARE(sheet.grid->textAt(1, 1),
+             from == QPoint(1, 1) ? QStringLiteral("TYPED") : QStringLiteral("due 1"));
+    if (to.x() < 0) {
+        QVERIFY(!sheet.editor->isOpen());
+        QCOMPARE(QPoint(sheet.grid->row(), sheet.grid->col()), from);
+        QVERIFY(QApplication::focusWidget() != sheet.grid);
+        QVERIFY(QApplication::focusWidget() != sheet.text1);
+        // Tab on the grid itself leaves it the same way.
+        sheet.grid->setFocus();
+        QTest::keyClick(sheet.grid, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(QPoint(sheet.grid->row(), sheet.grid->col()), from);
+        QVERIFY(QApplication::focusWidget() != sheet.grid);
+        return;
+    }
     QCOMPARE(QPoint(sheet.grid->row(), sheet.grid->col()), to);
 
     // Editing goes on in the next cell: what is typed next lands there, never

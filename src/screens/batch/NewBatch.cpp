@@ -8,6 +8,7 @@
 #include "store/BatchCreation.h"
 #include "store/Clock.h"
 #include "store/DataFolder.h"
+#include "store/GivenWords.h"
 #include "store/LongDate.h"
 #include "store/Particulars.h"
 #include "store/RecipeFile.h"
@@ -95,7 +96,8 @@ void NewBatch::Form_Load()
     loadVarietyList();
     ui->Colour_List->hide();
     ui->Colour_List->clear();
-    ui->Colour_List->addItems({tr("White"), tr("Red"), tr("Blush")});
+    for (const QString& colour : store::givenColours())
+        ui->Colour_List->addItem(store::shownColour(colour));
     ui->Colour_List->setCurrentRow(-1);
 
     // Said now, before the user types a whole form that could not be saved.
@@ -208,6 +210,8 @@ void NewBatch::CommandButton2_Click()
     store::PendingBatch pending;
     for (const ParticularControl& control : kParticularControls)
         store::particular(pending, control.field) = entryBox(control)->text();
+    // The folder is shared by PCs in other languages: the colour is written in English.
+    pending.Colour = store::colourToStore(pending.Colour);
     // Stored as typed, unless it names no year ("March 4"): that would be another
     // day next year, so its long form is stored instead.
     pending.StartDate = store::dateTextOmitsYear(startDate)

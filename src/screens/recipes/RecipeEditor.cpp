@@ -23,6 +23,8 @@ RecipeEditor::RecipeEditor(QWidget* parent) : QWidget(parent), ui(new Ui::Recipe
     ui->setupUi(this);
     m_cellEditor = new widgets::CellEditor(ui->Grid1, ui->Text1, this);
     ui->Text1->setFont(ui->Grid1->font());
+    // Tab past the last step starts the next one, never overwriting step 1.
+    ui->Grid1->setGrowsOnTab(true);
 
     connect(ui->Grid1, &widgets::Grid::cellDoubleClicked, this, &RecipeEditor::Grid1_DblClick);
     connect(

@@ -1,7 +1,9 @@
 #include "screens/records/BatchSheet.h"
 
+#include "store/GivenWords.h"
 #include "store/LongDate.h"
 #include "widgets/Grid.h"
+#include "widgets/Messages.h"
 
 #include <QCoreApplication>
 
@@ -39,6 +41,28 @@ Qt::Alignment columnAlignment(int col)
     }
 }
 
+// What a cell shows for the text its file holds.
+QString shownText(int col, const QString& stored)
+{
+    switch (col) {
+    case DueDateColumn:
+    case CompletedColumn:
+        return store::longFormIfDate(stored);
+    case ActionColumn:
+        return store::shownAction(stored);
+    default:
+        return stored;
+    }
+}
+
+QString fieldOf(const store::ActionRecord& record, int col)
+{
+    const QString* fields[ColumnCount] = {&record.DayNumber,    &record.DueDate,     &record.Action,
+                                          &record.Amount,       &record.Measurement, &record.Notes,
+                                          &record.DateCompleted};
+    return *fields[col];
+}
+
 } // namespace
 
 void fillActionGrid(widgets::Grid* grid, const QVector<store::ActionRecord>& records)
@@ -60,45 +84,106 @@ void fillActionGrid(widgets::Grid* grid, const QVector<store::ActionRecord>& rec
     QVector<widgets::CellColour> marks;
     for (int i = 0; i < records.size(); ++i) {
         const store::ActionRecord& record = records.at(i);
-        texts << record.DayNumber << record.DueDate << record.Action << record.Amount
-              << record.Measurement << record.Notes << record.DateCompleted;
+        for (int col = 0; col < ColumnCount; ++col)
+            texts << shownText(col, fieldOf(record, col));
         if (!record.isOpen())
             marks.append({i + 1, DueDateColumn, kCompletedMark});
     }
     grid->fillRows(1, texts, marks);
 }
 
-QVector<store::ActionRecord> recordsFromGrid(const widgets::Grid* grid)
+void markCompletion(widgets::Grid* grid, int row)
 {
+    const bool done = !grid->textAt(row, CompletedColumn).isEmpty();
+    grid->setBackgroundAt(row, DueDateColumn, done ? kCompletedMark : QColor());
+}
+
+void ShownRecords::fill(widgets::Grid* grid, const QVector<store::ActionRecord>& records)
+{
+    fillActionGrid(grid, records);
+    m_records = records;
+    m_source.resize(records.size() + 1);
+    m_source[0] = -1;
+    for (int i = 0; i < records.size(); ++i)
+        m_source[i + 1] = i;
+}
+
+void ShownRecords::rowInserted(int row)
+{
+    if (row >= 0 && row <= m_source.size())
+        m_source.insert(row, -1);
+}
+
+QString ShownRecords::textToWrite(const widgets::Grid* grid, int row, int col) const
+{
+    const QString text = grid->textAt(row, col);
+    const int source = row < m_source.size() ? m_source.at(row) : -1;
+    if (source < 0)
+        return text;
+    const QString stored = fieldOf(m_records.at(source), col);
+    return text == shownText(col, stored) ? stored : text;
+}
+
+QVector<store::ActionRecord> recordsFromGrid(const widgets::Grid* grid, const ShownRecords* shown)
+{
+    const auto cell = [&](int row, int col) {
+        return shown ? shown->textToWrite(grid, row, col) : grid->textAt(row, col);
+    };
     QVector<store::ActionRecord> records;
     for (int row = 1; row < grid->rows(); ++row) {
         if (grid->textAt(row, DueDateColumn).isEmpty())
             continue;
         store::ActionRecord record;
-        record.DayNumber = grid->textAt(row, DayColumn);
-        record.DueDate = grid->textAt(row, DueDateColumn);
-        record.Action = grid->textAt(row, ActionColumn);
-        record.Amount = grid->textAt(row, AmountColumn);
-        record.Measurement = grid->textAt(row, MeasurementColumn);
-        record.Notes = grid->textAt(row, NotesColumn);
-        record.DateCompleted = store::longFormIfDate(grid->textAt(row, CompletedColumn));
+        record.DayNumber = cell(row, DayColumn);
+        record.DueDate = cell(row, DueDateColumn);
+        record.Action = cell(row, ActionColumn);
+        record.Amount = cell(row, AmountColumn);
+        record.Measurement = cell(row, MeasurementColumn);
+        record.Notes = cell(row, NotesColumn);
+        record.DateCompleted = cell(row, CompletedColumn);
         records << record;
     }
     return records;
 }
 
-QString normaliseCell(int col, const QString& text, widgets::CellEditor::Commit how,
-                      const QDate& today)
+widgets::CellEditor::Verdict checkCell(int row, int col, const QString& typed, const QString& held)
 {
     if (col != DueDateColumn && col != CompletedColumn)
-        return text;
-    const QDate date = store::parseDate(text);
-    if (date.isValid())
-        return store::formatLongDate(date);
-    // Clicking away from an emptied completion date leaves the action open.
-    if (text.isEmpty() && col == CompletedColumn && how == widgets::CellEditor::Commit::LeaveCell)
-        return QString();
-    return store::formatLongDate(today);
+        return {typed, QString()};
+    const QString trimmed = typed.trimmed();
+    // An empty completion date means the action is still to do, whichever key stored it.
+    if (trimmed.isEmpty() && (col == CompletedColumn || held.isEmpty()))
+        return {QString(), QString()};
+    const QDate date = store::parseDate(trimmed);
+    if (!trimmed.isEmpty() && date.isValid() && store::isStorableDate(date))
+        return {store::formatLongDate(date), QString()};
+
+    const QString keeps =
+        held.isEmpty()
+            ? QCoreApplication::translate("screens::ExistingInventory2", "The cell stays empty.")
+            : QCoreApplication::translate("screens::ExistingInventory2", "The cell keeps \"%1\".")
+                  .arg(widgets::Messages::quotedEntry(held));
+    QString refusal;
+    if (trimmed.isEmpty()) {
+        refusal = QCoreApplication::translate("screens::ExistingInventory2",
+                                              "The Due Date of row %1 cannot be left empty. %2 "
+                                              "To remove the action, use \"Delete Row\".")
+                      .arg(QString::number(row), keeps);
+    } else if (col == DueDateColumn) {
+        refusal = QCoreApplication::translate("screens::ExistingInventory2",
+                                              "The Due Date \"%1\" in row %2 is not a date "
+                                              "Vintrelo can read. %3 Please type it like this: %4")
+                      .arg(widgets::Messages::quotedEntry(typed), QString::number(row), keeps,
+                           store::exampleDateText());
+    } else {
+        refusal = QCoreApplication::translate("screens::ExistingInventory2",
+                                              "The Date Completed \"%1\" in row %2 is not a date "
+                                              "Vintrelo can read. %3 Please type it like this: "
+                                              "%4, or leave it empty while the action is to do.")
+                      .arg(widgets::Messages::quotedEntry(typed), QString::number(row), keeps,
+                           store::exampleDateText());
+    }
+    return {QString(), refusal};
 }
 
 } // namespace screens::batchsheet

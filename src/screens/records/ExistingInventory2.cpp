@@ -5,7 +5,6 @@
 #include "screens/records/BatchSheet.h"
 #include "screens/records/ExistingInventory.h"
 #include "store/BatchRewrite.h"
-#include "store/Clock.h"
 #include "store/StoreError.h"
 #include "ui_ExistingInventory2.h"
 #include "widgets/CellEditor.h"
@@ -28,6 +27,26 @@ QString acceptHint()
     return QCoreApplication::translate("screens::ExistingInventory2",
                                        "Single click off that Cell to accept the change.");
 }
+
+// What the user sees of the grid and the column worked in, kept while rows are
+// inserted or blanked: the view must not jump away from Due Date and Action.
+class KeptView
+{
+public:
+    explicit KeptView(widgets::Grid* grid)
+        : m_grid(grid), m_scroll(grid->scrollPosition()),
+          m_column(grid->col() >= grid->fixedCols() ? grid->col() : DueDateColumn)
+    {
+    }
+    int column() const { return m_column; }
+    void restore() const { m_grid->setScrollPosition(m_scroll); }
+
+private:
+    widgets::Grid* m_grid;
+    QPoint m_scroll;
+    int m_column;
+};
+
 } // namespace
 
 ExistingInventory2::ExistingInventory2(QWidget* parent)
@@ -37,13 +56,21 @@ ExistingInventory2::ExistingInventory2(QWidget* parent)
     // The overlay lies over the grid's cells, outside the frame's layout.
     ui->frameLayout->removeWidget(ui->Text1);
     m_editor = new widgets::CellEditor(ui->Grid1, ui->Text1, this);
-    m_editor->setFilter([](int, int col, const QString& text, widgets::CellEditor::Commit how) {
-        return normaliseCell(col, text, how, store::Clock::today());
-    });
+    m_editor->setFilter(
+        [](int row, int col, const QString& typed, const QString& held,
+           widgets::CellEditor::Commit) { return checkCell(row, col, typed, held); });
+    connect(m_editor, &widgets::CellEditor::refused, this,
+            [this](int, int, const QString& message) {
+                if (!m_editor->isOpen())
+                    ui->Label4->setText(editHint());
+                widgets::Messages::warning(this, message);
+            });
     connect(m_editor, &widgets::CellEditor::opened, this,
             [this] { ui->Label4->setText(acceptHint()); });
     connect(m_editor, &widgets::CellEditor::committed, this,
-            [this](int, int, widgets::CellEditor::Commit how) {
+            [this](int row, int col, widgets::CellEditor::Commit how) {
+                if (col == CompletedColumn)
+                    markCompletion(ui->Grid1, row);
                 redrawChart();
                 if (how != widgets::CellEditor::Commit::LeaveCell)
                     return;
@@ -89,10 +116,12 @@ void ExistingInventory2::Form_Load()
     }
     m_shown = batch;
     ui->Particulars->showHeader(batch.header);
-    fillActionGrid(ui->Grid1, batch.records);
+    m_rows.fill(ui->Grid1, batch.records);
     ui->MeasurementChart->showRecords(batch.records);
     if (ui->Grid1->rows() > 1)
         ui->Grid1->setCurrentCell(1, DueDateColumn);
+    // Return, or a second scan of the tag, then edits a cell rather than printing.
+    ui->Grid1->setFocus(Qt::OtherFocusReason);
     m_loaded = content();
 }
 
@@ -119,8 +148,10 @@ void ExistingInventory2::CommandButton2_Click()
             backToList();
         return;
     }
-    m_editor->commitPending();
-    const QVector<store::ActionRecord> records = recordsFromGrid(ui->Grid1);
+    // A refused cell is shown to the user before anything is written.
+    if (!m_editor->commitPending())
+        return;
+    const QVector<store::ActionRecord> records = recordsFromGrid(ui->Grid1, &m_rows);
     try {
         store::rewriteBatchFile(
             state().DataRoot, state().SelectedBatchID, [&](store::BatchFile& batch) {
@@ -138,24 +169,18 @@ void ExistingInventory2::CommandButton2_Click()
 void ExistingInventory2::CommandButton3_Click()
 {
     widgets::Grid* grid = ui->Grid1;
-    m_editor->commitPending();
-    const int rows = grid->rows();
-    const int current = grid->row();
-    const int col = grid->col() >= grid->fixedCols() ? grid->col() : DueDateColumn;
-    grid->setRows(rows + 1);
-    if (current < grid->fixedRows() || current == rows - 1) {
-        grid->setCurrentCell(rows, col);
-        redrawChart();
+    if (!m_editor->commitPending())
         return;
-    }
-    // Only texts move down: colours and alignments stay with their cells.
-    for (int i = rows; i > current; --i) {
-        for (int c = 0; c < ColumnCount; ++c) {
-            grid->setTextAt(i, c, grid->textAt(i - 1, c));
-            grid->setTextAt(i - 1, c, QString());
-        }
-    }
-    grid->setCurrentCell(current + 1, CompletedColumn);
+    const KeptView kept(grid);
+    const int current = grid->row();
+    // The blank row goes above the current one, or after the last row; the
+    // whole row moves, so every row keeps its colour.
+    const int blank =
+        current < grid->fixedRows() || current == grid->rows() - 1 ? grid->rows() : current;
+    grid->insertRow(blank);
+    m_rows.rowInserted(blank);
+    grid->setCurrentCell(blank, kept.column());
+    kept.restore();
     redrawChart();
 }
 
@@ -167,10 +192,13 @@ void ExistingInventory2::CommandButton4_Click()
     const int row = grid->row();
     if (row < grid->fixedRows())
         return;
-    m_editor->commitPending();
+    if (!m_editor->commitPending())
+        return;
+    const KeptView kept(grid);
     for (int c = 0; c < ColumnCount; ++c)
         grid->setTextAt(row, c, QString());
-    grid->setCurrentCell(row, CompletedColumn);
+    markCompletion(grid, row);
+    kept.restore();
     redrawChart();
 }
 
@@ -181,6 +209,7 @@ void ExistingInventory2::redrawChart()
 
 print::BatchReportData ExistingInventory2::batchReportData()
 {
+    // A refused cell keeps what it held: that is what is printed.
     m_editor->commitPending();
     print::BatchReportData report;
     report.batchId = ui->BatchID_Label->text();

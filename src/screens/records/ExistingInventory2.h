@@ -3,6 +3,7 @@
 #include "app/Screen.h"
 #include "print/BatchReport.h"
 #include "print/TrackingTag.h"
+#include "screens/records/BatchSheet.h"
 #include "store/BatchFile.h"
 
 #include <QStringList>
@@ -65,6 +66,7 @@ private:
 
     std::unique_ptr<Ui::ExistingInventory2> ui;
     widgets::CellEditor* m_editor;
+    batchsheet::ShownRecords m_rows;
     QStringList m_loaded;
     // The batch as read when the screen opened: saving checks the file still holds it.
     store::BatchFile m_shown;

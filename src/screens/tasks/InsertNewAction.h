@@ -23,8 +23,11 @@ public:
 public Q_SLOTS:
     void Form_Load() override;
     void CommandButton3_Click(); // Accept
+    void Cancel_Command_Click();
 
 protected:
+    // Escape is Cancel.
+    void keyPressEvent(QKeyEvent* event) override;
     // The postponement is already saved; closing only skips the note.
     void closeByTitleBar() override { returnToList(); }
 

@@ -18,6 +18,7 @@
 #include "widgets/Twips.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <algorithm>
 #include <limits>
 
@@ -159,19 +160,49 @@ void ThingsToDoToday::Grid1_DblClick(int row, int col)
         return;
     }
 
+    // Only now would the panel take another action: what was typed for the
+    // one shown is not dropped without a question.
+    if (!mayDropTypedEntries()) {
+        closeWithoutAction();
+        return;
+    }
     const store::ActionRecord& record = batch.records.at(k - 1);
     ui->BatchIDLabel->setText(batchId);
     ui->DayNumberLabel->setText(record.DayNumber);
-    ui->DueDateLabel->setText(record.DueDate);
+    // Shown in this PC's long form; the file's own text finds the record again.
+    m_openedDueDate = record.DueDate;
+    ui->DueDateLabel->setText(store::longFormIfDate(record.DueDate));
     ui->ActionLabel->setText(record.Action);
     ui->AmountText->setText(record.Amount);
     ui->MeasurementText->setText(record.Measurement);
     ui->NotesText->setText(record.Notes);
+    m_openedEntries = typedEntries();
     setDetailPanelVisible(true);
     ui->CommandButton1->hide();
     ui->CommandButton5->show();
     run.SelectedActionIndex = static_cast<qint16>(k);
     ui->CommandButton2->hide();
+    // Ready for typing, whether it was opened by a double-click or by Return.
+    ui->AmountText->setFocus(Qt::OtherFocusReason);
+    ui->AmountText->selectAll();
+}
+
+QStringList ThingsToDoToday::typedEntries() const
+{
+    return {ui->AmountText->text(), ui->MeasurementText->text(), ui->NotesText->text()};
+}
+
+bool ThingsToDoToday::mayDropTypedEntries()
+{
+    if (ui->UpdateCommand->isHidden() || typedEntries() == m_openedEntries)
+        return true;
+    if (!widgets::Messages::question(
+            this, tr("The amount, measurement or notes typed for this action have not been "
+                     "saved.\n\nDo you want to leave them without saving?")))
+        return false;
+    // Asked once: the user chose to let them go.
+    m_openedEntries = typedEntries();
+    return true;
 }
 
 void ThingsToDoToday::setDetailPanelVisible(bool visible)
@@ -200,23 +231,32 @@ void ThingsToDoToday::closeWithoutAction()
         run.SelectedActionIndex = m_shownAction.second;
         return;
     }
+    showListState();
+}
+
+void ThingsToDoToday::showListState()
+{
     setDetailPanelVisible(false);
+    // Its "Accept" would act on an action no longer shown.
     ui->Frame2->hide();
     ui->CommandButton5->hide();
     ui->CommandButton1->show();
+    ui->CommandButton2->show();
 }
 
 void ThingsToDoToday::CommandButton5_Click()
 {
-    ui->CommandButton1->show();
-    ui->CommandButton5->hide();
-    setDetailPanelVisible(false);
-    // Its "Accept" would act on an action no longer shown.
-    ui->Frame2->hide();
+    if (!mayDropTypedEntries())
+        return;
+    showListState();
+    ui->Grid1->setFocus(Qt::OtherFocusReason);
 }
 
 void ThingsToDoToday::CommandButton1_Click()
 {
+    // The title bar's close comes here while an action is open.
+    if (!mayDropTypedEntries())
+        return;
     // The next visit names damaged files again.
     state().DamagedFilesNamed.clear();
     shell().switchScreen<app::MainMenu>(this);
@@ -242,7 +282,7 @@ void ThingsToDoToday::CommandButton2_Click()
 
 store::OpenedAction ThingsToDoToday::openedAction() const
 {
-    return {ui->BatchIDLabel->text(), state().SelectedActionIndex, ui->DueDateLabel->text(),
+    return {ui->BatchIDLabel->text(), state().SelectedActionIndex, m_openedDueDate,
             ui->ActionLabel->text()};
 }
 
@@ -285,8 +325,15 @@ void ThingsToDoToday::reload()
 
 void ThingsToDoToday::UpdateCommand_Click()
 {
-    if (!ui->CheckBox1->isChecked())
+    if (!ui->CheckBox1->isChecked()) {
+        widgets::Messages::warning(
+            this, tr("The action was not completed: the box \"%1\" is not ticked. Tick it, "
+                     "then press \"%2\" again.")
+                      .arg(ui->CheckBox1->text().remove(QLatin1Char('&')),
+                           ui->UpdateCommand->text().remove(QLatin1Char('&'))));
+        ui->CheckBox1->setFocus(Qt::OtherFocusReason);
         return;
+    }
     if (!requireOpenedAction())
         return;
     const store::RunState& run = state();
@@ -325,7 +372,6 @@ void ThingsToDoToday::CommandButton4_Click()
 
 void ThingsToDoToday::CommandButton3_Click()
 {
-    ui->Frame2->hide();
     if (!requireOpenedAction())
         return;
     if (ui->PushText->text().isEmpty())
@@ -333,8 +379,28 @@ void ThingsToDoToday::CommandButton3_Click()
     // The days box ignores blanks and tabs anywhere, so "1 0" postpones by ten days.
     QString entry = ui->PushText->text();
     entry.remove(QLatin1Char(' ')).remove(QLatin1Char('\t'));
-    const double days = store::readLeadingNumber(entry);
-    if (days == 0)
+    static const QRegularExpression wholeDays(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!wholeDays.match(entry).hasMatch()) {
+        // The frame stays open with what was typed, to be put right.
+        widgets::Messages::warning(
+            this, tr("\"%1\" is not a whole number of days, so nothing was moved. Type the "
+                     "number of days in digits, such as 3, or -2 to bring the action forward.")
+                      .arg(widgets::Messages::quotedEntry(ui->PushText->text())));
+        ui->PushText->setFocus(Qt::OtherFocusReason);
+        ui->PushText->selectAll();
+        return;
+    }
+    bool fits = false;
+    qint64 days = entry.toLongLong(&fits);
+    if (!fits) // more digits than any calendar: refused below as off the calendar
+        days = entry.startsWith(QLatin1Char('-')) ? std::numeric_limits<qint64>::min() + 1
+                                                  : std::numeric_limits<qint64>::max();
+    if (days == 0) {
+        ui->Frame2->hide();
+        return;
+    }
+    // The typed results are not part of a postponement.
+    if (!mayDropTypedEntries())
         return;
     try {
         store::postponeActions(state().DataRoot, openedAction(), days);
@@ -344,8 +410,10 @@ void ThingsToDoToday::CommandButton3_Click()
         return;
     } catch (const store::StoreError& error) {
         widgets::Messages::warning(this, error.message());
+        ui->PushText->setFocus(Qt::OtherFocusReason);
         return;
     }
+    ui->Frame2->hide();
     // The note screen reads the batch and action from this screen's panel.
     shell().switchScreen<InsertNewAction>(this, app::Shell::Leave::KeepLoaded);
 }

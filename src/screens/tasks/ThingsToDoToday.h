@@ -41,6 +41,13 @@ protected:
 
 private:
     void setDetailPanelVisible(bool visible);
+    // The panel closed, the list's buttons shown again.
+    void showListState();
+    // The amount, measurement and notes as typed in the panel.
+    QStringList typedEntries() const;
+    // True when nothing typed for the open action would be lost, or the user
+    // chose to let it go (asked once).
+    bool mayDropTypedEntries();
     // A double-click that opens nothing: an action already shown in the panel
     // stays open, with what was typed for it; otherwise the panel closes.
     void closeWithoutAction();
@@ -54,6 +61,10 @@ private:
     std::unique_ptr<Ui::ThingsToDoToday> ui;
     // The batch and record shown in the panel before a double-click.
     QPair<QString, qint16> m_shownAction;
+    // The open action's due date as its file holds it (the panel shows it in
+    // this PC's long form), and its entries as they were opened.
+    QString m_openedDueDate;
+    QStringList m_openedEntries;
 };
 
 } // namespace screens
