@@ -87,7 +87,7 @@ void CellEditor::close()
     m_col = -1;
 }
 
-bool CellEditor::store(Commit how)
+bool CellEditor::store(Commit how, Refused onRefusal)
 {
     const int row = m_row;
     const int col = m_col;
@@ -96,13 +96,15 @@ bool CellEditor::store(Commit how)
     if (m_filter)
         verdict = m_filter(row, col, verdict.text, held, how);
     if (!verdict.refusal.isEmpty()) {
-        // Enter leaves the current cell where it is, so the box can stay open
-        // over it for the text to be put right; a cell being left keeps its text.
-        if (how == Commit::Enter) {
+        // Enter and Tab leave the current cell where it is, so the box stays
+        // open over it for the text to be put right; a cell left by a click or
+        // by the program keeps its text, and the keyboard stays in the grid.
+        if (onRefusal == Refused::StayOpen) {
             m_overlay->setFocus(Qt::OtherFocusReason);
             m_overlay->selectAll();
         } else {
             close();
+            m_grid->setFocus(Qt::OtherFocusReason);
         }
         Q_EMIT refused(row, col, verdict.refusal);
         return false;
@@ -118,7 +120,7 @@ bool CellEditor::store(Commit how)
 bool CellEditor::commitPending()
 {
     if (!m_overlay->isHidden() && m_row >= 0)
-        return store(Commit::LeaveCell);
+        return store(Commit::LeaveCell, Refused::Close);
     return true;
 }
 
@@ -141,7 +143,7 @@ void CellEditor::moveRow(int step)
 void CellEditor::moveCell(bool forward)
 {
     // Stored first, so that a grid growing on Tab sees what was typed in its last row.
-    if (!commitPending())
+    if (isOpen() && !store(Commit::LeaveCell, Refused::StayOpen))
         return;
     m_grid->setFocus(Qt::TabFocusReason);
     if (m_grid->stepCurrentCell(forward)) {
@@ -169,7 +171,7 @@ bool CellEditor::Text1_KeyDown(QKeyEvent* event)
     }
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (store(Commit::Enter))
+        if (store(Commit::Enter, Refused::StayOpen))
             m_grid->setFocus(Qt::OtherFocusReason);
         return true;
     case Qt::Key_Down:

@@ -21,7 +21,7 @@ class Grid;
 //    through the leave-cell rule; past the grid's first or last cell Tab stores
 //    it and the focus leaves the grid;
 //  - a text the filter refuses is not stored: refused() says why, the cell
-//    keeps what it held, and after Enter the box stays open to put it right.
+//    keeps what it held, and after Enter or Tab the box stays open to put it right.
 // The overlay stays open when it loses the focus, until one of those closes it.
 class CellEditor : public QObject
 {
@@ -82,7 +82,12 @@ protected:
 
 private:
     void place();
-    bool store(Commit how);
+    enum class Refused
+    {
+        StayOpen, // the current cell is not changing: the text can be put right
+        Close
+    };
+    bool store(Commit how, Refused onRefusal);
     void close();
     void moveRow(int step);
     void moveCell(bool forward);

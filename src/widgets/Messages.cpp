@@ -57,7 +57,12 @@ int present(QWidget* parent, const Shown& shown, QMessageBox::Icon icon)
     // The last button is the safe one: the default, and what Escape chooses.
     box.setDefaultButton(qobject_cast<QPushButton*>(buttons.constLast()));
     box.setEscapeButton(buttons.constLast());
+    const QPointer<QWidget> over(parent);
     box.exec();
+    // The keyboard goes back to the screen the box was over: a screen shown in
+    // place of another may otherwise be left without it.
+    if (over && over->window()->isVisible())
+        over->window()->activateWindow();
     const int index = buttons.indexOf(box.clickedButton());
     return index < 0 ? static_cast<int>(buttons.size()) - 1 : index;
 }

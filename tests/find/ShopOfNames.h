@@ -35,8 +35,8 @@ inline store::BatchFile batchOf(const QString& customer, const QString& variety,
 }
 
 // Writes the batches of the shop:
-//   2026-000001 active,    "Müller, Jürgen" in Windows-1252, Riesling, jm@example.de
-//   2026-000002 active,    "Łódź Wine Club", phone 2 "+48 42 555 0199", serial "SN-7781"
+//   2026-000001 active,    "Müller, Jürgen" in Windows-1252, Riesling, jm@example.de, Rouge
+//   2026-000002 active,    "Łódź Wine Club", phone 2 "+48 42 555 0199", serial "SN-7781", Red
 //   2026-000003 completed, "Σοφία Παπαδοπούλου", Agiorgitiko, other I.D. "Locker 12"
 //   2026-000004 active,    "Иван Петров", recipe 0003 "Merlot six week kit"
 //   2026-000005 completed, "山田太郎", yamada@example.jp, Koshu
@@ -52,6 +52,7 @@ inline void writeShop(const DataFixture& fx)
     store::BatchFile muller = batchOf(QStringLiteral("Müller, Jürgen"), QStringLiteral("Riesling"),
                                       QStringLiteral("0004"));
     muller.header.setField(BatchHeader::Email, QStringLiteral("jm@example.de"));
+    muller.header.setField(BatchHeader::Colour, QStringLiteral("Rouge")); // by a French PC
     muller.header.setField(BatchHeader::Phone1, QStringLiteral("=1+2"));
     QStringList lines = store::batchToLines(muller);
     QByteArray bytes;
@@ -64,6 +65,7 @@ inline void writeShop(const DataFixture& fx)
                                     QStringLiteral("Pinot \"Noir\""), QStringLiteral("0003"));
     lodz.header.setField(BatchHeader::Phone2, QStringLiteral("+48 42 555 0199"));
     lodz.header.setField(BatchHeader::SerialNumber, QStringLiteral("SN-7781"));
+    lodz.header.setField(BatchHeader::Colour, QStringLiteral("Red"));
     fx.writeBatch(QStringLiteral("2026-000002"), lodz);
 
     store::BatchFile sofia = batchOf(QStringLiteral("Σοφία Παπαδοπούλου"),

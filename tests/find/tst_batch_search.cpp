@@ -109,6 +109,7 @@ void TestBatchSearch::everyWordMustBeFound_data()
     QTest::newRow("recipe with accent") << "chateau" << ids({1, 3});
     QTest::newRow("japanese") << "山田" << ids({5});
     QTest::newRow("variety") << "koshu" << ids({5});
+    QTest::newRow("colour, whichever language wrote it") << "red" << ids({1, 2});
     QTest::newRow("damaged file by what it has") << "ann" << ids({6});
     QTest::newRow("identifier part: active, then completed")
         << "2026-00000" << ids({1, 2, 4, 6, 3, 5});
