@@ -98,6 +98,11 @@ screens::ExistingInventory2* editor(AppHarness& app)
     return qobject_cast<screens::ExistingInventory2*>(app.visible());
 }
 
+// How an edit is stored: a click on another cell, Return or Tab.
+constexpr int Click = 0;
+constexpr int Enter = 1;
+constexpr int Tab = 2;
+
 const QString kEditHint = QStringLiteral("Double Click in any Cell to edit the item.");
 const QString kAcceptHint = QStringLiteral("Single click off that Cell to accept the change.");
 const QString kSaveQuestion = QStringLiteral("Are you sure you want to save the changes ?");
@@ -246,97 +251,61 @@ void TestBatchEditor::datesAreNormalisedWhenCommitted_data()
 {
     QTest::addColumn<int>("col");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("key");    // that stores the cell: leave (a click), enter, tab
+    QTest::addColumn<int>("key");        // that stores the cell
     QTest::addColumn<QString>("stored"); // empty when refused: the cell keeps what it held
     // Typed on December 9, 2026.
     const QString march4 = QStringLiteral("Wednesday, March 4, 2026");
     const QString refused;
-    QTest::newRow("due short date, leave") << int(Due) << "3/4/2026"
-                                           << "leave" << march4;
-    QTest::newRow("due short date, enter") << int(Due) << "3/4/2026"
-                                           << "enter" << march4;
-    QTest::newRow("due two-digit year") << int(Due) << "3/4/26"
-                                        << "leave" << march4;
-    QTest::newRow("due no weekday") << int(Due) << "March 4, 2026"
-                                    << "enter" << march4;
-    QTest::newRow("due not a date, leave") << int(Due) << "next week"
-                                           << "leave" << refused;
-    QTest::newRow("due not a date, enter") << int(Due) << "tomorrow"
-                                           << "enter" << refused;
-    QTest::newRow("due day first on an English PC") << int(Due) << "25/12/2026"
-                                                    << "leave" << refused;
-    QTest::newRow("due emptied, leave") << int(Due) << ""
-                                        << "leave" << refused;
-    QTest::newRow("due emptied, enter") << int(Due) << ""
-                                        << "enter" << refused;
-    QTest::newRow("due not a date, tab") << int(Due) << "soon"
-                                         << "tab" << refused;
-    QTest::newRow("due short date, tab") << int(Due) << "3/4/2026"
-                                         << "tab" << march4;
-    QTest::newRow("due year 9999 and beyond") << int(Due) << "1/1/10000"
-                                              << "enter" << refused;
-    QTest::newRow("done short date, leave") << int(Completed) << "3/4/2026"
-                                            << "leave" << march4;
-    QTest::newRow("done short date, enter") << int(Completed) << "3/4/2026"
-                                            << "enter" << march4;
-    QTest::newRow("done not a date, leave") << int(Completed) << "yes"
-                                            << "leave" << refused;
-    QTest::newRow("done not a date, enter") << int(Completed) << "nonsense"
-                                            << "enter" << refused;
+    QTest::newRow("due short date, leave") << int(Due) << "3/4/2026" << Click << march4;
+    QTest::newRow("due short date, enter") << int(Due) << "3/4/2026" << Enter << march4;
+    QTest::newRow("due two-digit year") << int(Due) << "3/4/26" << Click << march4;
+    QTest::newRow("due no weekday") << int(Due) << "March 4, 2026" << Enter << march4;
+    QTest::newRow("due not a date, leave") << int(Due) << "next week" << Click << refused;
+    QTest::newRow("due not a date, enter") << int(Due) << "tomorrow" << Enter << refused;
+    QTest::newRow("due day first on an English PC") << int(Due) << "25/12/2026" << Click << refused;
+    QTest::newRow("due emptied, leave") << int(Due) << "" << Click << refused;
+    QTest::newRow("due emptied, enter") << int(Due) << "" << Enter << refused;
+    QTest::newRow("due not a date, tab") << int(Due) << "soon" << Tab << refused;
+    QTest::newRow("due short date, tab") << int(Due) << "3/4/2026" << Tab << march4;
+    QTest::newRow("due year 9999 and beyond") << int(Due) << "1/1/10000" << Enter << refused;
+    QTest::newRow("done short date, leave") << int(Completed) << "3/4/2026" << Click << march4;
+    QTest::newRow("done short date, enter") << int(Completed) << "3/4/2026" << Enter << march4;
+    QTest::newRow("done not a date, leave") << int(Completed) << "yes" << Click << refused;
+    QTest::newRow("done not a date, enter") << int(Completed) << "nonsense" << Enter << refused;
     // An empty completion date is an action still to do, whichever key stores it.
-    QTest::newRow("done a blank, leave") << int(Completed) << " "
-                                         << "leave"
-                                         << "";
-    QTest::newRow("done emptied, leave") << int(Completed) << ""
-                                         << "leave"
-                                         << "";
-    QTest::newRow("done emptied, enter") << int(Completed) << ""
-                                         << "enter"
-                                         << "";
+    QTest::newRow("done a blank, leave") << int(Completed) << " " << Click << "";
+    QTest::newRow("done emptied, leave") << int(Completed) << "" << Click << "";
+    QTest::newRow("done emptied, enter") << int(Completed) << "" << Enter << "";
     // Dates as people type them; without a year, the nearest such day.
     const QString christmas = QStringLiteral("Friday, December 25, 2026");
-    QTest::newRow("due day first") << int(Due) << "25 December 2026"
-                                   << "leave" << christmas;
-    QTest::newRow("due day first, hyphens") << int(Due) << "25-Dec-2026"
-                                            << "enter" << christmas;
-    QTest::newRow("due ISO") << int(Due) << "2026-12-25"
-                             << "enter" << christmas;
-    QTest::newRow("due without year, next spring") << int(Due) << "March 4"
-                                                   << "leave"
-                                                   << "Thursday, March 4, 2027";
-    QTest::newRow("due without year, past the year end") << int(Due) << "Jan 2"
-                                                         << "enter"
-                                                         << "Saturday, January 2, 2027";
-    QTest::newRow("due without year, last summer") << int(Due) << "Jul 1"
-                                                   << "enter"
-                                                   << "Wednesday, July 1, 2026";
-    QTest::newRow("due month/day") << int(Due) << "12/25"
-                                   << "enter" << christmas;
-    QTest::newRow("done day first") << int(Completed) << "25 Dec 2026"
-                                    << "leave" << christmas;
-    QTest::newRow("done without year") << int(Completed) << "Dec 25"
-                                       << "enter" << christmas;
-    QTest::newRow("done month/day") << int(Completed) << "12/25"
-                                    << "leave" << christmas;
+    QTest::newRow("due day first") << int(Due) << "25 December 2026" << Click << christmas;
+    QTest::newRow("due day first, hyphens") << int(Due) << "25-Dec-2026" << Enter << christmas;
+    QTest::newRow("due ISO") << int(Due) << "2026-12-25" << Enter << christmas;
+    QTest::newRow("due without year, next spring")
+        << int(Due) << "March 4" << Click << "Thursday, March 4, 2027";
+    QTest::newRow("due without year, past the year end")
+        << int(Due) << "Jan 2" << Enter << "Saturday, January 2, 2027";
+    QTest::newRow("due without year, last summer")
+        << int(Due) << "Jul 1" << Enter << "Wednesday, July 1, 2026";
+    QTest::newRow("due month/day") << int(Due) << "12/25" << Enter << christmas;
+    QTest::newRow("done day first") << int(Completed) << "25 Dec 2026" << Click << christmas;
+    QTest::newRow("done without year") << int(Completed) << "Dec 25" << Enter << christmas;
+    QTest::newRow("done month/day") << int(Completed) << "12/25" << Click << christmas;
     // December 7, 2026 is a Monday: not a date, so never stored as one.
-    QTest::newRow("due wrong weekday") << int(Due) << "Tuesday, December 7, 2026"
-                                       << "leave" << refused;
-    QTest::newRow("done wrong weekday") << int(Completed) << "Tuesday, December 7, 2026"
-                                        << "enter" << refused;
-    QTest::newRow("notes keep a date as typed") << int(Notes) << "3/4/2026"
-                                                << "leave"
-                                                << "3/4/2026";
-    QTest::newRow("amount kept as typed") << int(Amount) << " 5 g "
-                                          << "enter"
-                                          << " 5 g ";
+    QTest::newRow("due wrong weekday")
+        << int(Due) << "Tuesday, December 7, 2026" << Click << refused;
+    QTest::newRow("done wrong weekday")
+        << int(Completed) << "Tuesday, December 7, 2026" << Enter << refused;
+    QTest::newRow("notes keep a date as typed") << int(Notes) << "3/4/2026" << Click << "3/4/2026";
+    QTest::newRow("amount kept as typed") << int(Amount) << " 5 g " << Enter << " 5 g ";
 }
 
 void TestBatchEditor::datesAreNormalisedWhenCommitted()
 {
     QFETCH(int, col);
     QFETCH(QString, typed);
-    QFETCH(QString, key);
-    const bool byEnter = key != QLatin1String("leave");
+    QFETCH(int, key);
+    const bool byEnter = key != Click;
     QFETCH(QString, stored);
     const bool refused = stored.isEmpty() && !(col == Completed && typed.trimmed().isEmpty());
     Shop shop;
@@ -351,8 +320,8 @@ void TestBatchEditor::datesAreNormalisedWhenCommitted()
     typeInCell(app, 2, col, typed);
     QCOMPARE(hint(app), kAcceptHint);
     if (byEnter) {
-        QTest::keyClick(overlay(app), key == QLatin1String("tab") ? Qt::Key_Tab : Qt::Key_Return);
-        if (key == QLatin1String("tab") && !refused) {
+        QTest::keyClick(overlay(app), key == Tab ? Qt::Key_Tab : Qt::Key_Return);
+        if (key == Tab && !refused) {
             QCOMPARE(actions->col(), col + 1); // on to the next cell, its box open
             QTest::keyClick(overlay(app), Qt::Key_Escape);
             QCOMPARE(actions->textAt(2, col), stored);
