@@ -72,8 +72,7 @@ void postponeActions(const QString& dataRoot, const OpenedAction& opened, qint64
                     StoreText::tr("Batch %1 was not changed: the due date \"%2\" of its "
                                   "action %3 is not a date, so the actions cannot be "
                                   "moved. Correct it in the batch editor, then try again.")
-                        .arg(opened.batchId, record.DueDate)
-                        .arg(i + 1));
+                        .arg(opened.batchId, record.DueDate, QString::number(i + 1)));
             }
             const QDate to = due.addDays(days);
             if (!isStorableDate(to)) {
