@@ -2308,6 +2308,14 @@ Voulez-vous le remplacer?</translation>
         <source>The Date Completed &quot;%1&quot; in row %2 is not a date Vintrelo can read. %3 Please type it like this: %4, or leave it empty while the action is to do.</source>
         <translation>La date de réalisation «&#xa0;%1&#xa0;» de la rangée %2 n&apos;est pas une date que Vintrelo peut lire. %3 Veuillez la taper ainsi&#xa0;: %4, ou la laisser vide tant que l&apos;opération reste à faire.</translation>
     </message>
+    <message>
+        <source>Rows without a Due Date are not saved, and these rows hold something: %1.
+
+Save without them? Answer No to give them a Due Date first, or use &quot;Delete Row&quot; on them.</source>
+        <translation>Les rangées sans date prévue ne sont pas enregistrées, et ces rangées contiennent quelque chose&#xa0;: %1.
+
+Enregistrer sans elles? Répondez Non pour leur donner d&apos;abord une date prévue, ou utilisez «&#xa0;Supprimer la rangée&#xa0;» sur elles.</translation>
+    </message>
 </context>
 <context>
     <name>screens::FindBatch</name>
@@ -2581,6 +2589,10 @@ Voulez-vous les laisser sans les enregistrer?</translation>
     <message>
         <source>&quot;%1&quot; is not a whole number of days, so nothing was moved. Type the number of days in digits, such as 3, or -2 to bring the action forward.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier de jours, donc rien n&apos;a été déplacé. Tapez le nombre de jours en chiffres, par exemple 3, ou -2 pour avancer l&apos;opération.</translation>
+    </message>
+    <message>
+        <source>%1 days is more than any calendar holds, so nothing was moved. Type a smaller number of days.</source>
+        <translation>%1 jours, c&apos;est plus que tout calendrier, donc rien n&apos;a été déplacé. Tapez un nombre de jours plus petit.</translation>
     </message>
 </context>
 <context>

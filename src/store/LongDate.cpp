@@ -502,11 +502,15 @@ void matchIso(const QString& text, QList<Reading>& dates)
         dates.append({date, false});
 }
 
-// Day and month in the short format's order, without a year: a day of this year
-// ("12/25" where the month comes first, "25.12." where the day does).
+// Day and month in the short format's order, without a year: the nearest such
+// day ("12/25" where the month comes first, "25.12." where the day does). Where
+// the year comes first (fr_CA's 2026-12-25), what is left is no clear order:
+// "08/12" may be meant day first, so it is not read as a date.
 void matchDayAndMonth(const Grammar& grammar, const QString& text, const TodayOnDemand& thisYear,
                       QList<Reading>& dates)
 {
+    if (grammar.numericOrder.constFirst() == Part::Year)
+        return;
     static const QRegularExpression numeric(
         QStringLiteral("^([0-9]{1,2}) ?([/.-]) ?([0-9]{1,2})(?: ?\\2)?$"));
     const QRegularExpressionMatch m = numeric.match(text);

@@ -439,9 +439,14 @@ void TestBatchEditor::insertingRowsKeepsTheViewAndEveryRowsColour()
     QCOMPARE(actions->textAt(4, Notes), QStringLiteral("open edit"));
     QCOMPARE(actions->textAt(4, Action), QStringLiteral("Step 2"));
 
-    // Blank rows, and a row with an action but no due date, are not saved.
+    // Blank rows, and a row with an action but no due date, are not saved: the
+    // latter only once the user agrees, named by its row.
     typeInCell(app, 3, Action, QStringLiteral("no date given"));
-    script.answer(0);
+    script.answer(0).answer(1);
+    QVERIFY(app.click(QStringLiteral("CommandButton2")));
+    QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory2"));
+    QVERIFY(script.texts().last().contains(QStringLiteral("these rows hold something: 3.")));
+    script.answer(0).answer(0);
     QVERIFY(app.click(QStringLiteral("CommandButton2")));
     QCOMPARE(app.visibleName(), QStringLiteral("ExistingInventory"));
     store::BatchFile saved = shopBatch();

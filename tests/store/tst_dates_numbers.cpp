@@ -362,6 +362,7 @@ void TestDatesNumbers::parsesDate_data()
         {"fr_CA", "lundi 7 décembre 2026", Dec7},
         {"fr_CA", "Tuesday, December 7, 2026", no},
         {"fr_CA", "12/7/2026", no}, // numbers keep this PC's order (yyyy-MM-dd)
+        {"fr_CA", "08/12", no},     // day or month first? Not guessed
         {"de_DE", "lundi 7 décembre 2026", Dec7},
         {"de_DE", "1 août 2026", QDate(2026, 8, 1)},
     };

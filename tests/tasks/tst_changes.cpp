@@ -364,6 +364,8 @@ void ChangesTest::postponingByOddEntries_data()
     QTest::newRow("in words") << "two days" << refused << unchanged << whatToType;
     QTest::newRow("an exponent") << "1e12" << refused << unchanged << whatToType;
     QTest::newRow("a sign alone") << "-" << refused << unchanged << whatToType;
+    QTest::newRow("more digits than a number holds")
+        << "99999999999999999999" << refused << unchanged << "99999999999999999999 days";
     // Before the batch's start date: the start date is named.
     QTest::newRow("before the start")
         << "-8" << refused << unchanged << QStringLiteral("Tuesday, December 1, 2026");

@@ -146,6 +146,22 @@ QVector<store::ActionRecord> recordsFromGrid(const widgets::Grid* grid, const Sh
     return records;
 }
 
+QStringList rowsWithoutDueDate(const widgets::Grid* grid)
+{
+    QStringList rows;
+    for (int row = 1; row < grid->rows(); ++row) {
+        if (!grid->textAt(row, DueDateColumn).isEmpty())
+            continue;
+        for (int col = ActionColumn; col < ColumnCount; ++col) {
+            if (!grid->textAt(row, col).isEmpty()) {
+                rows << QString::number(row);
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
 widgets::CellEditor::Verdict checkCell(int row, int col, const QString& typed, const QString& held)
 {
     if (col != DueDateColumn && col != CompletedColumn)

@@ -57,6 +57,9 @@ private:
 QVector<store::ActionRecord> recordsFromGrid(const widgets::Grid* grid,
                                              const ShownRecords* shown = nullptr);
 
+// The data rows that hold something but no due date: a save leaves them out.
+QStringList rowsWithoutDueDate(const widgets::Grid* grid);
+
 // What an edit of a date column stores (other columns are stored as typed): a
 // date in this PC's long form, or an empty completion date (the action is
 // open). A text that is not a date, or an emptied due date, is refused with a

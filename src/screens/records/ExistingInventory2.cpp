@@ -151,6 +151,16 @@ void ExistingInventory2::CommandButton2_Click()
     // A refused cell is shown to the user before anything is written.
     if (!m_editor->commitPending())
         return;
+    // A row without a due date is no action; what was typed in it is not
+    // dropped without a word.
+    const QStringList undated = rowsWithoutDueDate(ui->Grid1);
+    if (!undated.isEmpty() &&
+        !widgets::Messages::question(
+            this, tr("Rows without a Due Date are not saved, and these rows hold something: "
+                     "%1.\n\nSave without them? Answer No to give them a Due Date first, or "
+                     "use \"Delete Row\" on them.")
+                      .arg(undated.join(QStringLiteral(", ")))))
+        return;
     const QVector<store::ActionRecord> records = recordsFromGrid(ui->Grid1, &m_rows);
     try {
         store::rewriteBatchFile(

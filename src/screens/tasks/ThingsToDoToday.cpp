@@ -164,6 +164,7 @@ void ThingsToDoToday::Grid1_DblClick(int row, int col)
     // one shown is not dropped without a question.
     if (!mayDropTypedEntries()) {
         closeWithoutAction();
+        selectShownAction();
         return;
     }
     const store::ActionRecord& record = batch.records.at(k - 1);
@@ -187,6 +188,18 @@ void ThingsToDoToday::Grid1_DblClick(int row, int col)
     ui->AmountText->selectAll();
 }
 
+void ThingsToDoToday::selectShownAction()
+{
+    // The open action is its batch's topmost listed row.
+    widgets::Grid* grid = ui->Grid1;
+    for (int row = 1; row < grid->rows(); ++row) {
+        if (grid->textAt(row, BatchColumn) == ui->BatchIDLabel->text()) {
+            grid->setCurrentCell(row, CustomerColumn);
+            return;
+        }
+    }
+}
+
 QStringList ThingsToDoToday::typedEntries() const
 {
     return {ui->AmountText->text(), ui->MeasurementText->text(), ui->NotesText->text()};
@@ -196,13 +209,10 @@ bool ThingsToDoToday::mayDropTypedEntries()
 {
     if (ui->UpdateCommand->isHidden() || typedEntries() == m_openedEntries)
         return true;
-    if (!widgets::Messages::question(
-            this, tr("The amount, measurement or notes typed for this action have not been "
-                     "saved.\n\nDo you want to leave them without saving?")))
-        return false;
-    // Asked once: the user chose to let them go.
-    m_openedEntries = typedEntries();
-    return true;
+    // Each way out closes or replaces the panel, so the question comes once.
+    return widgets::Messages::question(
+        this, tr("The amount, measurement or notes typed for this action have not been "
+                 "saved.\n\nDo you want to leave them without saving?"));
 }
 
 void ThingsToDoToday::setDetailPanelVisible(bool visible)
@@ -391,10 +401,16 @@ void ThingsToDoToday::CommandButton3_Click()
         return;
     }
     bool fits = false;
-    qint64 days = entry.toLongLong(&fits);
-    if (!fits) // more digits than any calendar: refused below as off the calendar
-        days = entry.startsWith(QLatin1Char('-')) ? std::numeric_limits<qint64>::min() + 1
-                                                  : std::numeric_limits<qint64>::max();
+    const qint64 days = entry.toLongLong(&fits);
+    if (!fits) {
+        widgets::Messages::warning(
+            this, tr("%1 days is more than any calendar holds, so nothing was moved. Type a "
+                     "smaller number of days.")
+                      .arg(widgets::Messages::quotedEntry(entry)));
+        ui->PushText->setFocus(Qt::OtherFocusReason);
+        ui->PushText->selectAll();
+        return;
+    }
     if (days == 0) {
         ui->Frame2->hide();
         return;

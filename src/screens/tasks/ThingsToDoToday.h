@@ -46,8 +46,10 @@ private:
     // The amount, measurement and notes as typed in the panel.
     QStringList typedEntries() const;
     // True when nothing typed for the open action would be lost, or the user
-    // chose to let it go (asked once).
+    // chose to let it go.
     bool mayDropTypedEntries();
+    // The list's current row back on the action the panel shows.
+    void selectShownAction();
     // A double-click that opens nothing: an action already shown in the panel
     // stays open, with what was typed for it; otherwise the panel closes.
     void closeWithoutAction();
