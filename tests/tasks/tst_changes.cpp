@@ -230,9 +230,6 @@ void ChangesTest::withoutTheTickItSaysWhatToDo()
     script.answer(0);
     QVERIFY(app.click(QStringLiteral("CommandButton5")));
     QVERIFY(!isShown(app, QStringLiteral("UpdateCommand")));
-    // The list state shows its buttons again, the print button too.
-    QVERIFY(isShown(app, QStringLiteral("CommandButton2")));
-    QVERIFY(isShown(app, QStringLiteral("CommandButton1")));
     QCOMPARE(script.shown().size(), 3);
     QCOMPARE(fx.snapshot(), before);
 }
@@ -502,7 +499,6 @@ void ChangesTest::leavingTheNoteScreenKeepsThePostponement()
     QCOMPARE(app.visibleName(), QStringLiteral("ThingsToDoToday"));
     QCOMPARE(AppHarness::screenWindows(), QStringList{QStringLiteral("ThingsToDoToday")});
     QCOMPARE(fx.bytes(activeFile(kBatch)), postponed);
-    QCOMPARE(linesOf(fx, activeFile(kBatch)).size(), 26 + 4 * 13);
     QCOMPARE(script.shown().size(), 1);
 }
 

@@ -412,11 +412,6 @@ void TestCellEditor::tabStoresAndMovesToTheNextCell()
         QCOMPARE(QPoint(sheet.grid->row(), sheet.grid->col()), from);
         QVERIFY(QApplication::focusWidget() != sheet.grid);
         QVERIFY(QApplication::focusWidget() != sheet.text1);
-        // Tab on the grid itself leaves it the same way.
-        sheet.grid->setFocus();
-        QTest::keyClick(sheet.grid, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(QPoint(sheet.grid->row(), sheet.grid->col()), from);
-        QVERIFY(QApplication::focusWidget() != sheet.grid);
         return;
     }
     QCOMPARE(QPoint(sheet.grid->row(), sheet.grid->col()), to);
