@@ -191,6 +191,8 @@ void ExistingInventory2::CommandButton3_Click()
     m_rows.rowInserted(blank);
     grid->setCurrentCell(blank, kept.column());
     kept.restore();
+    // Typing goes on in the new row.
+    grid->setFocus(Qt::OtherFocusReason);
     redrawChart();
 }
 
@@ -209,6 +211,7 @@ void ExistingInventory2::CommandButton4_Click()
         grid->setTextAt(row, c, QString());
     markCompletion(grid, row);
     kept.restore();
+    grid->setFocus(Qt::OtherFocusReason);
     redrawChart();
 }
 
