@@ -5,6 +5,7 @@
 #include "app/Opening_Screen.h"
 #include "app/Screen.h"
 #include "store/Clock.h"
+#include "store/FolderLock.h"
 #include "store/StarterData.h"
 #include "widgets/ScreenReader.h"
 
@@ -56,6 +57,8 @@ void Shell::registerScreen(const QMetaObject& type, Factory factory)
 
 void Shell::start()
 {
+    // The folder's lock names this installation, kept with the user's settings.
+    store::setInstallationId(store::loadInstallationId(m_options.places.configDir));
     m_state = store::RunState();
     showScreen<Opening_Screen>();
 }

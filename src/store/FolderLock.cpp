@@ -14,12 +14,15 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHash>
-#include <QLockFile>
 #include <QMutex>
+#include <QSettings>
 #include <QSysInfo>
 #include <QThread>
+#include <QUuid>
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace store {
 
@@ -78,14 +81,32 @@ QString lockFilePath(const QString& dataRoot)
 
 constexpr qint64 kClockToleranceSeconds = 10;
 
+// The line that names the installation, after the lines QLockFile writes (and
+// reads): earlier versions of the program read only the lines before it.
+const QByteArray kInstallationLine = "vintrelo-installation=";
+
+QMutex installationMutex;
+QString& installation()
+{
+    static QString id;
+    return id;
+}
+
 bool sameHolder(const LockHolder& a, const LockHolder& b)
 {
-    return a.host == b.host && a.pid == b.pid;
+    return a.host == b.host && a.pid == b.pid && a.installation == b.installation;
 }
 
 bool isThisHost(const QString& host)
 {
     return host == QSysInfo::machineHostName();
+}
+
+// Provably this installation's: an unnamed installation may be any PC's.
+bool isThisInstallation(const LockHolder& holder)
+{
+    return isThisHost(holder.host) && !holder.installation.isEmpty() &&
+           holder.installation == installationId();
 }
 
 // The scratch files a writer removes once it is done: any of them that is there
@@ -137,7 +158,7 @@ QString busyMessage(const LockHolder& holder, bool known)
                              "been saving to the data folder for several seconds. Nothing was "
                              "written. Try again in a moment.");
     }
-    if (isThisHost(holder.host)) {
+    if (isThisInstallation(holder)) {
         return StoreText::tr("Vintrelo could not save, because another copy of Vintrelo on this "
                              "computer (%1) has been saving to the data folder for several "
                              "seconds. Nothing was written. Try again in a moment; if that copy "
@@ -172,6 +193,42 @@ QString oldLockQuestion(const LockHolder& holder)
         .arg(minutes);
 }
 
+void setInstallationId(const QString& id)
+{
+    QMutexLocker guard(&installationMutex);
+    installation() = id;
+}
+
+QString installationId()
+{
+    QMutexLocker guard(&installationMutex);
+    if (installation().isEmpty())
+        installation() = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    return installation();
+}
+
+QString loadInstallationId(const QString& configDir)
+{
+    if (configDir.isEmpty())
+        return QUuid::createUuid().toString(QUuid::WithoutBraces);
+    const QString path = QDir(configDir).filePath(QStringLiteral("installation.ini"));
+    const QString key = QStringLiteral("installation/id");
+    QString id = QSettings(path, QSettings::IniFormat).value(key).toString();
+    if (!QUuid::fromString(id).isNull())
+        return id;
+    id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    if (QDir().mkpath(configDir)) {
+        QSettings settings(path, QSettings::IniFormat);
+        settings.setValue(key, id);
+        settings.sync();
+        // Two copies starting at once: the one kept on disk is the identity.
+        const QString kept = QSettings(path, QSettings::IniFormat).value(key).toString();
+        if (!QUuid::fromString(kept).isNull())
+            return kept;
+    }
+    return id;
+}
+
 void setOldLockAnswer(OldLockAnswer answer)
 {
     oldLockAnswer() = std::move(answer);
@@ -201,15 +258,24 @@ namespace {
 
 bool folderLockHolderAt(const QString& path, LockHolder* holder)
 {
-    QLockFile file(path);
-    qint64 pid = 0;
-    QString host;
-    QString app;
-    if (!file.getLockInfo(&pid, &host, &app))
+    // Read once: on a share every opening keeps the holder from removing it.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
         return false;
-    holder->host = host;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    file.close();
+    bool numbered = false;
+    const qint64 pid = lines.constFirst().trimmed().toLongLong(&numbered);
+    if (!numbered || pid <= 0 || lines.size() < 3)
+        return false;
     holder->pid = pid;
-    holder->app = app;
+    holder->app = QString::fromUtf8(lines.at(1));
+    holder->host = QString::fromUtf8(lines.at(2));
+    holder->installation.clear();
+    for (const QByteArray& line : lines) {
+        if (line.startsWith(kInstallationLine))
+            holder->installation = QString::fromUtf8(line.mid(kInstallationLine.size()).trimmed());
+    }
     const QDateTime written = QFileInfo(path).lastModified();
     const qint64 age = written.isValid() ? written.secsTo(QDateTime::currentDateTime()) : 0;
     holder->ageSeconds = std::max<qint64>(0, age);
@@ -267,6 +333,37 @@ bool takeOverFolderLock(const QString& dataRoot, const LockHolder& holder)
 }
 
 namespace {
+
+enum class Made
+{
+    Made,
+    Exists,
+    Failed
+};
+
+// Makes the lock file, whole, in one write: the layout of QLockFile (process,
+// program, host, machine and boot identities), which earlier versions read,
+// then the installation. A copy that dies at that moment leaves an empty file,
+// which holds no one back for long (unnamedLockIsOld).
+Made makeLockFile(const QString& path)
+{
+    const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+    const QByteArray content = QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                               QFileInfo(exe).fileName().toUtf8() + '\n' +
+                               QSysInfo::machineHostName().toUtf8() + '\n' +
+                               QSysInfo::machineUniqueId() + '\n' + QSysInfo::bootUniqueId() +
+                               '\n' + kInstallationLine + installationId().toUtf8() + '\n';
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return errno == EEXIST ? Made::Exists : Made::Failed;
+    const bool written = ::write(fd, content.constData(), size_t(content.size())) == content.size();
+    ::close(fd);
+    if (written)
+        return Made::Made;
+    QFile::remove(path);
+    return Made::Failed;
+}
 
 bool unnamedLockIsOld(const QString& path)
 {
@@ -328,11 +425,9 @@ FolderLock::FolderLock(const QString& dataRoot) : m_key(lockFilePath(dataRoot))
 void FolderLock::acquire(const QString& dataRoot, const OldLockAnswer& answerOldLock,
                          const LockWaitNotice& notice, QElapsedTimer& waited, bool& waiting)
 {
-    auto file = std::make_unique<QLockFile>(m_key);
     // Age alone never makes a lock stale: another computer's lock is taken over
     // only when the user says that computer is off. A dead process of this
-    // computer is still recognised at once.
-    file->setStaleLockTime(0);
+    // installation is still recognised at once.
     bool wasLocked = false;
     const auto endWait = [&] {
         if (waiting && notice)
@@ -342,13 +437,14 @@ void FolderLock::acquire(const QString& dataRoot, const OldLockAnswer& answerOld
     for (;;) {
         const bool present = QFileInfo::exists(m_key);
         wasLocked = wasLocked || present;
-        // QLockFile only makes the lock file: its own stale check trusts the
-        // machine id, which PCs cloned from one disk image share, and removes a
-        // stale lock through helper files that a share may keep open.
+        // QLockFile's own stale check trusts the machine id, which PCs cloned
+        // from one disk image share, and removes a stale lock through helper
+        // files that a share may keep open: the lock is made and judged here.
         if (!present) {
-            if (file->tryLock(0))
+            const Made made = makeLockFile(m_key);
+            if (made == Made::Made)
                 break;
-            if (file->error() != QLockFile::LockFailedError) {
+            if (made == Made::Failed) {
                 endWait();
                 throw StoreError(cannotLockMessage(m_key));
             }
@@ -356,15 +452,18 @@ void FolderLock::acquire(const QString& dataRoot, const OldLockAnswer& answerOld
         }
         LockHolder holder;
         const bool known = folderLockHolderAt(m_key, &holder);
-        // QLockFile names its holder as it creates the file, so a lock file that
-        // names no one a minute later was cut short by a crash: no one holds it.
+        // A lock file is named as it is made, so one that names no one a minute
+        // later was cut short by a crash: no one holds it.
         if (!known && unnamedLockIsOld(m_key) && takeOverLock(m_key, nullptr)) {
             wasLocked = true;
             continue;
         }
         // This process's own lock that could not be removed (the folder was away
         // when the write ended) left nothing to mend; a crashed copy's may have.
-        if (known && isThisHost(holder.host)) {
+        // Only this installation's: another PC of the same name, in its own
+        // process namespace, may run under the same number.
+        const bool ours = known && isThisInstallation(holder);
+        if (ours) {
             const bool own = holder.pid == QCoreApplication::applicationPid();
             if ((own || !processRunning(holder)) && takeOverLock(m_key, &holder)) {
                 wasLocked = !own;
@@ -375,7 +474,7 @@ void FolderLock::acquire(const QString& dataRoot, const OldLockAnswer& answerOld
         // the wait for a live lock, the user is asked as for an old one.
         const bool old = holder.ageSeconds >= kOldLockSeconds ||
                          (holder.datedAhead && waited.elapsed() >= waitLimit());
-        if (known && !isThisHost(holder.host) && old) {
+        if (known && !ours && old) {
             endWait();
             if (!answerOldLock) {
                 throw StoreError(oldLockQuestion(holder) + QLatin1Char(' ') +
@@ -405,7 +504,7 @@ void FolderLock::acquire(const QString& dataRoot, const OldLockAnswer& answerOld
         QThread::msleep(waited.elapsed() < 250 ? 20 : 50);
     }
     endWait();
-    m_file = std::move(file);
+    m_made = true;
     if (wasLocked) {
         removeLeftScratchFiles(dataRoot);
         repairCounterLeftBehind(dataRoot);
@@ -421,13 +520,13 @@ FolderLock::~FolderLock()
     if (--it->count > 0)
         return;
     heldLocks().erase(it);
-    if (!m_file)
+    if (!m_made)
         return;
-    m_file->unlock();
-    // On a share, a PC reading the lock file at that moment keeps it from being
+    // Only while it still names this process: a lock taken over meanwhile is
+    // another's. On a share, a PC reading it at that moment keeps it from being
     // removed; left there, it would hold every other PC back for good.
     LockHolder holder;
-    if (folderLockHolderAt(m_key, &holder) && isThisHost(holder.host) &&
+    if (folderLockHolderAt(m_key, &holder) && isThisInstallation(holder) &&
         holder.pid == QCoreApplication::applicationPid())
         removeFileWhenFree(m_key);
 }

@@ -2,26 +2,37 @@
 
 #include <QString>
 #include <functional>
-#include <memory>
 
 class QElapsedTimer;
-class QLockFile;
 
 namespace store {
 
 // Several copies of the program may share one data folder (two PCs on a shared
 // drive). Every write to the folder runs while this process holds the folder's
 // lock file, and only for the write itself: a screen never holds it while it
-// waits for the user. The lock records host and process, so that a lock left by
-// a crashed copy on this computer is taken over at once.
+// waits for the user. The lock records host, process and installation, so that
+// a lock left by a crashed copy of this installation is taken over at once.
 inline const QString kLockFile = QStringLiteral("Vintrelo.lock");
+
+// This installation: a random identifier made on its first run and kept in the
+// user's settings. PCs may share a host name (cloned from one disk image, or
+// left on a default name) and, in separate process namespaces, even process
+// numbers: only the installation tells this PC's lock from theirs.
+void setInstallationId(const QString& id);
+// The identifier set, or one made for this run when none was.
+QString installationId();
+// The identifier kept in `configDir`, made and kept there on first use; when the
+// folder cannot be written, one for this run only (its locks are then treated
+// as another PC's after a crash: asked about, never taken at once).
+QString loadInstallationId(const QString& configDir);
 
 // Who holds the folder's lock, as its lock file says.
 struct LockHolder
 {
     QString host;
     qint64 pid = 0;
-    QString app; // the program's name, as the lock file gives it
+    QString app;          // the program's name, as the lock file gives it
+    QString installation; // empty: a lock of an earlier version, or cut short
     qint64 ageSeconds = 0;
     // Dated ahead of this computer's clock (the two clocks disagree), so its
     // age is not known.
@@ -75,7 +86,7 @@ private:
                  const LockWaitNotice& notice, QElapsedTimer& waited, bool& waiting);
 
     QString m_key;
-    std::unique_ptr<QLockFile> m_file;
+    bool m_made = false; // the lock file is this one's to remove
 };
 
 // What the folder's lock file says now, or false when there is none (or it

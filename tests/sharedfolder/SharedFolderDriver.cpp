@@ -236,12 +236,18 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 5) {
-        std::fprintf(stderr, "usage: %s <data folder> <name> <operations> <seed> [--no-lock]\n",
+        std::fprintf(stderr,
+                     "usage: %s <data folder> <name> <operations> <seed> [--no-lock] [--no-pause] "
+                     "[--config <settings folder>]\n",
                      argv[0]);
         return 2;
     }
     if (args.contains(QStringLiteral("--no-lock")))
         store::setFolderLocking(false);
+    // The installation this copy belongs to, as the program keeps it in the user's settings.
+    const qsizetype config = args.indexOf(QStringLiteral("--config"));
+    if (config > 0 && config + 1 < args.size())
+        store::setInstallationId(store::loadInstallationId(args.at(config + 1)));
     QString root = args.at(1);
     if (!root.endsWith(QLatin1Char('/')))
         root += QLatin1Char('/');

@@ -32,8 +32,12 @@ struct Running
     QString errors;
 };
 
+const QStringList kUnshare{QStringLiteral("--pid"), QStringLiteral("--fork"),
+                           QStringLiteral("--mount-proc")};
+
 std::unique_ptr<QProcess> startDriver(const Options& options, const QString& name, int operations,
-                                      quint32 seed, const QString& output, const QString& errors)
+                                      quint32 seed, const QString& output, const QString& errors,
+                                      const QString& configDir)
 {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -48,7 +52,13 @@ std::unique_ptr<QProcess> startDriver(const Options& options, const QString& nam
         args << QStringLiteral("--no-lock");
     if (!options.pauses)
         args << QStringLiteral("--no-pause");
-    process->start(QStringLiteral(VINTRELO_SHARED_FOLDER_DRIVER), args);
+    args << QStringLiteral("--config") << configDir;
+    if (options.clonedPcs)
+        process->start(QStringLiteral("unshare"),
+                       (QStringList(kUnshare) << QStringLiteral(VINTRELO_SHARED_FOLDER_DRIVER)) +
+                           args);
+    else
+        process->start(QStringLiteral(VINTRELO_SHARED_FOLDER_DRIVER), args);
     process->waitForStarted();
     return process;
 }
@@ -78,6 +88,19 @@ int Result::count(const QString& outcome, const QString& kind) const
     return n;
 }
 
+bool processNamespacesAvailable(QString* why)
+{
+    QProcess probe;
+    probe.start(QStringLiteral("unshare"), QStringList(kUnshare) << QStringLiteral("true"));
+    if (probe.waitForFinished() && probe.exitStatus() == QProcess::NormalExit &&
+        probe.exitCode() == 0)
+        return true;
+    *why = QStringLiteral("unshare --pid --fork --mount-proc is refused here (%1); it needs root")
+               .arg(QString::fromLocal8Bit(probe.readAllStandardError()).trimmed() +
+                    probe.errorString());
+    return false;
+}
+
 Result run(const Options& options)
 {
     Result result;
@@ -90,8 +113,11 @@ Result run(const Options& options)
         Running driver;
         driver.output = logs.filePath(name + QStringLiteral(".out"));
         driver.errors = logs.filePath(name + QStringLiteral(".err"));
+        // The user settings that name the installation: one PC's, or each clone's own.
+        const QString config =
+            logs.filePath(options.clonedPcs ? QStringLiteral("pc-") + name : QStringLiteral("pc"));
         driver.process = startDriver(options, name, operations, options.seed * 1000 + started,
-                                     driver.output, driver.errors);
+                                     driver.output, driver.errors, config);
         ++started;
         drivers.push_back(std::move(driver));
     };
@@ -135,9 +161,9 @@ Result run(const Options& options)
 
     if (result.killed > 0) {
         const QString name = QStringLiteral("recover");
-        const auto process =
-            startDriver(options, name, 0, 0, logs.filePath(name + QStringLiteral(".out")),
-                        logs.filePath(name + QStringLiteral(".err")));
+        const auto process = startDriver(
+            options, name, 0, 0, logs.filePath(name + QStringLiteral(".out")),
+            logs.filePath(name + QStringLiteral(".err")), logs.filePath(QStringLiteral("pc")));
         process->waitForFinished(-1);
     }
 

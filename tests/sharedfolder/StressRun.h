@@ -17,7 +17,15 @@ struct Options
     bool locking = true;
     bool pauses = true; // a moment between reading and saving, as a user takes
     quint32 seed = 1;
+    // Each driver a PC of its own that shares this one's host name (cloned from
+    // one disk image), in a process namespace of its own, so that all of them
+    // run under one process number. Otherwise the drivers are copies on one PC.
+    bool clonedPcs = false;
 };
+
+// Whether this machine lets the drivers run in process namespaces of their own
+// (unshare, as root); `why` says what stops it.
+bool processNamespacesAvailable(QString* why);
 
 // One line a driver reported.
 struct Report

@@ -67,6 +67,8 @@ private slots:
     void oldLockOfAnotherComputerIsAskedAbout();
     void liveLockIsWaitedForAFewSecondsOnly();
     void lockOfACrashedCopyIsTakenOverAndItsLeftoversMended();
+    void aPcOfTheSameNameIsNeverTakenForThisOne_data();
+    void aPcOfTheSameNameIsNeverTakenForThisOne();
     void changesSinceReadingAreRefused();
 
 private:
@@ -97,14 +99,21 @@ void SharedFolderTest::cleanup()
 void SharedFolderTest::copiesWritingAtOnceLoseNothing_data()
 {
     QTest::addColumn<int>("kills");
-    QTest::newRow("four copies") << 0;
-    QTest::newRow("four copies, three killed while saving") << 3;
+    QTest::addColumn<bool>("clonedPcs");
+    QTest::newRow("four copies") << 0 << false;
+    QTest::newRow("four copies, three killed while saving") << 3 << false;
+    QTest::newRow("four PCs of one host name, one process number") << 0 << true;
 }
 
 void SharedFolderTest::copiesWritingAtOnceLoseNothing()
 {
     QFETCH(int, kills);
+    QFETCH(bool, clonedPcs);
+    QString why;
+    if (clonedPcs && !stress::processNamespacesAvailable(&why))
+        QSKIP(qPrintable(why));
     stress::Options options;
+    options.clonedPcs = clonedPcs;
     options.dataRoot = m_root;
     options.processes = 4;
     options.operations = 40;
@@ -218,9 +227,9 @@ void SharedFolderTest::liveLockIsWaitedForAFewSecondsOnly()
     other.start(QStringLiteral("sleep"), {QStringLiteral("30")});
     QVERIFY(other.waitForStarted());
     const QString lock = QDir(m_root).filePath(store::kLockFile);
-    writeAll(lock, QStringLiteral("%1\nsleep\n%2\n")
+    writeAll(lock, QStringLiteral("%1\nsleep\n%2\n\n\nvintrelo-installation=%3\n")
                        .arg(other.processId())
-                       .arg(QSysInfo::machineHostName())
+                       .arg(QSysInfo::machineHostName(), store::installationId())
                        .toUtf8());
     QStringList notices;
     store::setLockWaitNotice([&](bool waiting) {
@@ -307,6 +316,47 @@ void SharedFolderTest::lockOfACrashedCopyIsTakenOverAndItsLeftoversMended()
     QVERIFY(timer.elapsed() < 1000);
     QVERIFY(asked.isEmpty());
     QVERIFY(!QFile::exists(lock));
+}
+
+void SharedFolderTest::aPcOfTheSameNameIsNeverTakenForThisOne_data()
+{
+    QTest::addColumn<QString>("installation"); // of the lock: empty for an earlier version
+    QTest::addColumn<qint64>("age");
+    QTest::addColumn<bool>("asked"); // else refused as busy, after the wait
+    const QString clone = QStringLiteral("0f4c6c53-7a1e-4a53-9d8e-3c1d2b4a5e6f");
+    QTest::newRow("a clone under this process number") << clone << qint64(2) << false;
+    QTest::newRow("an earlier version's lock") << QString() << qint64(2) << false;
+    QTest::newRow("a clone's old lock is asked about") << clone << qint64(200) << true;
+}
+
+void SharedFolderTest::aPcOfTheSameNameIsNeverTakenForThisOne()
+{
+    QFETCH(QString, installation);
+    QFETCH(qint64, age);
+    QFETCH(bool, asked);
+    store::setLockWaitLimit(300);
+    // This host's name and this very process number: only the installation differs.
+    QVERIFY(plantFolderLock(m_root, QCoreApplication::applicationPid(), QSysInfo::machineHostName(),
+                            age, true, installation));
+    const QString lock = QDir(m_root).filePath(store::kLockFile);
+    const QByteArray planted = readAll(lock);
+    QStringList questions;
+    store::setOldLockAnswer([&](const store::LockHolder& holder) {
+        questions << store::oldLockQuestion(holder);
+        return false;
+    });
+    QString refusal;
+    try {
+        store::advanceBatchCounter(m_root);
+    } catch (const store::StoreError& error) {
+        refusal = error.message();
+    }
+    QVERIFY(!refusal.isEmpty());
+    QCOMPARE(readAll(lock), planted);
+    QCOMPARE(store::readBatchCounter(m_root), QStringLiteral("1"));
+    QCOMPARE(questions.size(), asked ? 1 : 0);
+    // Named as another computer's, never as a copy on this one.
+    QVERIFY2(!refusal.contains(QStringLiteral("on this computer")), qPrintable(refusal));
 }
 
 void SharedFolderTest::changesSinceReadingAreRefused()

@@ -13,6 +13,10 @@ DataFixture::DataFixture(Layout layout)
     QDir(base()).mkpath(QStringLiteral("config"));
     QDir(base()).mkpath(QStringLiteral("data"));
     writeLines(QStringLiteral("../program/VT.Loc"), {dataFolder()});
+    // One installation for every fixture, so that folders compare whole.
+    writeLines(QStringLiteral("../config/installation.ini"),
+               {QStringLiteral("[installation]"),
+                QStringLiteral("id=6b1c0f3e-2d4a-4e8f-9a7b-5c3d2e1f0a9b")});
     if (layout == Layout::Bare)
         return;
     for (const char* folder : {"Recipes", "Active Batches", "Completed Batches", "Misc"})

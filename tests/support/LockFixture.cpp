@@ -9,7 +9,7 @@
 #include <QSysInfo>
 
 bool plantFolderLock(const QString& dataRoot, qint64 pid, const QString& host, qint64 ageSeconds,
-                     bool cloneOfThisMachine)
+                     bool cloneOfThisMachine, const std::optional<QString>& installation)
 {
     const QString path = QDir(dataRoot).filePath(store::kLockFile);
     QByteArray lines;
@@ -32,6 +32,9 @@ bool plantFolderLock(const QString& dataRoot, qint64 pid, const QString& host, q
         if (parts.size() > 3 && !cloneOfThisMachine)
             parts[3] = "another-machine";
     }
+    const QString id = installation.value_or(store::installationId());
+    if (!id.isEmpty())
+        parts.insert(parts.size() - 1, "vintrelo-installation=" + id.toUtf8());
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Truncate))
         return false;
