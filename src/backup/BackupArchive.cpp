@@ -132,19 +132,6 @@ bool flushToDisk(const QString& path)
     return file.open(QIODevice::ReadOnly) && ::fsync(file.handle()) == 0;
 }
 
-// Scratch archives more than a day old were left by a copy that stopped while
-// it wrote one; younger ones may be another computer's backup in progress.
-void removeOldScratch(const QDir& folder)
-{
-    const QStringList left = folder.entryList({QStringLiteral("Vintrelo Backup *.zip.partial")},
-                                              QDir::Files | QDir::Hidden);
-    for (const QString& name : left) {
-        const QFileInfo info(folder.filePath(name));
-        if (info.lastModified().secsTo(QDateTime::currentDateTime()) > 24 * 3600)
-            QFile::remove(info.filePath());
-    }
-}
-
 } // namespace
 
 void setArchiveWrittenHook(std::function<void(const QString&)> hook)
@@ -167,13 +154,13 @@ BackupRecord writeArchive(const DataSnapshot& snapshot, const QString& backupFol
         throw StoreError(writeFailed(folderPath, StoreText::tr("the folder cannot be created")));
     requireBackupFolder(folderPath);
     const QDir folder(folderPath);
-    removeOldScratch(folder);
+    removeLeftScratch(folderPath, {QStringLiteral("Vintrelo Backup *.zip")});
 
     int copy = 1;
     while (QFileInfo::exists(folder.filePath(archiveName(made, copy))))
         ++copy;
-    const QString finalPath = folder.filePath(archiveName(made, copy));
-    const QString scratch = finalPath + QStringLiteral(".partial");
+    QString finalPath = folder.filePath(archiveName(made, copy));
+    const QString scratch = scratchPath(finalPath);
 
     try {
         ZipHandle archive;
@@ -189,10 +176,15 @@ BackupRecord writeArchive(const DataSnapshot& snapshot, const QString& backupFol
         if (!flushToDisk(scratch))
             throw StoreError(
                 writeFailed(folderPath, StoreText::tr("it could not be flushed to the disk")));
-        if (QFileInfo::exists(finalPath) || !QFile::rename(scratch, finalPath))
-            throw StoreError(
-                writeFailed(folderPath, StoreText::tr("it could not be given its name \"%1\"")
-                                            .arg(QFileInfo(finalPath).fileName())));
+        // Another PC may have given an archive of this minute its name meanwhile:
+        // the next copy number is free, and nothing is ever replaced.
+        while (!QFile::rename(scratch, finalPath)) {
+            if (!QFileInfo::exists(finalPath) || !QFileInfo::exists(scratch))
+                throw StoreError(
+                    writeFailed(folderPath, StoreText::tr("it could not be given its name \"%1\"")
+                                                .arg(QFileInfo(finalPath).fileName())));
+            finalPath = folder.filePath(archiveName(made, ++copy));
+        }
     } catch (const StoreError&) {
         QFile::remove(scratch);
         // Whatever failed, a folder that went away (a stick pulled out) is the cause.

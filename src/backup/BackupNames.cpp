@@ -1,8 +1,14 @@
 #include "backup/BackupNames.h"
 
+#include "store/FolderLock.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <cerrno>
+#include <csignal>
 
 namespace backup {
 
@@ -55,6 +61,42 @@ QString restoredFolderPath(const QString& dataRoot, const QDate& today)
     for (int copy = 2; QFileInfo::exists(path); ++copy)
         path = parent.filePath(base + QStringLiteral(" (%1)").arg(copy));
     return path;
+}
+
+QString scratchPath(const QString& path)
+{
+    return path + QStringLiteral(".partial-%1-%2")
+                      .arg(store::installationId())
+                      .arg(QCoreApplication::applicationPid());
+}
+
+void removeLeftScratch(const QString& folder, const QStringList& prefixes)
+{
+    const QDir dir(folder);
+    QStringList patterns;
+    for (const QString& prefix : prefixes)
+        patterns << prefix + QStringLiteral(".partial*");
+    const QString ours = QStringLiteral(".partial-") + store::installationId() + QLatin1Char('-');
+    for (const QString& name :
+         dir.entryList(patterns, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        const QFileInfo info(dir.filePath(name));
+        bool gone = false;
+        const qsizetype at = name.indexOf(ours);
+        if (at >= 0) {
+            // The process number runs to the end or to the zip library's ".XXXXXX".
+            const QString rest = name.mid(at + ours.size());
+            const qint64 pid = rest.section(QLatin1Char('.'), 0, 0).toLongLong();
+            gone = pid > 0 && pid != QCoreApplication::applicationPid() &&
+                   ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+        }
+        const bool old = info.lastModified().secsTo(QDateTime::currentDateTime()) > 24 * 3600;
+        if (!gone && !old)
+            continue;
+        if (info.isDir())
+            QDir(info.filePath()).removeRecursively();
+        else
+            QFile::remove(info.filePath());
+    }
 }
 
 QString shownPath(const QString& path)

@@ -27,6 +27,17 @@ QString defaultBackupFolder(const QString& dataRoot);
 // " (3)"... when that name is taken.
 QString restoredFolderPath(const QString& dataRoot, const QDate& today);
 
+// Where this process writes `path` before it gets its name: "<path>.partial-"
+// with this installation and process, so that two PCs backing up in one minute
+// never share one, and a copy that crashed is recognised by it.
+QString scratchPath(const QString& path);
+
+// Removes what writers stopped halfway left in `folder` under names that start
+// with one of `prefixes` followed by ".partial": this installation's at once once
+// its process is gone, any other (another PC's, an earlier version's, a
+// temporary file of the zip library) once it is a day old. Nothing else.
+void removeLeftScratch(const QString& folder, const QStringList& prefixes);
+
 // A folder path for messages: native separators, no trailing separator.
 QString shownPath(const QString& path);
 

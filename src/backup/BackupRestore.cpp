@@ -187,7 +187,10 @@ ArchiveCheck restoreArchive(const QString& archivePath, const QString& targetFol
 {
     checkArchive(archivePath);
     const QString target = QDir::cleanPath(targetFolder);
-    const QString scratch = target + QStringLiteral(".partial");
+    // What a restore stopped halfway left beside it is no one's any more.
+    removeLeftScratch(QFileInfo(target).absolutePath(),
+                      {QStringLiteral("Vintrelo Data restored *")});
+    const QString scratch = scratchPath(target);
     const auto cannotWrite = [&](const QString& what) {
         return StoreText::tr("Vintrelo could not restore \"%1\" into the new folder \"%2\", "
                              "because it cannot write \"%3\". Nothing was restored and your "

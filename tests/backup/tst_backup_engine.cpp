@@ -42,6 +42,7 @@ private Q_SLOTS:
     void hostileArchivesAreRefused();
     void fileChangedWhileReadIsTakenAsItIsUnderTheLock();
     void anotherThreadWaitsForTheFolderLock();
+    void leftoversOfACrashAndASecondPcInTheSameMinute();
     void rotationOver400DaysKeeps14Daily8Weekly12Monthly();
 
 private:
@@ -349,6 +350,62 @@ void BackupEngineTest::anotherThreadWaitsForTheFolderLock()
     }
     other->wait();
     delete other;
+}
+
+void BackupEngineTest::leftoversOfACrashAndASecondPcInTheSameMinute()
+{
+    DataFixture fx;
+    writeShop(fx);
+    const QString folder = backup::defaultBackupFolder(fx.dataRoot());
+    QDir().mkpath(folder);
+    const QDir dir(folder);
+    // A copy of this installation killed while it wrote (its process is gone),
+    // another PC's backup in progress, an earlier version's leftover two days
+    // old, and a file that is not the program's.
+    QProcess gone;
+    gone.start(QStringLiteral("sleep"), {QStringLiteral("0.1")});
+    QVERIFY(gone.waitForStarted());
+    const qint64 pid = gone.processId();
+    QVERIFY(gone.waitForFinished());
+    const QString stem = QStringLiteral("Vintrelo Backup 2026-12-07 0900.zip.partial");
+    const QString crashed =
+        stem + QStringLiteral("-%1-%2.Ab12Cd").arg(store::installationId()).arg(pid);
+    const QString otherPc = stem + QStringLiteral("-0f4c6c53-7a1e-4a53-9d8e-3c1d2b4a5e6f-1");
+    const QString earlier = stem;
+    const QString notOurs = QStringLiteral("notes.zip.partial");
+    for (const QString& name : {crashed, otherPc, earlier, notOurs})
+        fx.writeBytes(QStringLiteral("../Vintrelo Backups/") + name, "320 MB, say");
+    QFile old(dir.filePath(earlier));
+    QVERIFY(old.open(QIODevice::ReadWrite));
+    QVERIFY(old.setFileTime(QDateTime::currentDateTime().addDays(-2),
+                            QFileDevice::FileModificationTime));
+    old.close();
+
+    // Meanwhile another PC gives its archive of the same minute the first name.
+    const QDateTime made(QDate(2026, 12, 7), QTime(9, 30));
+    backup::setArchiveWrittenHook([&](const QString&) {
+        QFile first(dir.filePath(backup::archiveName(made)));
+        QVERIFY(first.open(QIODevice::WriteOnly));
+        first.write("the other PC's archive");
+    });
+    const backup::BackupOutcome outcome = backup::runBackup(job(fx, made));
+    QVERIFY2(outcome.ok, qPrintable(outcome.problem));
+    QCOMPARE(QFileInfo(outcome.record.path).fileName(), backup::archiveName(made, 2));
+    QCOMPARE(fx.bytes(QStringLiteral("../Vintrelo Backups/") + backup::archiveName(made)),
+             QByteArray("the other PC's archive"));
+    const QStringList left = names(folder);
+    QCOMPARE(
+        QSet<QString>(left.cbegin(), left.cend()),
+        (QSet<QString>{backup::archiveName(made), backup::archiveName(made, 2), notOurs, otherPc}));
+
+    // A restore killed halfway left its folder: today's restore goes ahead all the same.
+    const QString restored = backup::restoredFolderPath(fx.dataRoot(), QDate(2026, 12, 8));
+    const QString halfway =
+        restored + QStringLiteral(".partial-%1-%2").arg(store::installationId()).arg(pid);
+    QVERIFY(QDir().mkpath(halfway + QStringLiteral("/Misc")));
+    backup::restoreArchive(outcome.record.path, restored);
+    QVERIFY(QFileInfo(restored).isDir());
+    QVERIFY(!QFileInfo::exists(halfway));
 }
 
 void BackupEngineTest::rotationOver400DaysKeeps14Daily8Weekly12Monthly()
