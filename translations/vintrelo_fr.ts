@@ -1497,6 +1497,10 @@ Voulez-vous quitter sans les enregistrer?</translation>
         <source>New action manually created</source>
         <translation>Nouvelle opération créée manuellement</translation>
     </message>
+    <message>
+        <source>Vintrelo kept every older backup in &quot;%1&quot;, because the archive &quot;%2&quot; is dated after this computer&apos;s clock. Check that this computer&apos;s date and time are right; old backups are thinned out again once no archive is dated ahead.</source>
+        <translation>Vintrelo a gardé toutes les anciennes sauvegardes dans «&#xa0;%1&#xa0;», parce que l&apos;archive «&#xa0;%2&#xa0;» est datée après l&apos;horloge de cet ordinateur. Vérifiez la date et l&apos;heure de cet ordinateur; les anciennes sauvegardes seront de nouveau éclaircies quand aucune archive ne sera datée dans le futur.</translation>
+    </message>
 </context>
 <context>
     <name>ThingsToDoToday</name>

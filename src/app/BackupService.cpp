@@ -100,6 +100,11 @@ void BackupService::report(const backup::BackupOutcome& outcome)
         settings().recordBackup(outcome.record);
     else if (!m_shell.isEnding())
         widgets::Messages::warning(m_shell.visibleScreen(), outcome.problem);
+    // Said once a run: every backup until the clock is put right would say it again.
+    if (outcome.ok && !outcome.notice.isEmpty() && !m_noticeShown && !m_shell.isEnding()) {
+        m_noticeShown = true;
+        widgets::Messages::warning(m_shell.visibleScreen(), outcome.notice);
+    }
     Q_EMIT backupEnded(outcome);
 }
 

@@ -51,6 +51,7 @@ private:
 
     Shell& m_shell;
     backup::BackupRunner m_runner;
+    bool m_noticeShown = false; // the rotation notice, once a run
 };
 
 } // namespace app

@@ -2,6 +2,7 @@
 
 #include "backup/BackupNames.h"
 #include "backup/ZipHandle.h"
+#include "store/StoreError.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,6 +76,19 @@ QStringList archivesKept(const QVector<ArchiveFile>& archives, const QDate& toda
     return kept;
 }
 
+namespace {
+
+// The program's own archive, whole as far as its directory tells.
+bool isGenuineArchive(const QString& archivePath)
+{
+    ZipHandle archive;
+    QString problem;
+    return archive.open(archivePath, ZIP_RDONLY | ZIP_CHECKCONS, &problem) &&
+           writtenByVintrelo(archivePath);
+}
+
+} // namespace
+
 bool writtenByVintrelo(const QString& archivePath)
 {
     ZipHandle archive;
@@ -87,17 +101,33 @@ bool writtenByVintrelo(const QString& archivePath)
 }
 
 QStringList rotateArchives(const QString& backupFolder, const QDate& today,
-                           const QDateTime& verified)
+                           const QDateTime& verified, QString* withheld)
 {
-    const QVector<ArchiveFile> archives = listArchives(backupFolder);
-    const QStringList kept = archivesKept(archives, today);
     const QDir folder(backupFolder);
+    QVector<ArchiveFile> archives;
+    for (const ArchiveFile& archive : listArchives(backupFolder)) {
+        if (isGenuineArchive(folder.filePath(archive.name)))
+            archives << archive;
+    }
+    for (const ArchiveFile& archive : std::as_const(archives)) {
+        if (archive.made > verified) {
+            if (withheld) {
+                *withheld = store::StoreText::tr(
+                                "Vintrelo kept every older backup in \"%1\", because the "
+                                "archive \"%2\" is dated after this computer's clock. Check "
+                                "that this computer's date and time are right; old backups are "
+                                "thinned out again once no archive is dated ahead.")
+                                .arg(shownPath(backupFolder), archive.name);
+            }
+            return {};
+        }
+    }
+    const QStringList kept = archivesKept(archives, today);
     QStringList deleted;
-    for (const ArchiveFile& archive : archives) {
+    for (const ArchiveFile& archive : std::as_const(archives)) {
         if (kept.contains(archive.name) || archive.made >= verified)
             continue;
-        const QString path = folder.filePath(archive.name);
-        if (writtenByVintrelo(path) && QFile::remove(path))
+        if (QFile::remove(folder.filePath(archive.name)))
             deleted << archive.name;
     }
     return deleted;

@@ -28,12 +28,14 @@ QVector<ArchiveFile> listArchives(const QString& backupFolder);
 QStringList archivesKept(const QVector<ArchiveFile>& archives, const QDate& today);
 
 // Deletes the program's archives of the folder that are not kept, but only
-// those older than `verified` (the archive just written and verified), and only
-// those that carry the program's comment: a file someone else named like one is
-// never deleted. Returns the names deleted; an archive that cannot be deleted
-// stays for the next time.
+// those older than `verified` (the archive just written and verified). Only
+// archives that carry the program's comment and open whole are ranked: a file
+// someone else named like one neither is deleted nor takes a genuine one's
+// place. While any archive is dated after `verified` (a clock set wrong, now or
+// then) nothing is deleted, and `withheld` says why. Returns the names
+// deleted; an archive that cannot be deleted stays for the next time.
 QStringList rotateArchives(const QString& backupFolder, const QDate& today,
-                           const QDateTime& verified);
+                           const QDateTime& verified, QString* withheld = nullptr);
 
 // True when the archive carries the comment the program writes.
 bool writtenByVintrelo(const QString& archivePath);

@@ -22,7 +22,8 @@ BackupOutcome runBackup(const BackupJob& job)
         outcome.record = writeArchive(snapshot, job.backupFolder, job.made, job.createFolder);
         outcome.ok = true;
         if (job.rotate)
-            outcome.deleted = rotateArchives(job.backupFolder, job.made.date(), job.made);
+            outcome.deleted =
+                rotateArchives(job.backupFolder, job.made.date(), job.made, &outcome.notice);
     } catch (const store::StoreError& error) {
         outcome.problem = error.message();
     } catch (const std::bad_alloc&) {

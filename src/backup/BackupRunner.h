@@ -18,6 +18,7 @@ struct BackupOutcome
     BackupRecord record; // when ok
     QStringList deleted; // archives the rotation deleted
     QString problem;     // when not ok: a sentence for the user naming the folder
+    QString notice;      // when ok: what the user should know (rotation withheld)
     int reread = 0;      // files read again because they changed while read
 };
 

@@ -44,6 +44,7 @@ private Q_SLOTS:
     void anotherThreadWaitsForTheFolderLock();
     void leftoversOfACrashAndASecondPcInTheSameMinute();
     void rotationOver400DaysKeeps14Daily8Weekly12Monthly();
+    void rotationTrustsOnlyGenuineArchivesAndAClockSetRight();
 
 private:
     static backup::BackupJob job(const DataFixture& fx, const QDateTime& made);
@@ -458,6 +459,35 @@ void BackupEngineTest::rotationOver400DaysKeeps14Daily8Weekly12Monthly()
     wanted << backup::archiveName(afternoon);
     wanted.sort();
     QCOMPARE(names(folder), wanted);
+}
+
+void BackupEngineTest::rotationTrustsOnlyGenuineArchivesAndAClockSetRight()
+{
+    DataFixture fx;
+    const QString folder = backup::defaultBackupFolder(fx.dataRoot());
+    const auto backupOn = [&](const QDate& day) {
+        return backup::runBackup(job(fx, QDateTime(day, QTime(9, 30))));
+    };
+    // The only August archive, and a text file named as a newer one of August.
+    QVERIFY(backupOn(QDate(2026, 8, 10)).ok);
+    fx.writeBytes(QStringLiteral("../Vintrelo Backups/Vintrelo Backup 2026-08-31 2359.zip"),
+                  "not an archive");
+    // Autumn fills the days and weeks kept: August keeps only its month's archive.
+    for (QDate day(2026, 9, 1); day < QDate(2026, 12, 8); day = day.addDays(3))
+        QVERIFY(backupOn(day).ok);
+    const QString august = backup::archiveName(QDateTime(QDate(2026, 8, 10), QTime(9, 30)));
+    QVERIFY(names(folder).contains(august));
+    QVERIFY(names(folder).contains(QStringLiteral("Vintrelo Backup 2026-08-31 2359.zip")));
+
+    // With an archive made while the clock ran ahead, nothing is deleted, and it is said.
+    QVERIFY(backupOn(QDate(2027, 3, 1)).ok);
+    const int before = int(names(folder).size());
+    const backup::BackupOutcome outcome = backupOn(QDate(2026, 12, 8));
+    QVERIFY(outcome.ok);
+    QVERIFY(outcome.deleted.isEmpty());
+    QCOMPARE(int(names(folder).size()), before + 1);
+    QVERIFY2(outcome.notice.contains(QStringLiteral("Vintrelo Backup 2027-03-01 0930.zip")),
+             qPrintable(outcome.notice));
 }
 
 VINTRELO_TEST_MAIN(BackupEngineTest)
