@@ -1501,6 +1501,10 @@ Voulez-vous quitter sans les enregistrer?</translation>
         <source>Vintrelo kept every older backup in &quot;%1&quot;, because the archive &quot;%2&quot; is dated after this computer&apos;s clock. Check that this computer&apos;s date and time are right; old backups are thinned out again once no archive is dated ahead.</source>
         <translation>Vintrelo a gardé toutes les anciennes sauvegardes dans «&#xa0;%1&#xa0;», parce que l&apos;archive «&#xa0;%2&#xa0;» est datée après l&apos;horloge de cet ordinateur. Vérifiez la date et l&apos;heure de cet ordinateur; les anciennes sauvegardes seront de nouveau éclaircies quand aucune archive ne sera datée dans le futur.</translation>
     </message>
+    <message>
+        <source>Vintrelo did not make a backup into &quot;%1&quot;, because the data folder holds names a restore could not give back: %2. Rename them, then back up again on the Backups screen.</source>
+        <translation>Vintrelo n&apos;a pas fait de sauvegarde dans «&#xa0;%1&#xa0;», car le dossier de données contient des noms qu&apos;une restauration ne pourrait pas rendre&#xa0;: %2. Renommez-les, puis sauvegardez de nouveau dans l&apos;écran Sauvegardes.</translation>
+    </message>
 </context>
 <context>
     <name>ThingsToDoToday</name>

@@ -150,6 +150,19 @@ BackupRecord writeArchive(const DataSnapshot& snapshot, const QString& backupFol
                           const QDateTime& made, bool create)
 {
     const QString folderPath = QDir::cleanPath(backupFolder);
+    // An archive that its own restore would refuse is no backup at all.
+    QStringList unrestorable;
+    for (const SnapshotEntry& entry : snapshot.entries) {
+        if (!restorableName(entry.relative))
+            unrestorable << entry.relative;
+    }
+    if (!unrestorable.isEmpty()) {
+        throw StoreError(
+            StoreText::tr("Vintrelo did not make a backup into \"%1\", because the data folder "
+                          "holds names a restore could not give back: %2. Rename them, then back "
+                          "up again on the Backups screen.")
+                .arg(shownPath(folderPath), unrestorable.join(QStringLiteral(", "))));
+    }
     if (create && !QDir().mkpath(folderPath))
         throw StoreError(writeFailed(folderPath, StoreText::tr("the folder cannot be created")));
     requireBackupFolder(folderPath);

@@ -99,6 +99,26 @@ void removeLeftScratch(const QString& folder, const QStringList& prefixes)
     }
 }
 
+bool restorableName(const QString& name)
+{
+    if (name.isEmpty() || name.contains(QChar(0)))
+        return false;
+    // A drive ("C:" at the start, alone or before a separator) or a root.
+    static const QRegularExpression drive(QStringLiteral(R"(^[A-Za-z]:([/\\]|$))"));
+    if (name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1Char('\\')) ||
+        drive.match(name).hasMatch())
+        return false;
+    QString path = name;
+    if (path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    static const QRegularExpression separators(QStringLiteral(R"([/\\])"));
+    for (const QString& part : path.split(separators)) {
+        if (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String(".."))
+            return false;
+    }
+    return true;
+}
+
 QString shownPath(const QString& path)
 {
     return QDir::toNativeSeparators(QDir::cleanPath(path));

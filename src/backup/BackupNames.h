@@ -38,6 +38,12 @@ QString scratchPath(const QString& path);
 // temporary file of the zip library) once it is a day old. Nothing else.
 void removeLeftScratch(const QString& folder, const QStringList& prefixes);
 
+// The one rule for names inside an archive, kept by backup and restore alike:
+// a relative path that stays inside the folder it is written into, also when
+// read with Windows separators ("..\\x", "C:/x" are refused; "a:b notes.txt"
+// and "prices 2026\\2027.txt" are names like any other).
+bool restorableName(const QString& name);
+
 // A folder path for messages: native separators, no trailing separator.
 QString shownPath(const QString& path);
 

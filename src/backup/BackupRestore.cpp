@@ -38,23 +38,6 @@ struct Entry
     std::time_t modified = 0;
 };
 
-// A name that stays inside the folder it is written into.
-bool safeName(const QString& name)
-{
-    if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
-        name.contains(QLatin1Char('\0')) || (name.size() >= 2 && name.at(1) == QLatin1Char(':')))
-        return false;
-    QString path = name;
-    if (path.endsWith(QLatin1Char('/')))
-        path.chop(1);
-    const QStringList parts = path.split(QLatin1Char('/'));
-    for (const QString& part : parts) {
-        if (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String(".."))
-            return false;
-    }
-    return true;
-}
-
 std::time_t entryTime(zip* z, zip_uint64_t index, const zip_stat_t& stat)
 {
     zip_uint16_t length = 0;
@@ -94,7 +77,7 @@ QVector<Entry> readEntries(const QString& archivePath, ArchiveCheck* check,
         if (zip_stat_index(z, index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_NAME))
             throw StoreError(refused(archivePath, StoreText::tr("it is damaged")));
         const QString name = QString::fromUtf8(stat.name);
-        if (!safeName(name)) {
+        if (!restorableName(name)) {
             throw StoreError(
                 refused(archivePath,
                         StoreText::tr("it holds \"%1\", a name that would lie outside the restored "

@@ -43,6 +43,7 @@ private Q_SLOTS:
     void fileChangedWhileReadIsTakenAsItIsUnderTheLock();
     void anotherThreadWaitsForTheFolderLock();
     void leftoversOfACrashAndASecondPcInTheSameMinute();
+    void everyNameBackedUpIsRestored();
     void rotationOver400DaysKeeps14Daily8Weekly12Monthly();
     void rotationTrustsOnlyGenuineArchivesAndAClockSetRight();
 
@@ -407,6 +408,33 @@ void BackupEngineTest::leftoversOfACrashAndASecondPcInTheSameMinute()
     backup::restoreArchive(outcome.record.path, restored);
     QVERIFY(QFileInfo(restored).isDir());
     QVERIFY(!QFileInfo::exists(halfway));
+}
+
+void BackupEngineTest::everyNameBackedUpIsRestored()
+{
+    // Names Linux allows and a Windows path would read otherwise: backed up,
+    // and given back by the restore, byte for byte.
+    DataFixture fx;
+    writeShop(fx);
+    fx.writeBytes(QStringLiteral("Misc/prices 2026\\2027.txt"), "12.50\r\n");
+    fx.writeBytes(QStringLiteral("a:b notes.txt"), "call Ann\r\n");
+    const QMap<QString, QString> before = tree(fx.dataFolder());
+    const backup::BackupOutcome made =
+        backup::runBackup(job(fx, QDateTime(QDate(2026, 12, 7), QTime(9, 30))));
+    QVERIFY2(made.ok, qPrintable(made.problem));
+    const QString restored = backup::restoredFolderPath(fx.dataRoot(), QDate(2026, 12, 8));
+    backup::restoreArchive(made.record.path, restored);
+    QCOMPARE(tree(restored), before);
+
+    // A name no restore could give back is not archived as if it could be.
+    fx.writeBytes(QStringLiteral("Misc/odd\\\\name.txt"), "x");
+    const backup::BackupOutcome refused =
+        backup::runBackup(job(fx, QDateTime(QDate(2026, 12, 7), QTime(9, 31))));
+    QVERIFY(!refused.ok);
+    QVERIFY2(refused.problem.contains(QStringLiteral("Misc/odd\\\\name.txt")),
+             qPrintable(refused.problem));
+    QCOMPARE(names(backup::defaultBackupFolder(fx.dataRoot())),
+             QStringList{QFileInfo(made.record.path).fileName()});
 }
 
 void BackupEngineTest::rotationOver400DaysKeeps14Daily8Weekly12Monthly()
