@@ -1358,10 +1358,6 @@ Voulez-vous quitter sans les enregistrer?</translation>
         <translation>Vintrelo sur %1 enregistre depuis %2 minutes. Si cet ordinateur est éteint, continuez.</translation>
     </message>
     <message>
-        <source>Nothing was written. If that computer is off, delete the file &quot;%1&quot;, then try again.</source>
-        <translation>Rien n&apos;a été écrit. Si cet ordinateur est éteint, supprimez le fichier «&#xa0;%1&#xa0;», puis réessayez.</translation>
-    </message>
-    <message>
         <source>Nothing was written, because Vintrelo on %1 may still be saving to the data folder. Try again once that computer has finished.</source>
         <translation>Rien n&apos;a été écrit, parce que Vintrelo sur %1 enregistre peut-être encore dans le dossier de données. Réessayez quand cet ordinateur aura terminé.</translation>
     </message>
@@ -1504,6 +1500,22 @@ Voulez-vous quitter sans les enregistrer?</translation>
     <message>
         <source>Vintrelo did not make a backup into &quot;%1&quot;, because the data folder holds names a restore could not give back: %2. Rename them, then back up again on the Backups screen.</source>
         <translation>Vintrelo n&apos;a pas fait de sauvegarde dans «&#xa0;%1&#xa0;», car le dossier de données contient des noms qu&apos;une restauration ne pourrait pas rendre&#xa0;: %2. Renommez-les, puis sauvegardez de nouveau dans l&apos;écran Sauvegardes.</translation>
+    </message>
+    <message>
+        <source>its &quot;%1&quot; does not hold the number of the next batch (&quot;%2&quot;), so batches restored from it would be numbered wrongly</source>
+        <translation>son «&#xa0;%1&#xa0;» ne contient pas le numéro du prochain lot («&#xa0;%2&#xa0;»), donc les lots restaurés seraient mal numérotés</translation>
+    </message>
+    <message>
+        <source>it holds &quot;%1&quot; both as a file and as a folder</source>
+        <translation>il contient «&#xa0;%1&#xa0;» à la fois comme fichier et comme dossier</translation>
+    </message>
+    <message>
+        <source>Nothing was written, because Vintrelo on %1 holds the data folder&apos;s lock (the file &quot;%2&quot;), dated ahead of this computer&apos;s clock. If that computer is off, delete that file, then try again.</source>
+        <translation>Rien n&apos;a été écrit, car Vintrelo sur %1 détient le verrou du dossier de données (le fichier «&#xa0;%2&#xa0;»), daté après l&apos;horloge de cet ordinateur. Si cet ordinateur est éteint, supprimez ce fichier, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Nothing was written, because Vintrelo on %1 has held the data folder&apos;s lock for %2 minutes (the file &quot;%3&quot;). If that computer is off, delete that file, then try again.</source>
+        <translation>Rien n&apos;a été écrit, car Vintrelo sur %1 détient le verrou du dossier de données depuis %2 minutes (le fichier «&#xa0;%3&#xa0;»). Si cet ordinateur est éteint, supprimez ce fichier, puis réessayez.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "backup/ZipHandle.h"
 #include "store/DataFolder.h"
 #include "store/StoreError.h"
+#include "store/TextNumber.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,6 +39,23 @@ struct Entry
     std::time_t modified = 0;
 };
 
+// A counter as the program reads one: a whole number of batches, 1 or more, at
+// the start of its first line.
+bool holdsBatchNumber(const QByteArray& bytes)
+{
+    const QString first =
+        QString::fromUtf8(bytes.left(64)).section(QLatin1Char('\n'), 0, 0).trimmed();
+    return !first.isEmpty() && first.at(0).isDigit() && store::readLeadingNumber(first) >= 1;
+}
+
+// The start of a file's first line, for a message.
+QString quotedStart(const QByteArray& bytes)
+{
+    const QString first =
+        QString::fromUtf8(bytes.left(64)).section(QLatin1Char('\n'), 0, 0).trimmed();
+    return first.size() > 40 ? first.left(39) + QChar(0x2026) : first;
+}
+
 std::time_t entryTime(zip* z, zip_uint64_t index, const zip_stat_t& stat)
 {
     zip_uint16_t length = 0;
@@ -67,7 +85,8 @@ QVector<Entry> readEntries(const QString& archivePath, ArchiveCheck* check,
     zip* z = archive.get();
     const zip_int64_t count = zip_get_num_entries(z, 0);
     QVector<Entry> entries;
-    QSet<QString> seen;
+    QSet<QString> seen;  // every name, case-folded
+    QSet<QString> files; // the names of files, case-folded
     bool counter = false;
     QByteArray bytes;
     for (zip_int64_t i = 0; i < count; ++i) {
@@ -102,10 +121,15 @@ QVector<Entry> readEntries(const QString& archivePath, ArchiveCheck* check,
         entry.name = folder ? name.chopped(1) : name;
         entry.folder = folder;
         entry.modified = entryTime(z, index, stat);
-        if (seen.contains(entry.name))
+        // The program finds its files without regard to letter case, so two
+        // names that differ only in case would be one file to it.
+        const QString folded = entry.name.toCaseFolded();
+        if (seen.contains(folded))
             throw StoreError(
                 refused(archivePath, StoreText::tr("it holds \"%1\" twice").arg(entry.name)));
-        seen.insert(entry.name);
+        seen.insert(folded);
+        if (!folder)
+            files.insert(folded);
         if (folder) {
             ++check->folders;
         } else {
@@ -132,12 +156,32 @@ QVector<Entry> readEntries(const QString& archivePath, ArchiveCheck* check,
                     StoreText::tr("its entry \"%1\" cannot be read back whole: the archive is "
                                   "damaged")
                         .arg(name)));
+            if (entry.name.compare(store::kCounterFile, Qt::CaseInsensitive) == 0 &&
+                !holdsBatchNumber(bytes)) {
+                throw StoreError(refused(
+                    archivePath, StoreText::tr("its \"%1\" does not hold the number of the next "
+                                               "batch (\"%2\"), so batches restored from it would "
+                                               "be numbered wrongly")
+                                     .arg(entry.name, quotedStart(bytes))));
+            }
             ++check->files;
             check->bytes += bytes.size();
             if (write)
                 write(entry, bytes);
         }
         entries << entry;
+    }
+    // A file that another entry takes for a folder could not be written.
+    for (const Entry& entry : std::as_const(entries)) {
+        const QString folded = entry.name.toCaseFolded();
+        for (qsizetype slash = folded.indexOf(QLatin1Char('/')); slash > 0;
+             slash = folded.indexOf(QLatin1Char('/'), slash + 1)) {
+            if (files.contains(folded.left(slash))) {
+                throw StoreError(refused(
+                    archivePath, StoreText::tr("it holds \"%1\" both as a file and as a folder")
+                                     .arg(entry.name.left(slash))));
+            }
+        }
     }
     if (!counter) {
         throw StoreError(

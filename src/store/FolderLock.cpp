@@ -476,11 +476,22 @@ void FolderLock::acquire(const QString& dataRoot, const OldLockAnswer& answerOld
                          (holder.datedAhead && waited.elapsed() >= waitLimit());
         if (known && !ours && old) {
             endWait();
+            // Nobody to ask (a backup on its own thread): said, with what to do.
             if (!answerOldLock) {
-                throw StoreError(oldLockQuestion(holder) + QLatin1Char(' ') +
-                                 StoreText::tr("Nothing was written. If that computer is off, "
-                                               "delete the file \"%1\", then try again.")
-                                     .arg(QDir::toNativeSeparators(m_key)));
+                const QString file = QDir::toNativeSeparators(m_key);
+                throw StoreError(
+                    holder.datedAhead
+                        ? StoreText::tr("Nothing was written, because Vintrelo on %1 holds the "
+                                        "data folder's lock (the file \"%2\"), dated ahead of "
+                                        "this computer's clock. If that computer is off, delete "
+                                        "that file, then try again.")
+                              .arg(holder.host, file)
+                        : StoreText::tr("Nothing was written, because Vintrelo on %1 has held the "
+                                        "data folder's lock for %2 minutes (the file \"%3\"). If "
+                                        "that computer is off, delete that file, then try again.")
+                              .arg(holder.host,
+                                   QString::number(std::max<qint64>(1, holder.ageSeconds / 60)),
+                                   file));
             }
             if (!answerOldLock(holder)) {
                 throw StoreError(StoreText::tr("Nothing was written, because Vintrelo on %1 may "

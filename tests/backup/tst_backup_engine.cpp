@@ -244,6 +244,13 @@ void BackupEngineTest::hostileArchivesAreRefused_data()
     QTest::newRow("drive") << QStringLiteral("C:/evil.txt") << QStringLiteral("C:/evil.txt");
     QTest::newRow("link") << QStringLiteral("link") << QStringLiteral("Misc/Varieties.txt");
     QTest::newRow("foreign") << QStringLiteral("foreign") << QStringLiteral("Batch-ID.txt");
+    QTest::newRow("one name in two letter cases")
+        << QStringLiteral("BATCH-ID.TXT") << QStringLiteral("\"BATCH-ID.TXT\" twice");
+    QTest::newRow("a file taken for a folder")
+        << QStringLiteral("Batch-ID.txt/notes.txt")
+        << QStringLiteral("\"Batch-ID.txt\" both as a file and as a folder");
+    QTest::newRow("a counter that is no number")
+        << QStringLiteral("counter") << QStringLiteral("\"hello world\"");
 }
 
 void BackupEngineTest::hostileArchivesAreRefused()
@@ -275,6 +282,8 @@ void BackupEngineTest::hostileArchivesAreRefused()
     } else if (kind == QLatin1String("link")) {
         writeZip(archive, {{QStringLiteral("Batch-ID.txt"), counter},
                            {QStringLiteral("Misc/Varieties.txt"), "/etc/passwd", true}});
+    } else if (kind == QLatin1String("counter")) {
+        writeZip(archive, {{QStringLiteral("Batch-ID.txt"), "hello world\r\n"}});
     } else if (kind == QLatin1String("foreign")) {
         writeZip(archive, {{QStringLiteral("holiday.jpg"), "JFIF"}});
     } else {

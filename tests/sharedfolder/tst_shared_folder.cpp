@@ -194,7 +194,8 @@ void SharedFolderTest::oldLockOfAnotherComputerIsAskedAbout()
     if (answer == 0) {
         QCOMPARE(asked, QStringList{question});
     } else {
-        QVERIFY2(refusal.startsWith(question), qPrintable(refusal));
+        // Nobody to ask: no "continue" without a way to continue, but what to do.
+        QVERIFY2(!refusal.contains(QStringLiteral("continue")), qPrintable(refusal));
         QVERIFY(refusal.contains(QDir::toNativeSeparators(lock)));
     }
 }
