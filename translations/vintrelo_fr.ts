@@ -1982,26 +1982,6 @@ Les écrans qui en ont besoin ne fonctionneront pas tant que ces éléments n&ap
         <translation>L&apos;archive a été restaurée dans le nouveau dossier «&#xa0;%1&#xa0;», mais Vintrelo continue d&apos;utiliser «&#xa0;%2&#xa0;», car ce dossier n&apos;a pas pu être sauvegardé d&apos;abord. Corrigez ce que le message précédent indique, puis restaurez de nouveau.</translation>
     </message>
     <message>
-        <source>The archive &quot;%1&quot; was restored into the new folder
-
-%2
-
-The data folder in use was backed up first and stays as it is:
-
-%3
-
-Should Vintrelo work on the restored folder from now on, instead of the data folder in use?</source>
-        <translation>L&apos;archive «&#xa0;%1&#xa0;» a été restaurée dans le nouveau dossier
-
-%2
-
-Le dossier de données utilisé a d&apos;abord été sauvegardé et reste tel quel&#xa0;:
-
-%3
-
-Vintrelo doit-il désormais travailler sur le dossier restauré au lieu du dossier de données utilisé&#xa0;?</translation>
-    </message>
-    <message>
         <source>Vintrelo keeps working on &quot;%1&quot;. The restored folder &quot;%2&quot; was kept; delete it when you no longer need it.</source>
         <translation>Vintrelo continue de travailler sur «&#xa0;%1&#xa0;». Le dossier restauré «&#xa0;%2&#xa0;» a été gardé&#xa0;; supprimez-le quand vous n&apos;en aurez plus besoin.</translation>
     </message>
@@ -2024,6 +2004,30 @@ The batch counter of the restored folder (%1) is behind the one of the data fold
         <translation>
 
 Le compteur de lots du dossier restauré (%1) est en retard sur celui du dossier de données en usage (%2)&#xa0;: les lots créés depuis cette sauvegarde ne sont que dans le dossier en usage, et de nouveaux lots dans le dossier restauré recevraient de nouveau leurs numéros. Avant de commencer un nouveau lot dans ce dossier, inscrivez le nombre %2 seul sur la première ligne de «&#xa0;%3&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; was restored into the new folder
+
+%2
+
+The data folder in use was backed up first and stays as it is:
+
+%3
+
+Should Vintrelo work on the restored folder from now on, instead of the data folder in use?
+
+Only this PC moves: every other PC that shares the data folder in use keeps working on it, and what it saves there is not in the restored folder, until its own &quot;VT.Loc&quot; names the restored folder too.</source>
+        <translation>L&apos;archive «&#xa0;%1&#xa0;» a été restaurée dans le nouveau dossier
+
+%2
+
+Le dossier de données utilisé a d&apos;abord été sauvegardé et reste tel quel&#xa0;:
+
+%3
+
+Vintrelo doit-il désormais travailler sur le dossier restauré au lieu du dossier de données utilisé&#xa0;?
+
+Seul ce PC change de dossier&#xa0;: chaque autre PC qui partage le dossier de données utilisé continue d&apos;y travailler, et ce qu&apos;il y enregistre n&apos;est pas dans le dossier restauré, tant que son propre «&#xa0;VT.Loc&#xa0;» ne nomme pas aussi le dossier restauré.</translation>
     </message>
 </context>
 <context>

@@ -202,7 +202,10 @@ void Backups::Restore_Command_Click()
     const bool use = widgets::Messages::question(
         this, tr("The archive \"%1\" was restored into the new folder\n\n%2\n\nThe data folder in "
                  "use was backed up first and stays as it is:\n\n%3\n\nShould Vintrelo work on "
-                 "the restored folder from now on, instead of the data folder in use?")
+                 "the restored folder from now on, instead of the data folder in use?\n\nOnly "
+                 "this PC moves: every other PC that shares the data folder in use keeps "
+                 "working on it, and what it saves there is not in the restored folder, until "
+                 "its own \"VT.Loc\" names the restored folder too.")
                       .arg(QFileInfo(archive).fileName(), backup::shownPath(restored),
                            backup::shownPath(current)) +
                   counterBehindNote(restored + QLatin1Char('/'), state().DataRoot));
