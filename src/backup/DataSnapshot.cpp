@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QMap>
 #include <algorithm>
+#include <optional>
 #include <sys/stat.h>
 
 namespace backup {
@@ -140,8 +141,12 @@ DataSnapshot readDataFolder(const QString& dataRoot, const QString& skipFolder)
     DataSnapshot snapshot;
     {
         // Then, under the lock, one look at every entry: what changed since is
-        // read again while no one can change it.
-        store::FolderLock lock(root);
+        // read again while no one can change it. A folder this user may not
+        // write (a read-only share) has no lock to take: no one saves through
+        // this mount either, and a backup only reads.
+        std::optional<store::FolderLock> lock;
+        if (QFileInfo(root).isWritable())
+            lock.emplace(root);
         const QMap<QString, Version> now = listFolder(root, skipFolder);
         for (auto it = now.constBegin(); it != now.constEnd(); ++it) {
             SnapshotEntry entry;

@@ -44,6 +44,7 @@ private Q_SLOTS:
     void anotherThreadWaitsForTheFolderLock();
     void leftoversOfACrashAndASecondPcInTheSameMinute();
     void everyNameBackedUpIsRestored();
+    void aReadOnlyDataFolderIsBackedUp();
     void rotationOver400DaysKeeps14Daily8Weekly12Monthly();
     void rotationTrustsOnlyGenuineArchivesAndAClockSetRight();
 
@@ -444,6 +445,27 @@ void BackupEngineTest::everyNameBackedUpIsRestored()
              qPrintable(refused.problem));
     QCOMPARE(names(backup::defaultBackupFolder(fx.dataRoot())),
              QStringList{QFileInfo(made.record.path).fileName()});
+}
+
+void BackupEngineTest::aReadOnlyDataFolderIsBackedUp()
+{
+    // A share mounted read-only: the backup reads it without its lock file.
+    DataFixture fx;
+    writeShop(fx);
+    const QMap<QString, QString> before = tree(fx.dataFolder());
+    const QByteArray data = QFile::encodeName(fx.dataFolder());
+    if (::mount(data.constData(), data.constData(), nullptr, MS_BIND, nullptr) != 0)
+        QSKIP("this machine does not let the test bind-mount a folder (needs root)");
+    const bool readOnly =
+        ::mount(nullptr, data.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+    const backup::BackupOutcome outcome =
+        backup::runBackup(job(fx, QDateTime(QDate(2026, 12, 7), QTime(9, 30))));
+    ::umount(data.constData());
+    QVERIFY(readOnly);
+    QVERIFY2(outcome.ok, qPrintable(outcome.problem));
+    const QString restored = backup::restoredFolderPath(fx.dataRoot(), QDate(2026, 12, 8));
+    backup::restoreArchive(outcome.record.path, restored);
+    QCOMPARE(tree(restored), before);
 }
 
 void BackupEngineTest::rotationOver400DaysKeeps14Daily8Weekly12Monthly()
