@@ -1517,6 +1517,10 @@ Voulez-vous quitter sans les enregistrer?</translation>
         <source>Nothing was written, because Vintrelo on %1 has held the data folder&apos;s lock for %2 minutes (the file &quot;%3&quot;). If that computer is off, delete that file, then try again.</source>
         <translation>Rien n&apos;a été écrit, car Vintrelo sur %1 détient le verrou du dossier de données depuis %2 minutes (le fichier «&#xa0;%3&#xa0;»). Si cet ordinateur est éteint, supprimez ce fichier, puis réessayez.</translation>
     </message>
+    <message>
+        <source>Vintrelo could not make a backup, because it cannot read the folder &quot;%1&quot; in the data folder, or a name in it. Check that you may read that folder and that its names are whole, then back up again.</source>
+        <translation>Vintrelo n&apos;a pas pu faire de sauvegarde, car il ne peut pas lire le dossier «&#xa0;%1&#xa0;» du dossier de données, ou un nom qui s&apos;y trouve. Vérifiez que vous pouvez lire ce dossier et que ses noms sont entiers, puis sauvegardez de nouveau.</translation>
+    </message>
 </context>
 <context>
     <name>ThingsToDoToday</name>
@@ -1607,6 +1611,13 @@ Voulez-vous quitter sans les enregistrer?</translation>
     <message>
         <source>The &amp;Coming Days...</source>
         <translation>Les jours à &amp;venir...</translation>
+    </message>
+</context>
+<context>
+    <name>app::BackupService</name>
+    <message>
+        <source>The backup &quot;%1&quot; holds everything Vintrelo reads, but these were left out of it: links and special files in the data folder, which Vintrelo never reads: %2. If you keep anything there, copy it yourself.</source>
+        <translation>La sauvegarde «&#xa0;%1&#xa0;» contient tout ce que Vintrelo lit, mais ceci en a été laissé de côté&#xa0;: des liens et des fichiers spéciaux du dossier de données, que Vintrelo ne lit jamais&#xa0;: %2. Si vous y gardez quelque chose, copiez-le vous-même.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "widgets/Messages.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTime>
 
 namespace app {
@@ -100,6 +101,15 @@ void BackupService::report(const backup::BackupOutcome& outcome)
         settings().recordBackup(outcome.record);
     else if (!m_shell.isEnding())
         widgets::Messages::warning(m_shell.visibleScreen(), outcome.problem);
+    if (outcome.ok && !outcome.leftOut.isEmpty() && !m_shell.isEnding()) {
+        widgets::Messages::warning(
+            m_shell.visibleScreen(),
+            tr("The backup \"%1\" holds everything Vintrelo reads, but these were left out of "
+               "it: links and special files in the data folder, which Vintrelo never reads: "
+               "%2. If you keep anything there, copy it yourself.")
+                .arg(QFileInfo(outcome.record.path).fileName(),
+                     outcome.leftOut.join(QStringLiteral(", "))));
+    }
     // Said once a run: every backup until the clock is put right would say it again.
     if (outcome.ok && !outcome.notice.isEmpty() && !m_noticeShown && !m_shell.isEnding()) {
         m_noticeShown = true;

@@ -19,6 +19,7 @@ BackupOutcome runBackup(const BackupJob& job)
             requireBackupFolder(job.backupFolder);
         const DataSnapshot snapshot = readDataFolder(job.dataRoot, job.backupFolder);
         outcome.reread = snapshot.reread;
+        outcome.leftOut = snapshot.leftOut;
         outcome.record = writeArchive(snapshot, job.backupFolder, job.made, job.createFolder);
         outcome.ok = true;
         if (job.rotate)

@@ -19,6 +19,7 @@ struct BackupOutcome
     QStringList deleted; // archives the rotation deleted
     QString problem;     // when not ok: a sentence for the user naming the folder
     QString notice;      // when ok: what the user should know (rotation withheld)
+    QStringList leftOut; // when ok: links and special files the program never reads
     int reread = 0;      // files read again because they changed while read
 };
 

@@ -1,15 +1,16 @@
 #include "backup/DataSnapshot.h"
 
 #include "backup/BackupNames.h"
+#include "store/DataFolder.h"
 #include "store/FolderLock.h"
 #include "store/StoreError.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QHash>
 #include <QMap>
 #include <algorithm>
+#include <dirent.h>
 #include <optional>
 #include <sys/stat.h>
 
@@ -42,12 +43,13 @@ struct Version
     bool operator!=(const Version& other) const { return !(*this == other); }
 };
 
-bool versionOf(const QString& path, Version* version)
+bool versionOf(const QString& path, Version* version, bool followLink = false)
 {
     struct stat info
     {
     };
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+    const QByteArray name = QFile::encodeName(path);
+    if ((followLink ? ::stat(name.constData(), &info) : ::lstat(name.constData(), &info)) != 0)
         return false;
     version->folder = S_ISDIR(info.st_mode);
     version->size = info.st_size;
@@ -57,30 +59,90 @@ bool versionOf(const QString& path, Version* version)
     return S_ISDIR(info.st_mode) || S_ISREG(info.st_mode);
 }
 
-// Every file and folder under the root by relative path.
-QMap<QString, Version> listFolder(const QString& root, const QString& skipFolder)
+QString cannotListMessage(const QString& path)
 {
-    QMap<QString, Version> found;
-    const QDir dir(root);
-    const QString skip = skipFolder.isEmpty() ? QString() : QDir::cleanPath(skipFolder);
-    QDirIterator it(root,
-                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot |
-                        QDir::NoSymLinks,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString relative = dir.relativeFilePath(path);
-        if (relative.compare(store::kLockFile, Qt::CaseInsensitive) == 0)
-            continue;
-        if (!skip.isEmpty() && (QDir::cleanPath(path) == skip ||
-                                QDir::cleanPath(path).startsWith(skip + QLatin1Char('/'))))
-            continue;
-        Version version;
-        if (versionOf(path, &version))
-            found.insert(relative, version);
-    }
-    return found;
+    return store::StoreText::tr("Vintrelo could not make a backup, because it cannot read the "
+                                "folder \"%1\" in the data folder, or a name in it. Check that "
+                                "you may read that folder and that its names are whole, then "
+                                "back up again.")
+        .arg(shownPath(path));
 }
+
+// The folders the program reads its data from: followed through a link, as
+// the program itself reads them.
+bool isDataFolderPart(const QString& name)
+{
+    for (const QString& part : {store::kRecipesFolder, store::kActiveFolder,
+                                store::kCompletedFolder, store::kMiscFolder}) {
+        if (name.compare(part, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+class FolderLister
+{
+public:
+    FolderLister(const QString& root, const QString& skipFolder, QStringList* leftOut)
+        : m_root(root), m_skip(skipFolder.isEmpty() ? QString() : QDir::cleanPath(skipFolder)),
+          m_leftOut(leftOut)
+    {
+    }
+
+    QMap<QString, Version> list()
+    {
+        m_found.clear();
+        listFolder(m_root, QString(), true);
+        return m_found;
+    }
+
+private:
+    // Every entry of `path` (its names `prefix` + name), and below its folders.
+    void listFolder(const QString& path, const QString& prefix, bool top)
+    {
+        // A folder that cannot be listed would leave its files out without a word.
+        DIR* handle = ::opendir(QFile::encodeName(path).constData());
+        if (!handle)
+            throw store::StoreError(cannotListMessage(path));
+        QList<QByteArray> names;
+        while (const dirent* entry = ::readdir(handle)) {
+            const QByteArray name(entry->d_name);
+            if (name != "." && name != "..")
+                names << name;
+        }
+        ::closedir(handle);
+        for (const QByteArray& raw : std::as_const(names)) {
+            const QString name = QFile::decodeName(raw);
+            const QString full = path + QLatin1Char('/') + name;
+            const QString relative = prefix + name;
+            if (top && name.compare(store::kLockFile, Qt::CaseInsensitive) == 0)
+                continue;
+            if (!m_skip.isEmpty() && (QDir::cleanPath(full) == m_skip ||
+                                      QDir::cleanPath(full).startsWith(m_skip + QLatin1Char('/'))))
+                continue;
+            // A name that does not come back as the same bytes cannot be read by it.
+            if (QFile::encodeName(name) != raw)
+                throw store::StoreError(cannotListMessage(path));
+            const bool followed = top && isDataFolderPart(name);
+            Version version;
+            if (!versionOf(full, &version, followed)) {
+                // Links elsewhere and special files: the program reads none of them.
+                if (followed)
+                    throw store::StoreError(cannotListMessage(full));
+                *m_leftOut << relative;
+                continue;
+            }
+            m_found.insert(relative, version);
+            if (version.folder)
+                listFolder(full, relative + QLatin1Char('/'), false);
+        }
+    }
+
+    QString m_root;
+    QString m_skip;
+    QStringList* m_leftOut;
+    QMap<QString, Version> m_found;
+};
 
 QString cannotReadMessage(const QString& path)
 {
@@ -124,7 +186,9 @@ DataSnapshot readDataFolder(const QString& dataRoot, const QString& skipFolder)
 
     // First without the lock: the long part, during which others may save.
     QHash<QString, QPair<Version, QByteArray>> read;
-    const QMap<QString, Version> first = listFolder(root, skipFolder);
+    QStringList leftOut;
+    FolderLister lister(root, skipFolder, &leftOut);
+    const QMap<QString, Version> first = lister.list();
     for (auto it = first.constBegin(); it != first.constEnd(); ++it) {
         if (it.value().folder) {
             read.insert(it.key(), {it.value(), QByteArray()});
@@ -147,7 +211,8 @@ DataSnapshot readDataFolder(const QString& dataRoot, const QString& skipFolder)
         std::optional<store::FolderLock> lock;
         if (QFileInfo(root).isWritable())
             lock.emplace(root);
-        const QMap<QString, Version> now = listFolder(root, skipFolder);
+        leftOut.clear();
+        const QMap<QString, Version> now = lister.list();
         for (auto it = now.constBegin(); it != now.constEnd(); ++it) {
             SnapshotEntry entry;
             entry.relative = it.key();
@@ -172,6 +237,7 @@ DataSnapshot readDataFolder(const QString& dataRoot, const QString& skipFolder)
             snapshot.entries << entry;
         }
     }
+    snapshot.leftOut = leftOut;
     return snapshot;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <ctime>
 #include <functional>
@@ -24,15 +25,19 @@ struct SnapshotEntry
 // up another computer's saving for longer than that look, and a file changed
 // while it was read never makes the backup fail.
 //
-// Links are not followed and the lock file is left out; so is `skipFolder`, when
-// the backup folder lies inside the data folder. Throws StoreError naming a
-// file that cannot be read.
+// The four folders are read through a link, as the program reads them; other
+// links and special files are left out (and listed), and so are the lock file
+// and `skipFolder`, when the backup folder lies inside the data folder. Throws
+// StoreError naming a file or folder that cannot be read or listed.
 struct DataSnapshot
 {
     QVector<SnapshotEntry> entries; // sorted by relative path
     qint64 bytes = 0;
     int files = 0;
     int reread = 0; // files read again under the lock because they changed
+    // Links outside the four folders and special files, which the program
+    // never reads: not in the archive, and named to the user.
+    QStringList leftOut;
 };
 
 // For tests: runs between the read without the lock and the look under it.

@@ -45,6 +45,7 @@ private Q_SLOTS:
     void leftoversOfACrashAndASecondPcInTheSameMinute();
     void everyNameBackedUpIsRestored();
     void aReadOnlyDataFolderIsBackedUp();
+    void whatTheProgramReadsIsAllInTheBackup();
     void rotationOver400DaysKeeps14Daily8Weekly12Monthly();
     void rotationTrustsOnlyGenuineArchivesAndAClockSetRight();
 
@@ -466,6 +467,38 @@ void BackupEngineTest::aReadOnlyDataFolderIsBackedUp()
     const QString restored = backup::restoredFolderPath(fx.dataRoot(), QDate(2026, 12, 8));
     backup::restoreArchive(outcome.record.path, restored);
     QCOMPARE(tree(restored), before);
+}
+
+void BackupEngineTest::whatTheProgramReadsIsAllInTheBackup()
+{
+    // "Active Batches" kept on another disk behind a link, as the program reads
+    // it; a link elsewhere, which the program never reads, left out and named.
+    DataFixture fx;
+    writeShop(fx);
+    const QString active = fx.path(QStringLiteral("Active Batches"));
+    const QString elsewhere = QDir(fx.base()).filePath(QStringLiteral("other disk"));
+    QVERIFY(QDir().rename(active, elsewhere));
+    QVERIFY(QFile::link(elsewhere, active));
+    QVERIFY(QFile::link(fx.path(QStringLiteral("Misc")), fx.path(QStringLiteral("shortcut"))));
+    const backup::BackupOutcome outcome =
+        backup::runBackup(job(fx, QDateTime(QDate(2026, 12, 7), QTime(9, 30))));
+    QVERIFY2(outcome.ok, qPrintable(outcome.problem));
+    QCOMPARE(outcome.leftOut, QStringList{QStringLiteral("shortcut")});
+    const QString restored = backup::restoredFolderPath(fx.dataRoot(), QDate(2026, 12, 8));
+    backup::restoreArchive(outcome.record.path, restored);
+    QCOMPARE(tree(QDir(restored).filePath(QStringLiteral("Active Batches"))), tree(elsewhere));
+
+    // A name that is not UTF-8 could not be read back: no backup, and it says where.
+    const QByteArray odd = QFile::encodeName(fx.path(QStringLiteral("Misc"))) + "/caf\xE9.txt";
+    const int fd = ::open(odd.constData(), O_WRONLY | O_CREAT, 0644);
+    QVERIFY(fd >= 0);
+    ::close(fd);
+    const backup::BackupOutcome refused =
+        backup::runBackup(job(fx, QDateTime(QDate(2026, 12, 7), QTime(9, 31))));
+    ::unlink(odd.constData()); // the temporary folder's removal reads names as UTF-8
+    QVERIFY(!refused.ok);
+    QVERIFY2(refused.problem.contains(backup::shownPath(fx.path(QStringLiteral("Misc")))),
+             qPrintable(refused.problem));
 }
 
 void BackupEngineTest::rotationOver400DaysKeeps14Daily8Weekly12Monthly()
