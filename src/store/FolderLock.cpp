@@ -209,24 +209,31 @@ QString installationId()
 
 QString loadInstallationId(const QString& configDir)
 {
-    if (configDir.isEmpty())
-        return QUuid::createUuid().toString(QUuid::WithoutBraces);
+    const QString made = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    if (configDir.isEmpty() || !QDir().mkpath(configDir))
+        return made;
     const QString path = QDir(configDir).filePath(QStringLiteral("installation.ini"));
-    const QString key = QStringLiteral("installation/id");
-    QString id = QSettings(path, QSettings::IniFormat).value(key).toString();
-    if (!QUuid::fromString(id).isNull())
+    const auto kept = [&] {
+        const QString id = QSettings(path, QSettings::IniFormat)
+                               .value(QStringLiteral("installation/id"))
+                               .toString();
+        return QUuid::fromString(id).isNull() ? QString() : id;
+    };
+    QString id = kept();
+    if (!id.isEmpty())
         return id;
-    id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    if (QDir().mkpath(configDir)) {
-        QSettings settings(path, QSettings::IniFormat);
-        settings.setValue(key, id);
-        settings.sync();
-        // Two copies starting at once: the one kept on disk is the identity.
-        const QString kept = QSettings(path, QSettings::IniFormat).value(key).toString();
-        if (!QUuid::fromString(kept).isNull())
-            return kept;
+    // Made whole beside it, then named without replacing: of copies starting
+    // at once for the first time, the first one's identity is everyone's.
+    const QString scratch = path + QStringLiteral(".%1").arg(QCoreApplication::applicationPid());
+    QFile file(scratch);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        file.write("[installation]\nid=" + made.toUtf8() + '\n');
+        file.close();
+        QFile::rename(scratch, path);
+        QFile::remove(scratch);
     }
-    return id;
+    id = kept();
+    return id.isEmpty() ? made : id;
 }
 
 void setOldLockAnswer(OldLockAnswer answer)
