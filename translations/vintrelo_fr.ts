@@ -1521,6 +1521,10 @@ Voulez-vous quitter sans les enregistrer?</translation>
         <source>Vintrelo could not make a backup, because it cannot read the folder &quot;%1&quot; in the data folder, or a name in it. Check that you may read that folder and that its names are whole, then back up again.</source>
         <translation>Vintrelo n&apos;a pas pu faire de sauvegarde, car il ne peut pas lire le dossier «&#xa0;%1&#xa0;» du dossier de données, ou un nom qui s&apos;y trouve. Vérifiez que vous pouvez lire ce dossier et que ses noms sont entiers, puis sauvegardez de nouveau.</translation>
     </message>
+    <message>
+        <source>Nothing was written, because the data folder &quot;%1&quot; was replaced by a restored folder%2, probably on another PC. Close Vintrelo and start it again to switch to the restored folder.</source>
+        <translation>Rien n&apos;a été écrit, car le dossier de données «&#xa0;%1&#xa0;» a été remplacé par un dossier restauré%2, probablement sur un autre PC. Fermez Vintrelo et redémarrez-le pour passer au dossier restauré.</translation>
+    </message>
 </context>
 <context>
     <name>ThingsToDoToday</name>
@@ -1637,6 +1641,22 @@ Les écrans qui en ont besoin ne fonctionneront pas tant que ces éléments n&ap
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>The data folder &quot;%1&quot; was replaced by a restored folder, probably on another PC, but this PC cannot find that folder. Nothing can be saved in &quot;%1&quot;. Name the restored folder in &quot;VT.Loc&quot;, then start Vintrelo again.</source>
+        <translation>Le dossier de données «&#xa0;%1&#xa0;» a été remplacé par un dossier restauré, probablement sur un autre PC, mais ce PC ne trouve pas ce dossier. Rien ne peut être enregistré dans «&#xa0;%1&#xa0;». Nommez le dossier restauré dans «&#xa0;VT.Loc&#xa0;», puis redémarrez Vintrelo.</translation>
+    </message>
+    <message>
+        <source>The data folder &quot;%1&quot; was replaced by the restored folder &quot;%2&quot;, probably on another PC, and nothing can be saved in it any more.
+
+Work on the restored folder from now on?</source>
+        <translation>Le dossier de données «&#xa0;%1&#xa0;» a été remplacé par le dossier restauré «&#xa0;%2&#xa0;», probablement sur un autre PC, et plus rien ne peut y être enregistré.
+
+Travailler désormais sur le dossier restauré?</translation>
+    </message>
+    <message>
+        <source>Vintrelo shows &quot;%1&quot; as it was, but saves nothing there. To work, start Vintrelo again and move to the restored folder.</source>
+        <translation>Vintrelo montre «&#xa0;%1&#xa0;» tel qu&apos;il était, mais n&apos;y enregistre rien. Pour travailler, redémarrez Vintrelo et passez au dossier restauré.</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2059,10 @@ Le dossier de données utilisé a d&apos;abord été sauvegardé et reste tel qu
 Vintrelo doit-il désormais travailler sur le dossier restauré au lieu du dossier de données utilisé&#xa0;?
 
 Seul ce PC change de dossier&#xa0;: chaque autre PC qui partage le dossier de données utilisé continue d&apos;y travailler, et ce qu&apos;il y enregistre n&apos;est pas dans le dossier restauré, tant que son propre «&#xa0;VT.Loc&#xa0;» ne nomme pas aussi le dossier restauré.</translation>
+    </message>
+    <message>
+        <source>Other PCs that share &quot;%1&quot; are not told to move: point each of them at &quot;%2&quot; yourself.</source>
+        <translation>Les autres PC qui partagent «&#xa0;%1&#xa0;» ne sont pas avertis de changer de dossier&#xa0;: dirigez vous-même chacun d&apos;eux vers «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>

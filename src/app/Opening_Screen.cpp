@@ -9,6 +9,8 @@
 #include "store/Clock.h"
 #include "store/DataFolder.h"
 #include "store/LongDate.h"
+#include "store/ReplacedFolder.h"
+#include "store/StoreError.h"
 #include "ui_Opening_Screen.h"
 #include "widgets/Messages.h"
 
@@ -41,6 +43,7 @@ void Opening_Screen::Form_Load()
         }
         found = store::loadDataRoot(places);
     }
+    offerRestoredFolder(found);
     state().DataRoot = found.dataRoot;
 
     const QStringList missing = store::missingDataFolderParts(found.dataRoot);
@@ -56,6 +59,43 @@ void Opening_Screen::Form_Load()
     ui->Label5->setText(state().TodayText);
     // The first start of a day backs the data folder up in the background.
     shell().backups().startIfDue(state().DataRoot);
+}
+
+void Opening_Screen::offerRestoredFolder(store::DataRootResult& found)
+{
+    if (!store::folderWasReplaced(found.dataRoot))
+        return;
+    const QString old = QDir::toNativeSeparators(QDir::cleanPath(found.dataRoot));
+    const QString restored = store::replacingFolder(found.dataRoot);
+    if (restored.isEmpty()) {
+        widgets::Messages::warningWhenShown(
+            this, tr("The data folder \"%1\" was replaced by a restored folder, probably on "
+                     "another PC, but this PC cannot find that folder. Nothing can be saved in "
+                     "\"%1\". Name the restored folder in \"VT.Loc\", then start Vintrelo "
+                     "again.")
+                      .arg(old));
+        return;
+    }
+    if (!widgets::Messages::question(
+            this, tr("The data folder \"%1\" was replaced by the restored folder \"%2\", "
+                     "probably on another PC, and nothing can be saved in it any more.\n\n"
+                     "Work on the restored folder from now on?")
+                      .arg(old, QDir::toNativeSeparators(restored)))) {
+        widgets::Messages::warningWhenShown(
+            this, tr("Vintrelo shows \"%1\" as it was, but saves nothing there. To work, start "
+                     "Vintrelo again and move to the restored folder.")
+                      .arg(old));
+        return;
+    }
+    try {
+        store::writeLocationFile(shell().options().places, restored);
+    } catch (const store::StoreError& error) {
+        widgets::Messages::warningWhenShown(this, error.message());
+        return;
+    }
+    const store::DataRootResult moved = store::loadDataRoot(shell().options().places);
+    if (moved.problem == store::DataRootProblem::None)
+        found = moved;
 }
 
 void Opening_Screen::AboutButton_Click()

@@ -8,6 +8,10 @@ namespace Ui {
 class Opening_Screen;
 }
 
+namespace store {
+struct DataRootResult;
+}
+
 namespace app {
 
 // The first screen: fixes the data folder and today's date for the whole run.
@@ -29,6 +33,10 @@ protected:
     void closeByTitleBar() override { CommandButton1_Click(); }
 
 private:
+    // A folder a restore replaced (on another PC) is not worked on unasked:
+    // the restored folder is offered, and `found` follows the answer.
+    void offerRestoredFolder(store::DataRootResult& found);
+
     std::unique_ptr<Ui::Opening_Screen> ui;
 };
 

@@ -5,6 +5,7 @@
 #include "store/BusyFiles.h"
 #include "store/Clock.h"
 #include "store/DataFolder.h"
+#include "store/ReplacedFolder.h"
 #include "store/StoreError.h"
 #include "store/TextLines.h"
 
@@ -422,9 +423,21 @@ FolderLock::FolderLock(const QString& dataRoot) : m_key(lockFilePath(dataRoot))
     }
     try {
         acquire(dataRoot, answerOldLock, notice, waited, waiting);
+        // A restore on another PC moved the shop to a new folder: whatever was
+        // written here now would be in neither the new folder nor its backups.
+        if (folderWasReplaced(dataRoot)) {
+            const QString moved = replacingFolder(dataRoot);
+            throw StoreError(
+                StoreText::tr("Nothing was written, because the data folder \"%1\" was replaced "
+                              "by a restored folder%2, probably on another PC. Close Vintrelo and "
+                              "start it again to switch to the restored folder.")
+                    .arg(QDir::toNativeSeparators(QDir::cleanPath(dataRoot)),
+                         moved.isEmpty()
+                             ? QString()
+                             : QStringLiteral(" \"%1\"").arg(QDir::toNativeSeparators(moved))));
+        }
     } catch (...) {
-        QMutexLocker guard(&heldMutex);
-        heldLocks().remove(m_key);
+        release();
         throw;
     }
 }
@@ -530,6 +543,11 @@ void FolderLock::acquire(const QString& dataRoot, const OldLockAnswer& answerOld
 }
 
 FolderLock::~FolderLock()
+{
+    release();
+}
+
+void FolderLock::release()
 {
     QMutexLocker guard(&heldMutex);
     auto it = heldLocks().find(m_key);

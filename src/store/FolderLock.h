@@ -82,6 +82,7 @@ public:
     FolderLock& operator=(const FolderLock&) = delete;
 
 private:
+    void release();
     void acquire(const QString& dataRoot, const OldLockAnswer& answerOldLock,
                  const LockWaitNotice& notice, QElapsedTimer& waited, bool& waiting);
 

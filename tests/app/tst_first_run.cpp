@@ -5,6 +5,9 @@
 #include "TestMain.h"
 #include "store/BatchCounter.h"
 #include "store/DataFolder.h"
+#include "store/ReplacedFolder.h"
+#include "store/StarterData.h"
+#include "store/StoreError.h"
 
 #include <QDir>
 #include <QLabel>
@@ -39,6 +42,8 @@ private Q_SLOTS:
     void emptyFirstLineIsExplained_data();
     void emptyFirstLineIsExplained();
     void locationFileGoesToConfigurationWhenTheProgramFolderIsReadOnly();
+    void aFolderReplacedByARestoreOffersTheRestoredOne_data();
+    void aFolderReplacedByARestoreOffersTheRestoredOne();
 };
 
 void FirstRunTest::missingLocationFileSetsUpTheSuggestedFolder()
@@ -186,6 +191,37 @@ void FirstRunTest::locationFileGoesToConfigurationWhenTheProgramFolderIsReadOnly
     again.start();
     QVERIFY(quiet.shown().isEmpty());
     QCOMPARE(again.visibleName(), QStringLiteral("Opening_Screen"));
+}
+
+void FirstRunTest::aFolderReplacedByARestoreOffersTheRestoredOne_data()
+{
+    QTest::addColumn<int>("answer"); // 0: move, 1: stay
+    QTest::newRow("moves") << 0;
+    QTest::newRow("stays, and saves nothing") << 1;
+}
+
+void FirstRunTest::aFolderReplacedByARestoreOffersTheRestoredOne()
+{
+    // Another PC restored a backup beside the shared folder and moved to it.
+    QFETCH(int, answer);
+    DataFixture fx;
+    const QString restored = QDir(fx.base()).filePath(QStringLiteral("Vintrelo Data restored"));
+    store::createDataFolder(restored);
+    store::markFolderReplaced(fx.dataRoot(), restored);
+    MessageScript script;
+    script.answer(answer).answer(0);
+    AppHarness app(fx);
+    app.start();
+    QVERIFY(script.texts().first().contains(QDir::toNativeSeparators(restored)));
+    if (answer == 0) {
+        QCOMPARE(QDir::cleanPath(app.state().DataRoot), restored);
+        QCOMPARE(QDir::cleanPath(store::loadDataRoot({fx.programDir(), fx.configDir()}).dataRoot),
+                 restored);
+        return;
+    }
+    QCOMPARE(app.state().DataRoot, fx.dataRoot());
+    QVERIFY_THROWS_EXCEPTION(store::StoreError, store::advanceBatchCounter(fx.dataRoot()));
+    QCOMPARE(store::readBatchCounter(fx.dataRoot()), QStringLiteral("41"));
 }
 
 VINTRELO_TEST_MAIN(FirstRunTest)

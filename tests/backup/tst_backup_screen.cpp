@@ -9,8 +9,11 @@
 #include "TestMain.h"
 #include "app/BackupService.h"
 #include "backup/BackupNames.h"
+#include "store/BatchCounter.h"
 #include "store/Clock.h"
 #include "store/DataFolder.h"
+#include "store/ReplacedFolder.h"
+#include "store/StoreError.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -141,8 +144,11 @@ void BackupScreenTest::dailyBackupThenRestoreThroughTheScreen()
     const QString beforeRestore = archives.first();
     const store::DataRootResult now = store::loadDataRoot({fx.programDir(), fx.configDir()});
     QCOMPARE(QDir::cleanPath(now.dataRoot), restored);
-    // The running program works on the restored folder at once.
+    // The running program works on the restored folder at once; the old one
+    // tells other PCs so, and takes no more writes.
     QCOMPARE(QDir::cleanPath(app.state().DataRoot), restored);
+    QCOMPARE(store::replacingFolder(fx.dataRoot()), restored);
+    QVERIFY_THROWS_EXCEPTION(store::StoreError, store::advanceBatchCounter(fx.dataRoot()));
     QCOMPARE(label(app, QStringLiteral("BackupFolder_Label")), backup::shownPath(folder));
     QCOMPARE(app.control<QListWidget>(QStringLiteral("Archives_List"))->count(), 2);
 

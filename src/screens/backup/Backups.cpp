@@ -10,6 +10,7 @@
 #include "store/Clock.h"
 #include "store/DataFolder.h"
 #include "store/LongDate.h"
+#include "store/ReplacedFolder.h"
 #include "store/RunState.h"
 #include "store/StoreError.h"
 #include "ui_Backups.h"
@@ -223,6 +224,17 @@ void Backups::Restore_Command_Click()
         widgets::Messages::warning(this, error.message());
         showFacts();
         return;
+    }
+    // Other PCs on the old folder are stopped from writing there and offered the
+    // restored one when they start.
+    try {
+        store::markFolderReplaced(state().DataRoot, restored);
+    } catch (const store::StoreError& error) {
+        widgets::Messages::warning(
+            this, error.message() + QStringLiteral("\n\n") +
+                      tr("Other PCs that share \"%1\" are not told to move: point each of them "
+                         "at \"%2\" yourself.")
+                          .arg(backup::shownPath(current), backup::shownPath(restored)));
     }
     // Every screen reads its files from DataRoot as it loads: from here on they
     // show the restored folder, without a restart.
