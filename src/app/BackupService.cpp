@@ -6,6 +6,7 @@
 #include "backup/BackupRotation.h"
 #include "store/Clock.h"
 #include "store/DataFolder.h"
+#include "store/ReplacedFolder.h"
 #include "widgets/Messages.h"
 
 #include <QDir>
@@ -36,6 +37,9 @@ bool BackupService::dueToday(const QString& dataRoot) const
     // A folder with parts missing is never backed up by itself: it needs a
     // restore, and its archive would be the newest one.
     if (!store::missingDataFolderParts(dataRoot).isEmpty())
+        return false;
+    // A folder a restore replaced is the restored folder's to back up now.
+    if (store::folderWasReplaced(dataRoot))
         return false;
     const QDate today = store::Clock::today();
     if (settings().lastBackup().date() == today)
